@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/process_records.h"
+
+namespace wazenie {
+
+// The current local date and time, with milliseconds in the fraction of the day.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual DateTime now() const = 0;
+};
+
+// The machine's clock (standard library only).
+class SystemClock final : public Clock {
+public:
+    DateTime now() const override;
+};
+
+}  // namespace wazenie

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "core/process_records.h"
+
+namespace wazenie {
+
+// Scale 0 means all four scales; cycle 0 means cycles 1..r.total_cycle.
+void reset_masses(ProcessState& p, int scale, int cycle);
+void recompute_scale_totals(ProcessState& p, int scale, bool copy_to_gross);
+void recompute_process_total(ProcessState& p);
+
+// Scales the loaded recipe to r.recipe_total_weight and splits it into cycles; returns the number
+// of cycles needed (not capped at 9).
+int split_into_cycles(ProcessState& p);
+
+}  // namespace wazenie

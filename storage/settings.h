@@ -1,0 +1,44 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "core/process_records.h"
+#include "core/result.h"
+#include "storage/ini_document.h"
+
+namespace wazenie {
+
+// The configuration in memory; the per-scale values live in each weight_record.
+struct Settings {
+    int total_precision = 0;
+    int port_num = 1;
+    int baud_rate = 9600;
+    int rs_timeout = 400;
+    int rs_delay = 100;
+    int rs_delay_recipe = 10;
+    int log = 0;
+    int weightdoc_next = 1;
+    int wz_print_content = 1;
+    bool run_maximized = false;
+    bool block_down_buttons = false;
+    bool admin_change_recipe = false;
+    bool admin_change_client = false;
+    std::string weightdoc_format = "WZ/%n%/%y%";
+    bool enable_change_weightdoc = false;  // never stored
+
+    // The file as read, with every key this program does not know (the [Porty] section among them).
+    IniDocument ini;
+};
+
+// "COM1".."COM16" as device paths: [Porty] COMn, else /dev/ttyS(n-1) on Linux and COMn on Windows.
+std::string port_device(const Settings& settings, int port_num);
+std::string port_name(int port_num);
+
+// A missing file reads as empty: every default.
+void load_settings(const std::filesystem::path& file, Settings& settings, Scales& w);
+// Writes every key (keeping unknown keys and comments) through a work file renamed over the target.
+// The error's `where` is the file name for "Unable to write to %s".
+Status save_settings(const std::filesystem::path& file, const Settings& settings, const Scales& w);
+
+}  // namespace wazenie

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/result.h"
+
+namespace wazenie::text_file {
+
+// Data files are Windows-1250 with CR LF line ends. These functions are the only place that converts:
+// lines in and out are UTF-8 without line ends; readers accept LF as well as CR LF.
+
+// A missing file is an Error (what = "missing"); an unreadable one likewise (what = "read").
+Result<std::vector<std::string>> read_lines(const std::filesystem::path& file);
+
+// Creates or truncates the file and writes every line.
+Status write_lines(const std::filesystem::path& file, const std::vector<std::string>& lines);
+
+// Appends the lines at the end, creating the file when it is missing.
+Status append_lines(const std::filesystem::path& file, const std::vector<std::string>& lines);
+
+// Writes the work file, flushes it, and renames it over the target. The old target is never deleted
+// first, so any failure leaves either the old file or the new one, never neither.
+Status replace_atomically(const std::filesystem::path& target, const std::filesystem::path& work_file,
+                          const std::vector<std::string>& lines);
+
+// Failure injection for tests: the next operations fail at the chosen step. Reset by reset_faults().
+struct Faults {
+    bool fail_create = false;   // opening a file for writing
+    int fail_write_line = -1;   // writing line i (0-based) of any write
+    bool fail_rename = false;   // the rename of replace_atomically
+};
+void inject_faults(const Faults& faults);
+void reset_faults();
+
+}  // namespace wazenie::text_file
