@@ -1,0 +1,100 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "comm/answer_sink.h"
+#include "core/process_records.h"
+#include "storage/settings.h"
+
+namespace wazenie {
+
+class Clock;
+class Dialogs;
+class Display;
+class SerialLink;
+class ExchangeLog;
+class MeterProtocol;
+
+// The three buttons of a scale's panel; at most one of them is down.
+enum class ScaleButton { none, start, pause, stop };
+
+// The operator station: owns the process records, the settings, the exchange log and the meter
+// protocol for the program's whole life, runs the main loop and the operator's commands, and reaches
+// the world only through the seams. The desktop window and the CLI each own one; tests build one
+// with fakes and call main_tick by hand. Everything runs on one thread.
+class Station final : public AnswerSink {
+public:
+    Station(std::filesystem::path data_dir, SerialLink& link, const Clock& clock, Dialogs& dialogs,
+            Display& display);
+    ~Station() override;
+    Station(const Station&) = delete;
+    Station& operator=(const Station&) = delete;
+
+    // Start-up without a window: start values, data_dir/konfig.ini, the port configured and opened.
+    void start_up();
+    // The status bar's port text ("port COM2, 9600bps" or "brak połączenia! (port COM3, 9600bps)").
+    const std::string& connection_text() const;
+    // After the settings window's OK: the port is closed, configured anew and opened again.
+    void apply_port_settings();
+    // The operator confirmed the login: the process is resumed from data_dir/status.txt when it
+    // exists (the logged-in name wins over the file's), the window refreshed; the loop may run.
+    void log_in(const std::string& operator_name);
+    bool logged_in() const { return !operator_name_.empty(); }
+    const std::string& operator_name() const { return operator_name_; }
+    // Closing: the settings ("Unable to write to %s" on failure, closing goes on), the status file
+    // when an operator is logged in, then the port.
+    void close();
+
+    // The main loop. Its 9 ms timer runs while timer_enabled() holds; every tick calls main_tick.
+    void main_tick();
+    bool timer_enabled() const { return logged_in() && !exchange_paused_; }
+    // "Pauza wysyłania i odbioru": stops or restarts the timer (received frames are still handled).
+    void toggle_exchange_pause();
+    bool exchange_paused() const { return exchange_paused_; }
+
+    // Decoded answers from the meter protocol.
+    void on_acknowledgement(char verdict, int scale) override;
+    void on_weight_answer(int scale, int b03, int b45, int b67, double mass) override;
+
+    // The operator's commands. None writes to the line: each makes one command pending.
+    void start_process();
+    void pause_process();
+    void stop_process();
+    void click_scale_button(int scale, ScaleButton button);
+    ScaleButton scale_button_down(int scale) const;
+    void change_total_cycles();
+    void change_weight_doc();
+    void show_previous_cycle();
+    void show_next_cycle();
+    void show_current_cycle();
+    // "Pokazuj aktualny" is down exactly while every panel shows its scale's own cycle.
+    bool showing_current_cycle() const { return p_.r.view_cycle == 0; }
+
+    // Writes data_dir/status.txt atomically; a failure is shown as "Błąd (21) ..." and gives false.
+    // Called at the confirmation of the weighing parameters and by the station itself.
+    bool save_status();
+
+    // The records, for the window, the weighing parameters, the simulation and the WZ printout.
+    ProcessState& process() { return p_; }
+    const ProcessState& process() const { return p_; }
+    Settings& settings() { return settings_; }
+    const Settings& settings() const { return settings_; }
+    ExchangeLog& exchange_log();
+    MeterProtocol& protocol();
+    const std::filesystem::path& data_dir() const { return data_dir_; }
+    std::filesystem::path settings_file() const { return data_dir_ / "konfig.ini"; }
+
+private:
+    struct Parts;
+
+    std::filesystem::path data_dir_;
+    ProcessState p_;
+    Settings settings_;
+    std::string operator_name_;
+    bool exchange_paused_ = false;
+    std::unique_ptr<Parts> parts_;
+};
+
+}  // namespace wazenie
