@@ -10,6 +10,7 @@ namespace wazenie {
 struct Error {
     std::string what;
     std::string where;
+    int line = 0;  // the line (from 1) that could not be written; 0 when the failure is not about a line
 };
 
 // Success or an Error; a Result<T> also carries the value.

@@ -20,8 +20,12 @@ Status write_lines(const std::filesystem::path& file, const std::vector<std::str
 // Appends the lines at the end, creating the file when it is missing.
 Status append_lines(const std::filesystem::path& file, const std::vector<std::string>& lines);
 
+// Errors of the writers: what = "create" (where = the file), "write" (where = the file, line = the
+// failing line from 1) or, in replace_atomically, "rename" (where = the target).
+
 // Writes the work file, flushes it, and renames it over the target. The old target is never deleted
-// first, so any failure leaves either the old file or the new one, never neither.
+// first, so any failure leaves either the old file or the new one, never neither; a failed work file
+// is removed.
 Status replace_atomically(const std::filesystem::path& target, const std::filesystem::path& work_file,
                           const std::vector<std::string>& lines);
 

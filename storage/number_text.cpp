@@ -1,0 +1,187 @@
+#include "storage/number_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <string_view>
+#include <system_error>
+
+namespace wazenie {
+
+namespace {
+
+// A finite number as decimal digits: value = 0.digits x 10^point, with the sign apart.
+struct Decimal {
+    bool negative = false;
+    std::string digits;
+    int point = 0;
+};
+
+// x written with `significant` digits in scientific form (locale-independent), split into digits and point.
+Decimal decimal_of(double x, int significant) {
+    Decimal d;
+    if (x == 0 || !std::isfinite(x)) {
+        d.digits = "0";
+        d.point = 1;
+        return d;
+    }
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(x),
+                                      std::chars_format::scientific, significant - 1);
+    const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    const auto e = text.find('e');
+    for (const char c : text.substr(0, e)) {
+        if (c != '.') {
+            d.digits += c;
+        }
+    }
+    int exponent = 0;
+    std::string_view exp_text = text.substr(e + 1);
+    if (!exp_text.empty() && exp_text.front() == '+') {
+        exp_text.remove_prefix(1);
+    }
+    std::from_chars(exp_text.data(), exp_text.data() + exp_text.size(), exponent);
+    d.negative = x < 0;
+    d.point = exponent + 1;
+    return d;
+}
+
+// Keeps the first `keep` digits, rounding the half away from zero on the digit that follows.
+void round_digits(Decimal& d, int keep) {
+    if (keep >= static_cast<int>(d.digits.size())) {
+        return;
+    }
+    if (keep < 0) {
+        d.digits = "0";
+        d.point = 1;
+        return;
+    }
+    const bool up = d.digits[static_cast<std::size_t>(keep)] >= '5';
+    d.digits.resize(static_cast<std::size_t>(keep));
+    if (up) {
+        int i = keep - 1;
+        while (i >= 0 && d.digits[static_cast<std::size_t>(i)] == '9') {
+            d.digits[static_cast<std::size_t>(i)] = '0';
+            --i;
+        }
+        if (i >= 0) {
+            ++d.digits[static_cast<std::size_t>(i)];
+        } else {
+            d.digits.insert(d.digits.begin(), '1');
+            ++d.point;
+        }
+    }
+    if (d.digits.find_first_not_of('0') == std::string::npos) {
+        d.digits = "0";
+        d.point = 1;
+        d.negative = false;
+    }
+}
+
+// The digit at position i counted from the left of 0.digits x 10^point (0 outside the digits).
+char digit_at(const Decimal& d, int i) {
+    return i >= 0 && i < static_cast<int>(d.digits.size()) ? d.digits[static_cast<std::size_t>(i)] : '0';
+}
+
+// Plain text with exactly `places` decimals (0 = no point).
+std::string plain_text(const Decimal& d, int places) {
+    std::string out = d.negative ? "-" : "";
+    if (d.point <= 0) {
+        out += '0';
+    } else {
+        for (int i = 0; i < d.point; ++i) {
+            out += digit_at(d, i);
+        }
+    }
+    if (places > 0) {
+        out += '.';
+        for (int i = 0; i < places; ++i) {
+            out += digit_at(d, d.point + i);
+        }
+    }
+    return out;
+}
+
+// Rounded to d places as the decimal digits of x (18 significant) say, not as its binary value does.
+Decimal rounded(double x, int places, int max_significant) {
+    Decimal d = decimal_of(x, 18);
+    round_digits(d, std::min(d.point + std::max(places, 0), max_significant));
+    return d;
+}
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string general_text(double x) {
+    // A value the program never meets (not finite) is written as 0 rather than as a word no reader takes.
+    Decimal d = decimal_of(x, 15);
+    while (d.digits.size() > 1 && d.digits.back() == '0') {
+        d.digits.pop_back();
+    }
+    if (d.digits == "0") {
+        return "0";
+    }
+    if (d.point > 21 || d.point < -20) {
+        char buffer[64];
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::general, 15);
+        return std::string(buffer, result.ptr);
+    }
+    const int places = std::max(0, static_cast<int>(d.digits.size()) - d.point);
+    return plain_text(d, places);
+}
+
+double round_to(double x, int d) {
+    if (!std::isfinite(x)) {
+        return x;
+    }
+    const std::string text = plain_text(rounded(x, d, 8), std::max(d, 0));
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+std::string fixed_text(double x, int d) {
+    if (!std::isfinite(x)) {
+        x = 0;
+    }
+    return plain_text(rounded(x, d, 18), std::max(d, 0));
+}
+
+std::optional<double> parse_decimal(std::string_view text) {
+    text = trimmed(text);
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    std::string with_point(text);
+    std::replace(with_point.begin(), with_point.end(), ',', '.');
+    double value = 0;
+    const char* end = with_point.data() + with_point.size();
+    const auto result = std::from_chars(with_point.data(), end, value, std::chars_format::general);
+    if (result.ec != std::errc{} || result.ptr != end || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<int> parse_int(std::string_view text) {
+    text = trimmed(text);
+    std::int32_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    if (text.empty() || result.ec != std::errc{} || result.ptr != end) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+}  // namespace wazenie

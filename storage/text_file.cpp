@@ -1,0 +1,110 @@
+#include "storage/text_file.h"
+
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "storage/cp1250.h"
+
+namespace wazenie::text_file {
+
+namespace {
+
+Faults g_faults;
+
+Error error(std::string what, const std::filesystem::path& file, int line = 0) {
+    return Error{std::move(what), file.string(), line};
+}
+
+Status write_to(const std::filesystem::path& file, const std::vector<std::string>& lines,
+                std::ios::openmode mode) {
+    std::ofstream out;
+    if (!g_faults.fail_create) {
+        out.open(file, std::ios::binary | mode);
+    }
+    if (!out.is_open()) {
+        return error("create", file);
+    }
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (static_cast<int>(i) != g_faults.fail_write_line) {
+            out << utf8_to_cp1250(lines[i]) << "\r\n";
+        }
+        if (static_cast<int>(i) == g_faults.fail_write_line || !out) {
+            return error("write", file, static_cast<int>(i) + 1);
+        }
+    }
+    out.flush();
+    out.close();
+    if (!out) {
+        return error("write", file, static_cast<int>(lines.size()));
+    }
+    return {};
+}
+
+}  // namespace
+
+Result<std::vector<std::string>> read_lines(const std::filesystem::path& file) {
+    std::error_code ec;
+    if (!std::filesystem::exists(file, ec)) {
+        return error("missing", file);
+    }
+    std::ifstream in(file, std::ios::binary);
+    if (!in.is_open() || std::filesystem::is_directory(file, ec)) {
+        return error("read", file);
+    }
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        return error("read", file);
+    }
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        auto end = bytes.find('\n', start);
+        const bool last = end == std::string::npos;
+        if (last) {
+            end = bytes.size();
+        }
+        std::string_view line(bytes.data() + start, end - start);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        lines.push_back(cp1250_to_utf8(line));
+        start = last ? end : end + 1;
+    }
+    return lines;
+}
+
+Status write_lines(const std::filesystem::path& file, const std::vector<std::string>& lines) {
+    return write_to(file, lines, std::ios::trunc);
+}
+
+Status append_lines(const std::filesystem::path& file, const std::vector<std::string>& lines) {
+    return write_to(file, lines, std::ios::app);
+}
+
+Status replace_atomically(const std::filesystem::path& target, const std::filesystem::path& work_file,
+                          const std::vector<std::string>& lines) {
+    std::error_code ec;
+    if (auto written = write_lines(work_file, lines); !written) {
+        std::filesystem::remove(work_file, ec);
+        return written;
+    }
+    if (!g_faults.fail_rename) {
+        std::filesystem::rename(work_file, target, ec);
+    }
+    if (g_faults.fail_rename || ec) {
+        std::filesystem::remove(work_file, ec);
+        return error("rename", target);
+    }
+    return {};
+}
+
+void inject_faults(const Faults& faults) {
+    g_faults = faults;
+}
+
+void reset_faults() {
+    g_faults = Faults{};
+}
+
+}  // namespace wazenie::text_file
