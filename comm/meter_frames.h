@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/process_records.h"
+#include "core/result.h"
+
+namespace wazenie {
+
+// CRC-16 with the reflected polynomial 0xA001, start 0xFFFF, no final XOR.
+std::uint16_t crc16(std::string_view text);
+// The check sum as the two bytes a frame carries: low byte first.
+std::string crc16_bytes(std::string_view text);
+
+// The frame of a command or weight question: keyword, scale in decimal, ";". Empty for
+// CP_MSG_RECIPE (see recipe_frame) and for an unknown kind.
+std::string request_frame(int scale, int kind);
+
+// The mass digits of a recipe frame: shortest general text, points removed, zero-padded to 5.
+std::string recipe_mass_digits(double mass);
+// Frame `part` of a recipe transfer to `scale` (1..4): part 0 "RECn;", parts 1..7 the mass of
+// material `part` in the scale's current cycle (c1, plus clast in the last cycle) as digits, check
+// sum and ";". Empty for a part outside 0..7.
+std::string recipe_frame(const ProcessState& p, int scale, int part);
+
+// A weight answer: scale digit, status byte, mass field as given, check sum of those bytes.
+std::string weight_answer_frame(int scale, int status_byte, std::string_view mass_field);
+
+struct StatusBits {
+    int b03 = 0;
+    int b45 = 0;
+    int b67 = 0;
+};
+StatusBits split_status(unsigned char status_byte);
+
+// The mass of a weight answer in kilograms. The error's `what` is the exchange-log text.
+Result<double> parse_mass(std::string_view frame);
+
+}  // namespace wazenie
