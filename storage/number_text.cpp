@@ -47,8 +47,9 @@ Decimal decimal_of(double x, int significant) {
     return d;
 }
 
-// Keeps the first `keep` digits, rounding the half away from zero on the digit that follows.
-void round_digits(Decimal& d, int keep) {
+// Keeps the first `keep` digits, rounding the half away from zero on the digit that follows
+// (or cutting the rest off when `cut` is set).
+void round_digits(Decimal& d, int keep, bool cut = false) {
     if (keep >= static_cast<int>(d.digits.size())) {
         return;
     }
@@ -57,7 +58,7 @@ void round_digits(Decimal& d, int keep) {
         d.point = 1;
         return;
     }
-    const bool up = d.digits[static_cast<std::size_t>(keep)] >= '5';
+    const bool up = !cut && d.digits[static_cast<std::size_t>(keep)] >= '5';
     d.digits.resize(static_cast<std::size_t>(keep));
     if (up) {
         int i = keep - 1;
@@ -104,10 +105,16 @@ std::string plain_text(const Decimal& d, int places) {
 }
 
 // Rounded to d places as the decimal digits of x (18 significant) say, not as its binary value does.
-Decimal rounded(double x, int places, int max_significant) {
+Decimal rounded(double x, int places, int max_significant, bool cut = false) {
     Decimal d = decimal_of(x, 18);
-    round_digits(d, std::min(d.point + std::max(places, 0), max_significant));
+    round_digits(d, std::min(d.point + std::max(places, 0), max_significant), cut);
     return d;
+}
+
+double value_of(const std::string& text) {
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
 }
 
 std::string_view trimmed(std::string_view text) {
@@ -141,13 +148,11 @@ std::string general_text(double x) {
 }
 
 double round_to(double x, int d) {
-    if (!std::isfinite(x)) {
-        return x;
-    }
-    const std::string text = plain_text(rounded(x, d, 8), std::max(d, 0));
-    double value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
+    return std::isfinite(x) ? value_of(plain_text(rounded(x, d, 8), std::max(d, 0))) : x;
+}
+
+double round_toward_zero(double x, int d) {
+    return std::isfinite(x) ? value_of(plain_text(rounded(x, d, 8, true), std::max(d, 0))) : x;
 }
 
 std::string fixed_text(double x, int d) {

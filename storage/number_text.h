@@ -14,6 +14,9 @@ std::string general_text(double x);
 // decided on the decimal digits of x written to 18 significant digits (2.25 -> 2.3, 0.125 -> 0.13).
 double round_to(double x, int d);
 
+// As round_to, but the dropped digits are cut off (toward zero) instead of rounded.
+double round_toward_zero(double x, int d);
+
 // Fixed-point text with d decimals and a point, halves away from zero on the decimal digits,
 // no cap on significant digits (12.5, 0 -> "13"; -0.3, 1 -> "-0.3").
 std::string fixed_text(double x, int d);
