@@ -1,0 +1,57 @@
+#include "comm/port_connection.h"
+
+#include <algorithm>
+
+namespace wazenie {
+
+int speed_number(int bits_per_second) {
+    const auto* found = std::find(kLineSpeeds.begin(), kLineSpeeds.end(), bits_per_second);
+    return found == kLineSpeeds.end() ? 0 : static_cast<int>(found - kLineSpeeds.begin()) + 1;
+}
+
+int speed_bits_per_second(int number) {
+    return number >= 1 && number <= static_cast<int>(kLineSpeeds.size())
+               ? kLineSpeeds[static_cast<std::size_t>(number - 1)]
+               : 9600;
+}
+
+void PortConnection::configure_port() {
+    port_num_ = settings_.port_num;
+    if (speed_number(settings_.baud_rate) != 0) {
+        speed_ = settings_.baud_rate;
+    }
+}
+
+std::string PortConnection::open_port() {
+    if (!link_.is_open()) {
+        link_.open(port_device(settings_, port_num_), speed_);
+    }
+    const std::string port = "port " + port_name(port_num_) + ", " + std::to_string(speed_) + "bps";
+    connection_text_ = link_.is_open() ? port : "brak połączenia! (" + port + ")";
+    return connection_text_;
+}
+
+void PortConnection::close_port() {
+    if (link_.is_open()) {
+        link_.close();
+    }
+}
+
+std::size_t PortConnection::write_text(const std::string& frame) {
+    return link_.is_open() ? link_.write(frame) : 0;
+}
+
+std::string PortConnection::read_text(std::size_t count) {
+    return link_.is_open() ? link_.read(count) : std::string();
+}
+
+std::string PortConnection::apply_settings(int port_num, int speed) {
+    close_port();
+    port_num_ = port_num;
+    speed_ = speed_bits_per_second(speed);
+    settings_.port_num = port_num_;
+    settings_.baud_rate = speed_;
+    return open_port();
+}
+
+}  // namespace wazenie
