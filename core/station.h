@@ -6,6 +6,7 @@
 
 #include "comm/answer_sink.h"
 #include "core/process_records.h"
+#include "core/scale_button.h"
 #include "storage/settings.h"
 
 namespace wazenie {
@@ -16,9 +17,6 @@ class Display;
 class SerialLink;
 class ExchangeLog;
 class MeterProtocol;
-
-// The three buttons of a scale's panel; at most one of them is down.
-enum class ScaleButton { none, start, pause, stop };
 
 // The operator station: owns the process records, the settings, the exchange log and the meter
 // protocol for the program's whole life, runs the main loop and the operator's commands, and reaches
@@ -57,6 +55,8 @@ public:
     // Decoded answers from the meter protocol.
     void on_acknowledgement(char verdict, int scale) override;
     void on_weight_answer(int scale, int b03, int b45, int b67, double mass) override;
+    void on_exchange_changed() override;
+    void on_connection_changed() override;
 
     // The operator's commands. None writes to the line: each makes one command pending.
     void start_process();
@@ -64,6 +64,7 @@ public:
     void stop_process();
     void click_scale_button(int scale, ScaleButton button);
     ScaleButton scale_button_down(int scale) const;
+    bool can_change_total_cycles() const;
     void change_total_cycles();
     void change_weight_doc();
     void show_previous_cycle();

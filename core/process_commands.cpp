@@ -1,0 +1,167 @@
+#include "core/process_commands.h"
+
+#include "core/clock.h"
+#include "core/dialogs.h"
+#include "core/mass_operations.h"
+#include "core/pending_command.h"
+#include "core/process_recorder.h"
+#include "core/scale_search.h"
+#include "core/station_view.h"
+#include "storage/settings.h"
+
+namespace wazenie {
+
+namespace {
+
+constexpr const char* kCommandPending = "Błąd! Oczekuję potwierdzenia poprzedniego komunikatu!";
+constexpr const char* kProcessEnded = "Proces naważania został zakończony!";
+
+}  // namespace
+
+bool ProcessCommands::refuse_while_pending() {
+    if (c_.p.cpq.status == command_status::EMPTY) {
+        return false;
+    }
+    c_.dialogs.error(kCommandPending);
+    return true;
+}
+
+void ProcessCommands::start_process() {
+    ProcessState& p = c_.p;
+    if (refuse_while_pending()) {
+        return;
+    }
+    if (p.r.start_time != 0 && p.r.stop_time == 0) {
+        c_.dialogs.warning(
+            "Proces naważania nie został zakończony.\rNaciśnij STOP aby zakończyć aktualny proces "
+            "naważania.");
+        return;
+    }
+    const int first = first_scale(p, ScaleCriterion::with_recipe);
+    if (first == 0) {
+        c_.dialogs.warning(
+            "Wszystkie wagi są wyłączone lub nie mają zdefiniowanej receptury.\rAby rozpocząć proces "
+            "naważania conajmniej jedna waga musi być włączona i mieć zdefiniowaną recepturę.");
+        return;
+    }
+    make_pending(p.cpq, CP_MSG_RECIPE, first, true);
+    p.r.curr_cycle = 1;
+    p.r.view_cycle = 0;
+    for (weight_record& w : p.w) {
+        w.curr_cycle = 1;
+        w.curr_cycle_status = cycle_status::NOT_STARTED;
+        w.curr_material = 0;
+    }
+    c_.view.technical();
+    reset_masses(p, 0, 0);
+    p.r.start_time = 0;
+    p.r.stop_time = 0;
+    c_.view.process();
+    c_.recorder.save_status();
+}
+
+void ProcessCommands::pause_process() {
+    if (refuse_while_pending()) {
+        return;
+    }
+    make_pending(c_.p.cpq, CP_MSG_PAUSE, first_scale(c_.p, ScaleCriterion::enabled), true);
+    c_.view.technical();
+}
+
+void ProcessCommands::stop_process() {
+    ProcessState& p = c_.p;
+    if (refuse_while_pending()) {
+        return;
+    }
+    if (!c_.dialogs.question("Czy na pewno zakończyć proces naważania?")) {
+        return;
+    }
+    if (p.r.stop_time != 0 &&
+        !c_.dialogs.question("Proces naważania jest już zakończony, czy na pewno wysłać komunikat STOP?")) {
+        return;
+    }
+    // The loop ran on while the question was open; it may have made a command pending meanwhile.
+    if (refuse_while_pending()) {
+        return;
+    }
+    p.r.stop_time = c_.clock.now();
+    recompute_process_total(p);
+    c_.view.technical();
+    c_.view.process();
+    make_pending(p.cpq, CP_MSG_STOP, first_scale(p, ScaleCriterion::enabled), true);
+    c_.view.technical();
+    c_.recorder.append_to_log();
+    c_.recorder.save_status();
+    c_.dialogs.information(kProcessEnded);
+}
+
+void ProcessCommands::click_scale_button(int scale, ScaleButton button) {
+    if (!Scales::in_range(scale) || button == ScaleButton::none) {
+        return;
+    }
+    // The three buttons form a group: a click puts an up button down and the others up, and puts
+    // the button that is down up.
+    ScaleButton& down = c_.view.button(scale);
+    const bool released = down == button;
+    down = released ? ScaleButton::none : button;
+    if (released && c_.settings.block_down_buttons) {
+        down = button;
+        return;
+    }
+    if (refuse_while_pending()) {
+        return;
+    }
+    switch (button) {
+        case ScaleButton::start:
+            start_scale(scale);
+            break;
+        case ScaleButton::pause:
+            pause_scale(scale, released);
+            break;
+        case ScaleButton::stop:
+            stop_scale(scale);
+            break;
+        case ScaleButton::none:
+            break;
+    }
+}
+
+void ProcessCommands::start_scale(int scale) {
+    ProcessState& p = c_.p;
+    weight_record& w = p.w[scale];
+    const bool begun = w.curr_cycle_status != cycle_status::NOT_STARTED;
+    if (begun && w.curr_cycle >= p.r.total_cycle) {
+        c_.dialogs.error("Błąd! Nie można rozpocząć następnego cyklu, ponieważ aktualny cykl jest ostatnim!");
+        return;
+    }
+    if (begun && w.curr_cycle > p.r.curr_cycle) {
+        c_.dialogs.error("Błąd! Waga jest już w cyklu wyprzedzającym cykl systemu!");
+        return;
+    }
+    if (p.r.start_time == 0) {
+        p.r.start_time = c_.clock.now();
+        c_.view.process();
+    }
+    make_pending(p.cpq, CP_MSG_RECIPE, scale, false);
+    if (begun) {
+        ++w.curr_cycle;
+    }
+    w.curr_cycle_status = cycle_status::NOT_STARTED;
+    c_.view.scales(p.r.view_cycle);
+    c_.view.technical();
+}
+
+void ProcessCommands::pause_scale(int scale, bool released) {
+    make_pending(c_.p.cpq, CP_MSG_PAUSE, scale, false);
+    c_.view.technical();
+    if (released) {
+        c_.view.button(scale) = ScaleButton::start;
+    }
+}
+
+void ProcessCommands::stop_scale(int scale) {
+    make_pending(c_.p.cpq, CP_MSG_STOP, scale, false);
+    c_.view.technical();
+}
+
+}  // namespace wazenie

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <utility>
+
+#include "core/process_records.h"
+
+namespace wazenie {
+
+class Clock;
+class Dialogs;
+class ExchangeLog;
+struct Settings;
+
+// Everything the process writes to disk while it runs: the status file, the month's log and the
+// settings file when a WZ number is taken. Each write is reported the way its caller can afford.
+class ProcessRecorder {
+public:
+    ProcessRecorder(std::filesystem::path data_dir, const ProcessState& p, Settings& settings,
+                    const Clock& clock, Dialogs& dialogs, ExchangeLog& log)
+        : data_dir_(std::move(data_dir)),
+          p_(p),
+          settings_(settings),
+          clock_(clock),
+          dialogs_(dialogs),
+          log_(log) {}
+
+    // data_dir/status.txt, written atomically; a failure is shown as "Błąd (21) ..." and gives false.
+    bool save_status();
+    // Appends the process to the log of the current month; a failure is shown as "Błąd (20) ...".
+    bool append_to_log();
+    // A new WZ number. The advanced counter goes to the settings file at once, so a crash never
+    // issues a number twice; that write happens inside the answer handling, so a failure is an
+    // exchange-log error, not a box.
+    std::string take_weight_doc();
+
+    std::filesystem::path settings_file() const { return data_dir_ / "konfig.ini"; }
+
+private:
+    void report_write_error(int number, const std::filesystem::path& file);
+
+    std::filesystem::path data_dir_;
+    const ProcessState& p_;
+    Settings& settings_;
+    const Clock& clock_;
+    Dialogs& dialogs_;
+    ExchangeLog& log_;
+};
+
+}  // namespace wazenie

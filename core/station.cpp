@@ -1,0 +1,182 @@
+#include "core/station.h"
+
+#include <system_error>
+
+#include "comm/exchange_log.h"
+#include "comm/meter_protocol.h"
+#include "comm/port_connection.h"
+#include "core/answer_handling.h"
+#include "core/dialogs.h"
+#include "core/main_loop.h"
+#include "core/process_commands.h"
+#include "core/process_recorder.h"
+#include "core/record_edits.h"
+#include "core/station_view.h"
+#include "storage/process_file.h"
+
+namespace wazenie {
+
+struct Station::Parts {
+    Parts(Station& s, SerialLink& link, const Clock& clock, Dialogs& dialogs, Display& display)
+        : log(clock),
+          port(link, s.settings_),
+          protocol(s.p_, link, log, s),
+          view(s.p_, display),
+          recorder(s.data_dir_, s.p_, s.settings_, clock, dialogs, log),
+          context{s.p_, s.settings_, clock, dialogs, log, protocol, port, recorder, view},
+          loop(context),
+          answers(context),
+          commands(context),
+          edits(context) {}
+
+    ExchangeLog log;
+    PortConnection port;
+    MeterProtocol protocol;
+    StationView view;
+    ProcessRecorder recorder;
+    StationContext context;
+    MainLoop loop;
+    AnswerHandling answers;
+    ProcessCommands commands;
+    RecordEdits edits;
+    std::string connection_text;
+};
+
+Station::Station(std::filesystem::path data_dir, SerialLink& link, const Clock& clock, Dialogs& dialogs,
+                 Display& display)
+    : data_dir_(std::move(data_dir)), parts_(std::make_unique<Parts>(*this, link, clock, dialogs, display)) {
+    link.on_bytes_arrived([this] { parts_->protocol.receive_bytes(); });
+}
+
+Station::~Station() = default;
+
+void Station::start_up() {
+    p_.set_start_values();
+    load_settings(settings_file(), settings_, p_.w);
+    parts_->port.configure_port();
+    parts_->connection_text = parts_->port.open_port();
+    // The records as the loop expects them before the first process is defined or resumed.
+    p_.r.cp_status = line_status::NONE;
+    p_.cpq = pending_command{};
+    p_.cp_rx.clear();
+    p_.r.total_cycle = 1;
+    p_.r.curr_cycle = 1;
+    p_.r.view_cycle = 0;
+    for (weight_record& w : p_.w) {
+        w.curr_cycle = 1;
+        w.max_material = 0;
+    }
+}
+
+const std::string& Station::connection_text() const {
+    return parts_->connection_text;
+}
+
+void Station::apply_port_settings() {
+    parts_->port.close_port();
+    parts_->port.configure_port();
+    parts_->connection_text = parts_->port.open_port();
+}
+
+void Station::log_in(const std::string& operator_name) {
+    operator_name_ = operator_name;
+    std::error_code ignored;
+    if (std::filesystem::exists(status_file_path(data_dir_), ignored)) {
+        if (Status loaded = load_process(p_, data_dir_, "0"); !loaded) {
+            parts_->context.dialogs.error(loaded.error().what);
+        }
+    }
+    // The exchange is never resumed: the loop starts by asking the scales for their weights.
+    p_.r.user_name = operator_name;
+    p_.r.cp_status = line_status::NONE;
+    p_.cpq = pending_command{};
+    p_.cp_rx.clear();
+    StationView& view = parts_->view;
+    view.scales(p_.r.view_cycle);
+    view.process();
+    view.connection();
+    view.rights();
+}
+
+void Station::close() {
+    if (Status saved = save_settings(settings_file(), settings_, p_.w); !saved) {
+        const std::string file = saved.error().where.empty() ? settings_file().string() : saved.error().where;
+        parts_->context.dialogs.error("Unable to write to " + file);
+    }
+    if (logged_in()) {
+        save_status();
+    }
+    parts_->port.close_port();
+}
+
+void Station::main_tick() {
+    parts_->loop.tick();
+}
+
+void Station::toggle_exchange_pause() {
+    exchange_paused_ = !exchange_paused_;
+    parts_->log.log_line(log_code::NOTE, exchange_paused_ ? "pauza włączona" : "pauza wyłączona");
+}
+
+void Station::on_acknowledgement(char verdict, int scale) {
+    parts_->answers.on_acknowledgement(verdict, scale);
+}
+
+void Station::on_weight_answer(int scale, int b03, int b45, int b67, double mass) {
+    parts_->answers.on_weight_answer(scale, b03, b45, b67, mass);
+}
+
+void Station::on_exchange_changed() {
+    parts_->view.technical();
+}
+void Station::on_connection_changed() {
+    parts_->view.connection();
+}
+
+void Station::start_process() {
+    parts_->commands.start_process();
+}
+void Station::pause_process() {
+    parts_->commands.pause_process();
+}
+void Station::stop_process() {
+    parts_->commands.stop_process();
+}
+void Station::click_scale_button(int scale, ScaleButton button) {
+    parts_->commands.click_scale_button(scale, button);
+}
+ScaleButton Station::scale_button_down(int scale) const {
+    return Scales::in_range(scale) ? parts_->view.button(scale) : ScaleButton::none;
+}
+
+bool Station::can_change_total_cycles() const {
+    return parts_->edits.can_change_total_cycles();
+}
+void Station::change_total_cycles() {
+    parts_->edits.change_total_cycles();
+}
+void Station::change_weight_doc() {
+    parts_->edits.change_weight_doc();
+}
+void Station::show_previous_cycle() {
+    parts_->edits.show_previous_cycle();
+}
+void Station::show_next_cycle() {
+    parts_->edits.show_next_cycle();
+}
+void Station::show_current_cycle() {
+    parts_->edits.show_current_cycle();
+}
+
+bool Station::save_status() {
+    return parts_->recorder.save_status();
+}
+
+ExchangeLog& Station::exchange_log() {
+    return parts_->log;
+}
+MeterProtocol& Station::protocol() {
+    return parts_->protocol;
+}
+
+}  // namespace wazenie
