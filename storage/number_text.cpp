@@ -7,6 +7,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "storage/text_helpers.h"
+
 namespace wazenie {
 
 namespace {
@@ -105,8 +107,9 @@ std::string plain_text(const Decimal& d, int places) {
 }
 
 // Rounded to d places as the decimal digits of x (18 significant) say, not as its binary value does.
+// A cut is decided on 15 digits, the precision a double holds, so that 0.9 / 3 cuts to 0.3.
 Decimal rounded(double x, int places, int max_significant, bool cut = false) {
-    Decimal d = decimal_of(x, 18);
+    Decimal d = decimal_of(x, cut ? 15 : 18);
     round_digits(d, std::min(d.point + std::max(places, 0), max_significant), cut);
     return d;
 }
@@ -115,16 +118,6 @@ double value_of(const std::string& text) {
     double value = 0;
     std::from_chars(text.data(), text.data() + text.size(), value);
     return value;
-}
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && text.back() == ' ') {
-        text.remove_suffix(1);
-    }
-    return text;
 }
 
 }  // namespace
@@ -163,7 +156,7 @@ std::string fixed_text(double x, int d) {
 }
 
 std::optional<double> parse_decimal(std::string_view text) {
-    text = trimmed(text);
+    text = trim(text);
     if (text.empty()) {
         return std::nullopt;
     }
@@ -179,7 +172,7 @@ std::optional<double> parse_decimal(std::string_view text) {
 }
 
 std::optional<int> parse_int(std::string_view text) {
-    text = trimmed(text);
+    text = trim(text);
     std::int32_t value = 0;
     const char* end = text.data() + text.size();
     const auto result = std::from_chars(text.data(), end, value);

@@ -1,0 +1,180 @@
+#include "storage/settings.h"
+
+#include <climits>
+#include <string>
+
+#include "storage/number_text.h"
+#include "storage/text_file.h"
+#include "storage/text_helpers.h"
+
+namespace wazenie {
+
+namespace {
+
+constexpr int kPorts = 16;
+
+// The range a stored integer must lie in to be taken; outside it the key's default holds, so that
+// no later step divides by 0 or picks a printout or a precision that does not exist.
+struct Range {
+    int lo = INT_MIN;
+    int hi = INT_MAX;
+};
+
+enum class Write { always, unless_zero };
+
+// Every key of the file in its order: the loader and the saver walk the same list. `S` and `W` are
+// const for the saver.
+template <typename Visitor, typename S, typename W>
+void visit_keys(Visitor& v, S& s, W& w) {
+    for (int n = 1; n <= kScales; ++n) {
+        v.flag("Podlaczone_wagi", "waga" + std::to_string(n), w[n].weight_enabled, false);
+    }
+    v.after_enabled_scales();
+    for (int n = 1; n <= kScales; ++n) {
+        v.integer("Masa maksymalna wagi", "waga" + std::to_string(n), w[n].max_weight, 200,
+                  Range{1, INT_MAX});
+    }
+    for (int n = 1; n <= kScales; ++n) {
+        v.decimal("Oproznianie_zbiornika", "waga" + std::to_string(n) + "_min", w[n].min_weight, 5.0);
+        v.decimal("Oproznianie_zbiornika", "waga" + std::to_string(n) + "_sta", w[n].sta_weight, 1.0);
+    }
+    for (int n = 1; n <= kScales; ++n) {
+        v.integer("Precyzja wagi", "waga" + std::to_string(n), w[n].precision, 1, Range{0, 3});
+    }
+    v.integer("Masa calkowita", "precyzja", s.total_precision, 0, Range{0, 3});
+    v.integer("Polaczenie_RS", "port", s.port_num, 1);
+    v.integer("Polaczenie_RS", "predkosc", s.baud_rate, 9600);
+    v.integer("Polaczenie_RS", "czas_oczekiwania", s.rs_timeout, 400);
+    v.integer("Polaczenie_RS", "opoznienie_wysylania", s.rs_delay, 100);
+    v.integer("Polaczenie_RS", "opoznienie_wysylania_receptury", s.rs_delay_recipe, 10);
+    v.flag("Wyglad", "tryb_pelnoekranowy", s.run_maximized, false);
+    v.flag("Inne", "blokuj_wcisniete_przyciski", s.block_down_buttons, false);
+    v.integer("Inne", "log", s.log, 0, Range{}, Write::unless_zero);
+    v.text("Dokument WZ", "format", s.weightdoc_format, "WZ/%n%/%y%");
+    v.integer("Dokument WZ", "nast_numer", s.weightdoc_next, 1);
+    v.integer("Dokument WZ", "wydruk", s.wz_print_content, 1, Range{0, 3});
+    v.flag("Uprawnienia", "tylko_admin_zmienia_receptury", s.admin_change_recipe, false);
+    v.flag("Uprawnienia", "tylko_admin_zmienia_kontrahentow", s.admin_change_client, false);
+}
+
+class Loader {
+public:
+    Loader(const IniDocument& ini, Scales& w) : ini_(ini), w_(w) {}
+
+    void flag(const char* section, const std::string& key, bool& field, bool fallback) {
+        const auto value = read_int(section, key);
+        field = value ? int_to_flag(*value) : fallback;
+    }
+
+    void integer(const char* section, const std::string& key, int& field, int fallback, Range range = {},
+                 Write = Write::always) {
+        const auto value = read_int(section, key);
+        field = value && *value >= range.lo && *value <= range.hi ? *value : fallback;
+    }
+
+    void decimal(const char* section, const std::string& key, double& field, double fallback) {
+        const auto text = ini_.value(section, key);
+        const auto value = text ? parse_decimal(*text) : std::nullopt;
+        field = value ? *value : fallback;
+    }
+
+    void text(const char* section, const std::string& key, std::string& field, const char* fallback) {
+        field = ini_.value(section, key).value_or(fallback);
+    }
+
+    // Not every scale may be off: the first one then takes part.
+    void after_enabled_scales() {
+        for (const weight_record& scale : w_) {
+            if (scale.weight_enabled) {
+                return;
+            }
+        }
+        w_[1].weight_enabled = true;
+    }
+
+private:
+    std::optional<int> read_int(const char* section, const std::string& key) const {
+        const auto text = ini_.value(section, key);
+        return text ? parse_int(*text) : std::nullopt;
+    }
+
+    const IniDocument& ini_;
+    Scales& w_;
+};
+
+class Saver {
+public:
+    explicit Saver(IniDocument& ini) : ini_(ini) {}
+
+    void flag(const char* section, const std::string& key, bool field, bool) {
+        ini_.set(section, key, std::to_string(flag_to_int(field)));
+    }
+
+    void integer(const char* section, const std::string& key, int field, int, Range = {},
+                 Write write = Write::always) {
+        // A zero that is not written leaves whatever the file holds under the key.
+        if (write == Write::always || field != 0) {
+            ini_.set(section, key, std::to_string(field));
+        }
+    }
+
+    void decimal(const char* section, const std::string& key, double field, double) {
+        ini_.set(section, key, to_comma(general_text(field)));
+    }
+
+    void text(const char* section, const std::string& key, const std::string& field, const char*) {
+        ini_.set(section, key, field);
+    }
+
+    void after_enabled_scales() {}
+
+private:
+    IniDocument& ini_;
+};
+
+std::string default_port_device(int port_num) {
+#ifdef _WIN32
+    return port_name(port_num);
+#else
+    return "/dev/ttyS" + std::to_string(port_num - 1);
+#endif
+}
+
+}  // namespace
+
+std::string port_name(int port_num) {
+    return "COM" + std::to_string(port_num);
+}
+
+std::string port_device(const Settings& settings, int port_num) {
+    if (port_num >= 1 && port_num <= kPorts) {
+        const auto device = settings.ini.value("Porty", port_name(port_num));
+        if (device && !remove_spaces(*device).empty()) {
+            return *device;
+        }
+    }
+    return default_port_device(port_num);
+}
+
+void load_settings(const std::filesystem::path& file, Settings& settings, Scales& w) {
+    // A file that is missing or cannot be read gives every default; the first save creates it.
+    const auto lines = text_file::read_lines(file);
+    settings.ini = IniDocument::parse(lines ? *lines : std::vector<std::string>{});
+    Loader loader(settings.ini, w);
+    visit_keys(loader, settings, w);
+}
+
+Status save_settings(const std::filesystem::path& file, const Settings& settings, const Scales& w) {
+    IniDocument ini = settings.ini;
+    Saver saver(ini);
+    visit_keys(saver, settings, w);
+    std::filesystem::path work_file = file;
+    work_file += ".tmp";
+    const Status saved = text_file::replace_atomically(file, work_file, ini.lines());
+    if (!saved) {
+        return Error{saved.error().what, file.string()};
+    }
+    return {};
+}
+
+}  // namespace wazenie

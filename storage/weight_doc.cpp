@@ -1,0 +1,47 @@
+#include "storage/weight_doc.h"
+
+#include <algorithm>
+#include <cctype>
+#include <climits>
+#include <cstdio>
+
+#include "storage/date_time.h"
+#include "storage/settings.h"
+
+namespace wazenie {
+
+namespace {
+
+// Replaces the first occurrence of a placeholder, whatever its letter case.
+void replace_first(std::string& text, std::string_view placeholder, const std::string& by) {
+    std::string lower = text;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const auto at = lower.find(placeholder);
+    if (at != std::string::npos) {
+        text.replace(at, placeholder.size(), by);
+    }
+}
+
+std::string digits(int value, int width) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%0*d", width, value);
+    return buffer;
+}
+
+}  // namespace
+
+std::string next_weight_doc(Settings& settings, DateTime now) {
+    const DateTimeParts today = split_date_time(now);
+    std::string number = settings.weightdoc_format;
+    replace_first(number, "%n%", std::to_string(settings.weightdoc_next));
+    replace_first(number, "%y%", digits(today.year, 4));
+    replace_first(number, "%m%", digits(today.month, 2));
+    replace_first(number, "%d%", digits(today.day, 2));
+    if (settings.weightdoc_next < INT_MAX) {
+        ++settings.weightdoc_next;
+    }
+    return number;
+}
+
+}  // namespace wazenie
