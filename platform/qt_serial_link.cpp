@@ -1,0 +1,110 @@
+#include "platform/qt_serial_link.h"
+
+#include "comm/exchange_log.h"
+#include "platform/qt_text.h"
+
+namespace wazenie {
+
+namespace {
+
+constexpr qint64 kInputBuffer = 1024;
+
+}  // namespace
+
+QtSerialLink::QtSerialLink(std::function<void(const std::string&)> error_line)
+    : error_line_(std::move(error_line)) {
+    QObject::connect(&port_, &QSerialPort::readyRead, [this] {
+        if (bytes_arrived_) {
+            bytes_arrived_();
+        }
+    });
+    QObject::connect(&port_, &QSerialPort::errorOccurred,
+                     [this](QSerialPort::SerialPortError error) { port_error(error); });
+}
+
+QtSerialLink::~QtSerialLink() {
+    close();
+}
+
+bool QtSerialLink::open(const std::string& device, int baud_rate) {
+    close();
+    port_.setPortName(to_qt(device));
+    port_.setBaudRate(baud_rate);
+    port_.setDataBits(QSerialPort::Data8);
+    port_.setParity(QSerialPort::NoParity);
+    port_.setStopBits(QSerialPort::OneStop);
+    port_.setFlowControl(QSerialPort::NoFlowControl);
+    port_.setReadBufferSize(kInputBuffer);
+    if (!port_.open(QIODevice::ReadWrite)) {
+        port_.clearError();
+        return false;
+    }
+    set_modem_lines();
+    return true;
+}
+
+// Pseudo terminals and some USB adapters have no modem lines; the port works without them.
+void QtSerialLink::set_modem_lines() {
+    setting_lines_ = true;
+    const bool dtr = port_.setDataTerminalReady(true);
+    const bool rts = port_.setRequestToSend(false);
+    setting_lines_ = false;
+    port_.clearError();
+    if (!dtr || !rts) {
+        report("port " + from_qt(port_.portName()) + " nie obsługuje linii DTR/RTS; praca bez nich");
+    }
+}
+
+bool QtSerialLink::is_open() const {
+    return port_.isOpen();
+}
+
+std::size_t QtSerialLink::write(const std::string& bytes) {
+    if (!port_.isOpen()) {
+        return 0;
+    }
+    last_written_ = bytes;
+    const qint64 written = port_.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    return written < 0 ? 0 : static_cast<std::size_t>(written);
+}
+
+std::string QtSerialLink::read(std::size_t max_bytes) {
+    if (!port_.isOpen()) {
+        return {};
+    }
+    const QByteArray bytes = port_.read(static_cast<qint64>(max_bytes));
+    return bytes.toStdString();
+}
+
+void QtSerialLink::close() {
+    if (port_.isOpen()) {
+        port_.clear();
+        port_.close();
+    }
+}
+
+void QtSerialLink::on_bytes_arrived(std::function<void()> handler) {
+    bytes_arrived_ = std::move(handler);
+}
+
+void QtSerialLink::port_error(QSerialPort::SerialPortError error) {
+    if (error == QSerialPort::NoError || setting_lines_) {
+        return;
+    }
+    if (error == QSerialPort::WriteError) {
+        report("błąd wysyłania danych: " + frame_text(last_written_));
+    } else if (error == QSerialPort::ResourceError && port_.isOpen()) {
+        // The device went away (an unplugged adapter): the port is closed, so the main loop stands still.
+        report("utracono połączenie z portem " + from_qt(port_.portName()));
+        port_.close();
+    }
+    port_.clearError();
+}
+
+void QtSerialLink::report(const std::string& text) const {
+    if (error_line_) {
+        error_line_(text);
+    }
+}
+
+}  // namespace wazenie
