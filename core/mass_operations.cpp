@@ -58,24 +58,21 @@ void recompute_scale_totals(ProcessState& p, int scale, bool copy_to_gross) {
     }
     weight_record& w = p.w[scale];
     const int cycles = cycles_of(p);
-    const int materials = materials_of(w);
+    CycleMasses cycle_sums{};
     w.curr_total_weight = 0;
-    for (int j = 1; j <= materials; ++j) {
+    for (int j = 1; j <= materials_of(w); ++j) {
         material_record& m = w.m[j];
         m.curr_total_weight = 0;
         for (int k = 1; k <= cycles; ++k) {
             m.curr_total_weight += m.curr_weight[k];
+            cycle_sums[k] += m.curr_weight[k];
         }
         w.curr_total_weight += m.curr_total_weight;
     }
     for (int k = 1; k <= cycles; ++k) {
-        double sum = 0;
-        for (int j = 1; j <= materials; ++j) {
-            sum += w.m[j].curr_weight[k];
-        }
-        w.curr_cycle_weight[k] = sum;
+        w.curr_cycle_weight[k] = cycle_sums[k];
         if (copy_to_gross) {
-            w.curr_weight[k] = sum;
+            w.curr_weight[k] = cycle_sums[k];
         }
     }
 }

@@ -120,6 +120,28 @@ double value_of(const std::string& text) {
     return value;
 }
 
+// Far from a half, the binary value and its 18 decimal digits round alike, so the digits need not be
+// written out; the split rounds every material several times.
+std::optional<double> round_far_from_half(double x, int d) {
+    static constexpr double kScale[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+    if (d < 0 || d > 6) {
+        return std::nullopt;
+    }
+    const double y = std::fabs(x) * kScale[d];
+    if (!(y < 1e7)) {  // more than 8 digits: the cap applies
+        return std::nullopt;
+    }
+    const double whole = std::floor(y);
+    const double fraction = y - whole;
+    if (std::fabs(fraction - 0.5) < 1e-6) {
+        return std::nullopt;
+    }
+    const double k = whole + (fraction > 0.5 ? 1 : 0);
+    // Dividing two exact integers rounds once, as reading the decimal text back would.
+    const double r = k / kScale[d];
+    return x < 0 && k != 0 ? -r : r;
+}
+
 }  // namespace
 
 std::string general_text(double x) {
@@ -141,7 +163,13 @@ std::string general_text(double x) {
 }
 
 double round_to(double x, int d) {
-    return std::isfinite(x) ? value_of(plain_text(rounded(x, d, 8), std::max(d, 0))) : x;
+    if (!std::isfinite(x)) {
+        return x;
+    }
+    if (const auto fast = round_far_from_half(x, d)) {
+        return *fast;
+    }
+    return value_of(plain_text(rounded(x, d, 8), std::max(d, 0)));
 }
 
 double round_toward_zero(double x, int d) {

@@ -30,6 +30,16 @@ TEST(RoundTo, KeepsAtMostEightSignificantDigits) {
     EXPECT_DOUBLE_EQ(round_to(0, 3), 0);
 }
 
+TEST(RoundTo, AgreesWithTheDecimalDigitsEverywhere) {
+    // round_to takes a short cut away from halves; the fixed text always goes by the digits.
+    for (int d = 0; d <= 3; ++d) {
+        for (int i = -20000; i <= 20000; ++i) {
+            const double x = i * 0.0125 + i * i * 1e-7;
+            ASSERT_EQ(round_to(x, d), parse_decimal(fixed_text(x, d))) << x << " to " << d;
+        }
+    }
+}
+
 TEST(RoundTowardZero, CutsTheDroppedDigits) {
     EXPECT_DOUBLE_EQ(round_toward_zero(0.5 / 9, 1), 0.0);
     EXPECT_DOUBLE_EQ(round_toward_zero(2.99, 1), 2.9);
