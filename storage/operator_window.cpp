@@ -117,7 +117,8 @@ void OperatorWindow::add_operator() {
     auto place =
         std::upper_bound(operators_.begin(), operators_.end(), name,
                          [](const std::string& n, const Operator& op) { return polish_less(n, op.name); });
-    selected_ = static_cast<int>(operators_.insert(place, Operator{name, password}) - operators_.begin());
+    const auto added = operators_.insert(place, Operator{name, password});
+    selected_ = static_cast<int>(added - operators_.begin());
     save();
 }
 

@@ -1,0 +1,205 @@
+#include "storage/operators.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/fake_dialogs.h"
+#include "fakes/scratch_dir.h"
+#include "storage/operator_window.h"
+
+namespace wazenie {
+namespace {
+
+using testing::FakeDialogs;
+using testing::read_bytes;
+using testing::ScratchDir;
+using testing::write_bytes;
+
+TEST(OperatorFile, BlocksAreScrambledPaddedAndReadBack) {
+    const std::vector<Operator> ops = {{"Jan Łącki", " hasło "}, {std::string(32, 'x'), "1"}};
+    const std::string bytes = encode_operators(ops);
+    ASSERT_EQ(bytes.size(), 4u * 32u);
+    EXPECT_EQ(bytes.find("Jan"), std::string::npos);
+    EXPECT_EQ(bytes.substr(9, 23), std::string(23, '\0'));  // "Jan Łącki" is 9 bytes in the file
+    const DecodedOperators back = decode_operators(bytes);
+    EXPECT_FALSE(back.damaged);
+    EXPECT_EQ(back.operators, ops);
+}
+
+TEST(OperatorFile, NoTypedCharacterIsLostAtTheEndOfABlock) {
+    // Every printable byte at every position: none may scramble to the zero that ends a block.
+    for (int c = 0x20; c <= 0x7E; ++c) {
+        for (int len = 1; len <= 32; ++len) {
+            const Operator op{std::string(static_cast<std::size_t>(len), static_cast<char>(c)), "p"};
+            ASSERT_EQ(decode_operators(encode_operators({op})).operators.at(0), op) << c << " " << len;
+        }
+    }
+    const Operator polish{"ąćęłńóśźżĄĆĘŁŃÓŚŹŻ", "żółw"};
+    EXPECT_EQ(decode_operators(encode_operators({polish})).operators.at(0), polish);
+}
+
+TEST(OperatorFile, FirstStartCreatesTheAdministratorWithOwnerOnlyRights) {
+    ScratchDir dir;
+    const auto file = operators_file_path(dir.path());
+    const LoadedOperators loaded = load_operators(file);
+    EXPECT_FALSE(loaded.error);
+    ASSERT_EQ(loaded.operators.size(), 1u);
+    EXPECT_EQ(loaded.operators[0], (Operator{"ADMINISTRATOR", "817"}));
+    EXPECT_EQ(std::filesystem::file_size(file), 64u);
+    const auto perms = std::filesystem::status(file).permissions();
+    EXPECT_EQ(perms & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_FALSE(std::filesystem::exists(dir / "pomiary_tmp.txt"));
+}
+
+TEST(OperatorFile, DamagedAndEmptyFiles) {
+    ScratchDir dir;
+    const auto file = operators_file_path(dir.path());
+    write_bytes(file, "");
+    LoadedOperators empty = load_operators(file);
+    EXPECT_TRUE(empty.operators.empty());
+    EXPECT_FALSE(empty.error);
+
+    write_bytes(file, encode_operators({{"B", "2"}, {"A", "1"}}) + "xyz");
+    LoadedOperators damaged = load_operators(file);
+    EXPECT_EQ(damaged.error, "Uszkodzony plik operatorów: " + file.string());
+    ASSERT_EQ(damaged.operators.size(), 2u);
+    EXPECT_EQ(damaged.operators[0].name, "A");  // sorted on loading
+}
+
+TEST(OperatorFile, CreateAndRewriteFailuresKeepWhatThereWas) {
+    ScratchDir dir;
+    const auto nowhere = dir / "brak" / "operatorzy.txt";
+    const LoadedOperators none = load_operators(nowhere);
+    EXPECT_TRUE(none.operators.empty());
+    EXPECT_EQ(none.error, "Błąd (10) przy zapisie do pliku: " + nowhere.string() +
+                              ".\rBrak miejsca na dysku lub dysk zabezpieczony przed zapisem.");
+
+    // A rename over a non-empty folder fails: the "file" keeps its content.
+    const auto blocked = dir / "zajety";
+    std::filesystem::create_directories(blocked / "w_srodku");
+    auto saved = save_operators(blocked, {{"A", "1"}});
+    ASSERT_FALSE(saved);
+    EXPECT_EQ(saved.error().what, "Błąd (1) przy zapisie do pliku: " + blocked.string() +
+                                      ".\rBrak miejsca na dysku lub dysk zabezpieczony przed zapisem.");
+    EXPECT_TRUE(std::filesystem::is_directory(blocked / "w_srodku"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "pomiary_tmp.txt"));
+}
+
+TEST(OperatorFile, RightsAndLookupUseTheExactName) {
+    EXPECT_TRUE(has_admin_rights("ADMINISTRATOR"));
+    EXPECT_FALSE(has_admin_rights("administrator"));
+    EXPECT_FALSE(has_admin_rights("ADMINISTRATOR "));
+    const std::vector<Operator> ops = {{"administrator", "x"}, {"Jan", " a "}};
+    EXPECT_FALSE(find_operator(ops, "ADMINISTRATOR"));
+    ASSERT_TRUE(find_operator(ops, "Jan"));
+    EXPECT_TRUE(password_correct(*find_operator(ops, "Jan"), " a "));
+    EXPECT_FALSE(password_correct(*find_operator(ops, "Jan"), "a"));
+}
+
+class OperatorWindowTest : public ::testing::Test {
+protected:
+    OperatorWindow open(OperatorWindow::Mode mode) {
+        OperatorWindow window(operators_file_path(dir.path()), dialogs);
+        window.show(mode);
+        return window;
+    }
+    std::vector<Operator> on_disk() { return load_operators(operators_file_path(dir.path())).operators; }
+
+    ScratchDir dir;
+    FakeDialogs dialogs;
+};
+
+TEST_F(OperatorWindowTest, LoginChecksThePasswordExactly) {
+    OperatorWindow w = open(OperatorWindow::Mode::Login);
+    ASSERT_EQ(w.selected(), 0);
+    dialogs.values = {"818", "", "817"};
+    EXPECT_FALSE(w.login());
+    EXPECT_EQ(dialogs.last(), "błąd: Błędne hasło!");
+    EXPECT_EQ(dialogs.value_requests[0].caption, "Hasło");
+    EXPECT_EQ(dialogs.value_requests[0].prompt, "Podaj hasło:");
+    EXPECT_TRUE(dialogs.value_requests[0].masked);
+    dialogs.clear();
+    EXPECT_FALSE(w.login());  // cancelled: no message, the window stays
+    EXPECT_TRUE(dialogs.journal.empty());
+    EXPECT_TRUE(w.login());
+    EXPECT_EQ(w.selected_name(), "ADMINISTRATOR");
+
+    w.select(-1);
+    EXPECT_FALSE(w.login());
+    EXPECT_EQ(dialogs.last(), "błąd: Nie wybrano żadnego operatora!");
+}
+
+TEST_F(OperatorWindowTest, AddGuardsTheNameAndThePassword) {
+    OperatorWindow w = open(OperatorWindow::Mode::Management);
+    dialogs.values = {"   "};
+    w.add_operator();
+    EXPECT_EQ(dialogs.last(), "błąd: Błędna nazwa operatora!");
+    dialogs.values = {"administrator"};
+    w.add_operator();
+    EXPECT_EQ(dialogs.last(), "błąd: Operator już istnieje!");
+    dialogs.values = {"Jan Kowalski", "  "};
+    w.add_operator();
+    EXPECT_EQ(dialogs.last(), "błąd: Hasło nie może być puste!");
+    dialogs.values = {"Jan Kowalski"};  // password dialog cancelled
+    w.add_operator();
+    EXPECT_EQ(w.operators().size(), 1u);
+
+    dialogs.clear();
+    dialogs.values = {std::string(40, 'Z'), " tajne "};
+    w.add_operator();
+    dialogs.values = {"Ćma Ewa", "1"};
+    w.add_operator();
+    EXPECT_TRUE(dialogs.journal.empty());
+    const std::vector<std::string> expected = {"ADMINISTRATOR", "Ćma Ewa", std::string(32, 'Z')};
+    EXPECT_EQ(w.names(), expected);
+    EXPECT_EQ(w.selected_name(), "Ćma Ewa");
+    EXPECT_EQ(on_disk(), w.operators());
+    EXPECT_EQ(on_disk()[2].password, " tajne ");
+    EXPECT_EQ(dialogs.value_requests.back().prompt, "Wprowadź hasło dla nowego operatora:");
+}
+
+TEST_F(OperatorWindowTest, DeleteAsksFirstAndNeverRemovesTheAdministrator) {
+    write_bytes(operators_file_path(dir.path()),
+                encode_operators({{"ADMINISTRATOR", "817"}, {"Bogdan", "b"}, {"Celina", "c"}}));
+    OperatorWindow w = open(OperatorWindow::Mode::Management);
+    dialogs.answers = {true};
+    w.delete_operator();
+    EXPECT_EQ(dialogs.journal[0], "pytanie: Czy napewno usunąć operatora: \"ADMINISTRATOR\"?");
+    EXPECT_EQ(dialogs.last(), "błąd: Administrator nie może być usunięty!");
+    EXPECT_EQ(w.operators().size(), 3u);
+
+    w.select(2);
+    dialogs.answers = {false};
+    w.delete_operator();
+    EXPECT_EQ(w.operators().size(), 3u);
+    dialogs.answers = {true};
+    w.delete_operator();
+    EXPECT_EQ(w.selected_name(), "Bogdan");  // the last one removed: the new last is selected
+    EXPECT_EQ(on_disk().size(), 2u);
+
+    w.select(-1);
+    w.delete_operator();
+    EXPECT_EQ(dialogs.last(), "błąd: Żaden operator nie został wskazany!");
+}
+
+TEST_F(OperatorWindowTest, ChangePasswordAndAFailedSaveKeepsTheChangeInMemory) {
+    OperatorWindow w = open(OperatorWindow::Mode::Management);
+    dialogs.values = {" "};
+    w.change_password();
+    EXPECT_EQ(dialogs.last(), "błąd: Hasło nie może być puste!");
+    dialogs.values = {"nowe"};
+    w.change_password();
+    EXPECT_EQ(on_disk()[0].password, "nowe");
+    EXPECT_EQ(dialogs.value_requests.back().caption, "Zmiana hasła");
+
+    std::filesystem::remove(operators_file_path(dir.path()));
+    std::filesystem::create_directories(operators_file_path(dir.path()) / "blokada");
+    dialogs.values = {"inne"};
+    w.change_password();
+    EXPECT_EQ(dialogs.last().rfind("błąd: Błąd (1) przy zapisie do pliku: ", 0), 0u);
+    EXPECT_EQ(w.operators()[0].password, "inne");
+    EXPECT_FALSE(w.login());  // management mode never logs in
+}
+
+}  // namespace
+}  // namespace wazenie
