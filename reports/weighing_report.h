@@ -1,0 +1,106 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/clipboard.h"
+#include "core/clock.h"
+#include "core/dialogs.h"
+#include "core/printer.h"
+#include "core/process_records.h"
+#include "reports/report_list.h"
+#include "reports/report_output.h"
+#include "reports/save_file_dialog.h"
+#include "storage/settings.h"
+
+namespace wazenie {
+
+// A row of the detail list: "W", "N", "Substancja", "Masa".
+struct DetailRow {
+    std::string scale;
+    std::string number;
+    std::string material_name;
+    std::string mass;
+    bool operator==(const DetailRow&) const = default;
+};
+
+// What the report window ("Raport ważeń zakończonych") does, without the window. The view shows the
+// dates, filters, rows(), cycle_choices() with cycle_choice() and details(), and forwards its buttons.
+class WeighingReport {
+public:
+    struct Seams {
+        Dialogs& dialogs;
+        const Clock& clock;
+        Printer& printer;
+        Clipboard& clipboard;
+        SaveFileDialog& save_dialog;
+        // The main window's status bar, panel 3; may be empty.
+        std::function<void(const std::string&)> show_printer_name;
+    };
+
+    // `settings` and `station_scales` are the main window's: the total's and the scales' precision.
+    WeighingReport(std::filesystem::path data_dir, const Settings& settings, const Scales& station_scales,
+                   Seams seams);
+
+    // Every showing: today's dates at the first one, the cycle choice back on its first entry.
+    void show();
+
+    const std::string& date_from() const { return query_.date_from; }
+    const std::string& date_to() const { return query_.date_to; }
+    void set_date_from(std::string date) { query_.date_from = std::move(date); }
+    void set_date_to(std::string date) { query_.date_to = std::move(date); }
+    void today();          // " dzisiaj"
+    void current_month();  // "bież. miesiąc"
+
+    const std::string& client_text() const { return query_.client; }
+    const std::string& recipe_text() const { return query_.recipe; }
+    void set_client_text(std::string text) { query_.client = std::move(text); }
+    void set_recipe_text(std::string text) { query_.recipe = std::move(text); }
+    // "Wybierz recepturę" closed with OK: an editor closed with no recipe selected changes nothing.
+    void recipe_chosen(const std::string& name);
+
+    // "Odśwież raport".
+    void refresh();
+    const std::vector<ReportRow>& rows() const { return rows_; }
+
+    void select_row(std::optional<std::size_t> row);
+    std::optional<std::size_t> selected_row() const { return selected_; }
+    const std::vector<std::string>& cycle_choices() const { return cycle_choices_; }
+    int cycle_choice() const { return cycle_choice_; }
+    // 0 is "<wszystkie>", c is "cykl c".
+    void choose_cycle(int index);
+    const std::vector<DetailRow>& details() const { return details_; }
+    // The selected process as loaded from its log.
+    const ProcessState& process() const { return p_; }
+
+    // " Drukuj poj. dokument WZ".
+    void print_wz_again();
+    // "Drukuj raport", "Kopiuj raport", " Zapisz raport".
+    void print_report();
+    void copy_report();
+    void save_report();
+
+private:
+    bool last_row_selected() const { return selected_ && *selected_ + 1 == rows_.size(); }
+    bool load_selected();
+    void fill_details();
+    ReportSheet sheet() const;
+
+    std::filesystem::path data_dir_;
+    const Settings& settings_;
+    const Scales& station_scales_;
+    Seams seams_;
+    ReportQuery query_;
+    std::vector<ReportRow> rows_;
+    std::optional<std::size_t> selected_;
+    std::vector<std::string> cycle_choices_;
+    int cycle_choice_ = 0;
+    std::vector<DetailRow> details_;
+    ProcessState p_;
+    bool loaded_ = false;
+};
+
+}  // namespace wazenie

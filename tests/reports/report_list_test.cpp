@@ -1,0 +1,165 @@
+#include "reports/report_list.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/fake_dialogs.h"
+#include "reports/logged_processes.h"
+#include "fakes/scratch_dir.h"
+#include "storage/text_file.h"
+
+namespace wazenie {
+namespace {
+
+using testing::log_process;
+using testing::ProcessSpec;
+
+class ReportListTest : public ::testing::Test {
+protected:
+    std::vector<ReportRow> build(const std::string& from, const std::string& to,
+                                 const std::string& client = "", const std::string& recipe = "") {
+        auto rows = build_report(dir.path(), {from, to, client, recipe}, 1, dialogs);
+        return rows ? *rows : std::vector<ReportRow>{};
+    }
+    static std::vector<std::string> docs(const std::vector<ReportRow>& rows) {
+        std::vector<std::string> out;
+        for (const auto& row : rows) {
+            out.push_back(row.weight_doc);
+        }
+        return out;
+    }
+    void log(const std::string& month, const std::string& doc, const std::string& start,
+             const std::string& stop) {
+        ProcessSpec spec;
+        spec.doc = doc;
+        spec.start = start;
+        spec.stop = stop;
+        log_process(dir.path(), month, spec);
+    }
+
+    testing::ScratchDir dir;
+    testing::FakeDialogs dialogs;
+};
+
+TEST_F(ReportListTest, MonthsAcrossTheTurnOfTheYearSkipTheNumbersBetween) {
+    const auto months = report_months(202312, 202401);
+    EXPECT_EQ(months, (std::vector<int>{202312, 202401}));
+    EXPECT_EQ(202401 - 202312 + 1 - static_cast<int>(months.size()), 88);
+    EXPECT_EQ(report_months(202403, 202403), std::vector<int>{202403});
+    EXPECT_EQ(report_months(202211, 202402).size(), 16u);
+
+    log("202312", "WZ/1/23", "2023-12-30 10:00:00", "2023-12-30 10:30:00");
+    log("202401", "WZ/1/24", "2024-01-02 10:00:00", "2024-01-02 10:30:00");
+    // A file under a number that is no month is never read.
+    log("202313", "WZ/X", "2023-12-31 10:00:00", "2023-12-31 10:30:00");
+    EXPECT_EQ(docs(build("2023-12-01", "2024-01-31")), (std::vector<std::string>{"WZ/1/23", "WZ/1/24", ""}));
+    EXPECT_TRUE(dialogs.journal.empty());
+}
+
+TEST_F(ReportListTest, ProcessEndedNextMonthCountsUnderItsLogMonthWithItsStartDay) {
+    log("202402", "WZ/31", "2024-01-31 23:50:00", "2024-02-01 00:20:00");
+    EXPECT_EQ(docs(build("2024-01-01", "2024-02-28")), std::vector<std::string>{kNoMeasurements});
+    EXPECT_EQ(docs(build("2024-02-01", "2024-03-05")), (std::vector<std::string>{"WZ/31", ""}));
+    EXPECT_EQ(docs(build("2024-01-01", "2024-01-31")), std::vector<std::string>{kNoMeasurements});
+    // February is also the end month of this range, and 31 is after its end day.
+    EXPECT_EQ(docs(build("2024-02-01", "2024-02-01")), std::vector<std::string>{kNoMeasurements});
+}
+
+TEST_F(ReportListTest, RowsCarryTheLogTextsAndTheClientDatabase) {
+    text_file::write_lines(dir / "klienci.txt", {"BUDEX\tBudex Sp. z o.o.\tul. Łąkowa 5\t123-456-78-90",
+                                                 "BUDEX\tDrugi wpis\tx\ty"});
+    ProcessSpec spec;
+    spec.doc = "WZ/5/24";
+    spec.start = "2024-03-05 07:00:00";
+    spec.stop = "2024-03-05 07:40:00";
+    spec.user = "ANNA";
+    spec.cycles = 3;
+    log_process(dir.path(), "202403", spec);
+    const auto rows = build("2024-03-01", "2024-03-31");
+    ASSERT_EQ(rows.size(), 2u);
+    const ReportRow& row = rows[0];
+    EXPECT_EQ(row.weight_doc, "WZ/5/24");
+    EXPECT_EQ(row.start_time, "2024-03-05 07:00:00");
+    EXPECT_EQ(row.stop_time, "2024-03-05 07:40:00");
+    EXPECT_EQ(row.mass, "900");
+    EXPECT_EQ(row.cycles, "3");
+    EXPECT_EQ(row.recipe_name, "B20");
+    EXPECT_EQ(row.client_short, "BUDEX");
+    EXPECT_EQ(row.client_full, "Budex Sp. z o.o.");
+    EXPECT_EQ(row.client_address, "ul. Łąkowa 5");
+    EXPECT_EQ(row.client_nip, "123-456-78-90");
+    EXPECT_EQ(row.user_name, "ANNA");
+    EXPECT_EQ(row.log_month, "202403");
+    EXPECT_EQ(rows[1], (ReportRow{"", "", "RAZEM:", "900.0", "", "", "", "", "", "", "", ""}));
+}
+
+TEST_F(ReportListTest, TotalIsTheSumOfTheListedMassTexts) {
+    // A hand-edited log with a comma and a mass that does not read: the list stays built from text.
+    text_file::write_lines(dir / "202403.txt", {"r\tA\t2024-03-02 10:00:00\t---\t1\t1\t0\t12,5",
+                                                "r\tB\t2024-03-02 11:00:00\t---\t1\t1\t0\t100.25",
+                                                "r\tC\t2024-03-02 12:00:00\t---\t1\t1\t0\tdużo"});
+    const auto rows = build("2024-03-01", "2024-03-31");
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0].mass, "12,5");
+    EXPECT_EQ(rows[3].stop_time, "RAZEM:");
+    EXPECT_EQ(rows[3].mass, "112.8");
+}
+
+TEST_F(ReportListTest, ClientAndRecipeFiltersIgnoreLetterCase) {
+    auto add = [this](const std::string& doc, const std::string& client, const std::string& recipe) {
+        ProcessSpec spec;
+        spec.start = "2024-03-05 07:00:00";
+        spec.stop = "2024-03-05 07:40:00";
+        spec.doc = doc;
+        spec.client = client;
+        spec.recipe = recipe;
+        log_process(dir.path(), "202403", spec);
+    };
+    add("A", "ŻWIROWNIA ŁĄCKA", "B25 ŚCIANY");
+    add("B", "BUDEX", "B20");
+    EXPECT_EQ(docs(build("2024-03-01", "2024-03-31", "wirownia łą")), (std::vector<std::string>{"A", ""}));
+    EXPECT_EQ(docs(build("2024-03-01", "2024-03-31", "", "ściany")), (std::vector<std::string>{"A", ""}));
+    EXPECT_EQ(docs(build("2024-03-01", "2024-03-31", "budex", "ściany")),
+              std::vector<std::string>{kNoMeasurements});
+    EXPECT_EQ(docs(build("2024-03-01", "2024-03-31")), (std::vector<std::string>{"A", "B", ""}));
+}
+
+TEST_F(ReportListTest, ReversedRangeIsRefusedEqualDatesAreNot) {
+    log("202403", "A", "2024-03-05 07:00:00", "2024-03-05 07:40:00");
+    EXPECT_FALSE(build_report(dir.path(), {"2024-03-06", "2024-03-05", "", ""}, 0, dialogs));
+    EXPECT_EQ(dialogs.last(), "błąd: Data początkowa musi być wcześniejsza od końcowej.");
+    EXPECT_FALSE(build_report(dir.path(), {"2024-04-01", "2024-03-31", "", ""}, 0, dialogs));
+    dialogs.clear();
+    EXPECT_EQ(docs(build("2024-03-05", "2024-03-05")), (std::vector<std::string>{"A", ""}));
+    EXPECT_FALSE(build_report(dir.path(), {"2024-3-5", "2024-03-05", "", ""}, 0, dialogs));
+    EXPECT_EQ(dialogs.journal.size(), 1u);
+}
+
+TEST_F(ReportListTest, StartDayThatDoesNotReadIsReportedAndCountsAsZero) {
+    text_file::write_lines(dir / "202403.txt",
+                           {"r\tWZ/9\t2024-03-xx 10:00:00\t2024-03-07 10:00:00\t1\t1\t0\t5"});
+    log("202404", "WZ/10", "2024-04-01 10:00:00", "2024-04-01 10:30:00");
+    // Day 0 is before the start day of March but March is not the start month of this range.
+    EXPECT_EQ(docs(build("2024-02-01", "2024-04-30")), (std::vector<std::string>{"WZ/9", "WZ/10", ""}));
+    EXPECT_EQ(dialogs.journal, std::vector<std::string>{"błąd: Błędna data rozpoczęcia naważania w pliku: "
+                                                        "dane/202403\rnr dokumentu wagowego: WZ/9"});
+    dialogs.clear();
+    EXPECT_EQ(docs(build("2024-03-01", "2024-03-31")), std::vector<std::string>{kNoMeasurements});
+}
+
+TEST_F(ReportListTest, ProcessStoppedBeforeItStartedTakesTheDayOfItsStop) {
+    log("202403", "WZ/0", "---", "2024-03-07 10:00:00");
+    EXPECT_EQ(docs(build("2024-03-07", "2024-03-07")), (std::vector<std::string>{"WZ/0", ""}));
+    EXPECT_EQ(docs(build("2024-03-08", "2024-03-31")), std::vector<std::string>{kNoMeasurements});
+    EXPECT_TRUE(dialogs.journal.empty());
+}
+
+TEST_F(ReportListTest, ShortAndHeaderLinesNeverBreakTheList) {
+    text_file::write_lines(dir / "202403.txt",
+                           {";r\tr.weight_doc", "r", "r\tX", "w\t1\t5", "r\tY\t2024-03-03"});
+    const auto rows = build("2024-03-01", "2024-03-31");
+    EXPECT_EQ(docs(rows), (std::vector<std::string>{"Y", ""}));
+    EXPECT_EQ(dialogs.journal.size(), 1u);
+}
+
+}  // namespace
+}  // namespace wazenie
