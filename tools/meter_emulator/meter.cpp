@@ -1,0 +1,119 @@
+#include "meter.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "comm/meter_frames.h"
+#include "storage/number_text.h"
+#include "storage/text_helpers.h"
+
+namespace wazenie::emulator {
+
+namespace {
+
+// Empty readings reported while emptying before the meter stops: the station needs two in a row.
+constexpr int kSteadyAnswers = 3;
+constexpr int kFieldWidth = 9;
+
+}  // namespace
+
+void Meter::set_recipe(const std::array<std::string, 7>& digits) {
+    for (std::size_t k = 0; k < digits.size(); ++k) {
+        const auto value = parse_decimal(digits[k]);
+        targets_[k] = value ? *value / std::pow(10.0, config_.decimals) : 0;
+    }
+}
+
+void Meter::command(int message) {
+    switch (message) {
+        case CP_MSG_START:
+            if (phase_ == Phase::PAUSED) {
+                phase_ = Phase::DOSING;
+            } else if (phase_ == Phase::STOPPED) {
+                phase_ = Phase::DOSING;
+                material_ = 0;
+                dosed_before_ = reading_;
+                next_material();
+            }
+            break;
+        case CP_MSG_PAUSE:
+            if (phase_ == Phase::DOSING) {
+                phase_ = Phase::PAUSED;
+            }
+            break;
+        case CP_MSG_STOP:
+            phase_ = Phase::STOPPED;
+            break;
+        case CP_MSG_TARE:
+        case CP_MSG_ZERO:
+            reading_ = 0;
+            break;
+        default:
+            break;
+    }
+}
+
+// The next material with something to dose; after the last one the tank is emptied.
+void Meter::next_material() {
+    while (++material_ <= 7) {
+        if (target(material_) > 0) {
+            return;
+        }
+    }
+    material_ = 0;
+    phase_ = Phase::EMPTYING;
+    empty_step_ = config_.empty_rate > 0 ? config_.empty_rate : std::max(reading_ / 4, 1.0);
+    empty_answers_ = 0;
+}
+
+std::string Meter::weight_answer() {
+    const std::string answer = weight_answer_frame(config_.scale, status_byte(), mass_field());
+    step();
+    return answer;
+}
+
+int Meter::status_byte() const {
+    switch (phase_) {
+        case Phase::DOSING:
+            return 0x10 | material_;
+        case Phase::PAUSED:
+            return 0x20 | material_;
+        case Phase::EMPTYING:
+            return 0x08;
+        case Phase::STOPPED:
+            break;
+    }
+    return 0x00;
+}
+
+void Meter::step() {
+    if (phase_ == Phase::DOSING) {
+        // The answer that shows a material complete still names it, so the station records its full mass.
+        const double goal = dosed_before_ + target(material_);
+        if (reading_ >= goal) {
+            dosed_before_ = goal;
+            next_material();
+        } else {
+            reading_ = std::min(goal, reading_ + config_.rate);
+        }
+    } else if (phase_ == Phase::EMPTYING) {
+        if (reading_ <= 0) {
+            reading_ = 0;
+            if (++empty_answers_ >= kSteadyAnswers) {
+                phase_ = Phase::STOPPED;
+            }
+        } else {
+            reading_ = std::max(0.0, reading_ - empty_step_);
+        }
+    }
+}
+
+// Right-aligned in nine characters; a reading that would not fit is shown as the largest that does.
+std::string Meter::mass_field() const {
+    const double largest =
+        std::pow(10.0, kFieldWidth - (config_.decimals > 0 ? config_.decimals + 1 : 0)) - 1;
+    const double shown = std::clamp(reading_, -largest / 10, largest);
+    return pad_left(fixed_text(shown, config_.decimals), kFieldWidth);
+}
+
+}  // namespace wazenie::emulator

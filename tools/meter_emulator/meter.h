@@ -1,0 +1,50 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace wazenie::emulator {
+
+// One weighing meter: takes its recipe, doses the materials in order after a start, then empties the
+// tank with a falling reading until it is empty and steady, and stops. Time is counted in weight
+// questions, so the station's polling paces the dosing.
+class Meter {
+public:
+    struct Config {
+        int scale = 1;
+        int decimals = 0;       // places the meter reads in the recipe digits and shows in its reading
+        double rate = 25;       // kg dosed per weight question
+        double empty_rate = 0;  // kg emptied per question; 0: a quarter of the full tank
+    };
+
+    explicit Meter(const Config& config) : config_(config) {}
+
+    // The seven mass frames of a recipe transfer, digits as sent.
+    void set_recipe(const std::array<std::string, 7>& digits);
+    // STA, STO, PAU, TAR, ZER: what the meter does with them (every one is carried out).
+    void command(int message);
+    // Answers a weight question and moves on by one question.
+    std::string weight_answer();
+
+    double reading() const { return reading_; }
+    double target(int material) const { return targets_[static_cast<std::size_t>(material - 1)]; }
+
+private:
+    enum class Phase { STOPPED, DOSING, PAUSED, EMPTYING };
+
+    int status_byte() const;
+    void step();
+    void next_material();
+    std::string mass_field() const;
+
+    Config config_;
+    std::array<double, 7> targets_{};
+    Phase phase_ = Phase::STOPPED;
+    int material_ = 0;         // 1..7 while dosing or paused
+    double dosed_before_ = 0;  // what the tank held when the current material began
+    double reading_ = 0;
+    double empty_step_ = 0;
+    int empty_answers_ = 0;  // answers with an empty tank while emptying
+};
+
+}  // namespace wazenie::emulator
