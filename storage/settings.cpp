@@ -149,8 +149,8 @@ std::string port_name(int port_num) {
 std::string port_device(const Settings& settings, int port_num) {
     if (port_num >= 1 && port_num <= kPorts) {
         const auto device = settings.ini.value("Porty", port_name(port_num));
-        if (device && !remove_spaces(*device).empty()) {
-            return *device;
+        if (device && !trim(*device).empty()) {
+            return std::string(trim(*device));
         }
     }
     return default_port_device(port_num);

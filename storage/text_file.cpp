@@ -1,5 +1,6 @@
 #include "storage/text_file.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -16,6 +17,14 @@ Error error(std::string what, const std::filesystem::path& file, int line = 0) {
     return Error{std::move(what), file.string(), line};
 }
 
+// A line break inside a line would split its record in two.
+std::string one_line(const std::string& line) {
+    std::string bytes = utf8_to_cp1250(line);
+    std::replace_if(
+        bytes.begin(), bytes.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return bytes;
+}
+
 Status write_to(const std::filesystem::path& file, const std::vector<std::string>& lines,
                 std::ios::openmode mode) {
     std::ofstream out;
@@ -27,7 +36,7 @@ Status write_to(const std::filesystem::path& file, const std::vector<std::string
     }
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (static_cast<int>(i) != g_faults.fail_write_line) {
-            out << utf8_to_cp1250(lines[i]) << "\r\n";
+            out << one_line(lines[i]) << "\r\n";
         }
         if (static_cast<int>(i) == g_faults.fail_write_line || !out) {
             return error("write", file, static_cast<int>(i) + 1);

@@ -234,7 +234,7 @@ TEST_F(SettingsFile, AFailedSaveNamesTheFileAndKeepsTheOldOne) {
 
 TEST(Ports, DevicesComeFromTheFileOrTheSystemsNames) {
     Settings s;
-    s.ini = IniDocument::parse({"[Porty]", "COM3=/dev/ttyUSB1", "COM4=  "});
+    s.ini = IniDocument::parse({"[Porty]", "COM3= /dev/ttyUSB1 ", "COM4=  "});
     EXPECT_EQ(port_name(3), "COM3");
     EXPECT_EQ(port_device(s, 3), "/dev/ttyUSB1");
 #ifdef _WIN32

@@ -22,6 +22,11 @@ TEST_F(TextFile, WritesWindows1250WithCrLf) {
     EXPECT_EQ(read_bytes(dir / "a.txt"), "\xAFwir\r\n\r\nb\tc\r\n");
 }
 
+TEST_F(TextFile, ALineBreakInsideALineCannotSplitTheRecord) {
+    ASSERT_TRUE(text_file::write_lines(dir / "a.txt", {"one\rtwo\nthree"}));
+    EXPECT_EQ(read_bytes(dir / "a.txt"), "one two three\r\n");
+}
+
 TEST_F(TextFile, ReadsCrLfAndLfAndALastLineWithoutEnd) {
     write_bytes(dir / "a.txt", "\xAFwir\r\nsand\n\nlast");
     const auto lines = text_file::read_lines(dir / "a.txt");
