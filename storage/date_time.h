@@ -15,13 +15,14 @@ struct DateTimeParts {
 
 // Days since 1899-12-30 (the fraction is the time of day); nothing for an invalid date or time.
 std::optional<DateTime> make_date_time(const DateTimeParts& parts);
+// To the nearest millisecond, so that a time stored a hair below a second shows that second.
 DateTimeParts split_date_time(DateTime t);
 
 // "2024-03-05 07:08:09" in data files; 0 is "---".
 std::string file_date_time(DateTime t);
 // "2024-03-05     07:08:09" on screens; 0 is "---".
 std::string screen_date_time(DateTime t);
-// Printouts: "2024/03/05", "07:08", "07:08.09".
+// Printouts: "2024/03/05", "07:08", "07:08.09"; 0 is "---".
 std::string print_date(DateTime t);
 std::string print_time(DateTime t);
 std::string print_time_seconds(DateTime t);
