@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "recipe_test_support.h"
+#include "recipes/material_file.h"
 #include "recipes/recipe_file.h"
 
 namespace wazenie {
@@ -43,6 +46,25 @@ TEST(RecipeGoldenFile, TheGoldenFileReadsBackAsTheListsItWasWrittenFrom) {
     EXPECT_EQ(load_recipe_lists(dir.path(), "Beton B20 żółty"), expected);
     EXPECT_EQ(read_recipe_names(dir.path()), (std::vector<std::string>{"Beton B20 żółty", "Ściana ŁĄCZNA"}));
     EXPECT_EQ(recipe_total(dir.path(), "Beton B20 żółty"), 300 + 700.5 + 1000.5 + 7 * 0.125);
+}
+
+TEST(DemoRecipes, EveryDemoRecipeLoadsAndUsesOnlyKnownMaterials) {
+    const auto demo = std::filesystem::path(WAZENIE_TEST_DATA) / ".." / ".." / "demo" / "dane";
+    const auto materials = load_materials(demo);
+    const auto names = read_recipe_names(demo);
+    ASSERT_EQ(names.size(), 5u);
+    for (const std::string& name : names) {
+        ProcessState p;
+        ASSERT_EQ(load_recipe(p, demo, name), RecipeLoad::loaded) << name;
+        for (int s = 1; s <= kScales; ++s) {
+            for (int k = 1; k <= p.w[s].max_material; ++k) {
+                EXPECT_NE(std::find(materials.begin(), materials.end(), p.w[s].m[k].material_name),
+                          materials.end())
+                    << name << ": " << p.w[s].m[k].material_name;
+            }
+        }
+    }
+    EXPECT_NEAR(*recipe_total(demo, "B20 beton towarowy"), 2400, 10);
 }
 
 }  // namespace
