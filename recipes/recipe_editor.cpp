@@ -123,6 +123,25 @@ void RecipeEditor::insert_recipe(RecipeRow row) {
     focus_ = 0;
 }
 
+bool RecipeEditor::recipe_selected_in(Mode mode) {
+    if (mode_ != mode) {
+        return false;
+    }
+    if (!selected_) {
+        dialogs_.error(kNoRecipe);
+        return false;
+    }
+    return true;
+}
+
+bool RecipeEditor::store(const std::string& old_name, const std::string& new_name, const RecipeLists& lists) {
+    Status stored = store_recipe(data_dir_, old_name, new_name, lists);
+    if (!stored) {
+        dialogs_.error(stored.error().what);
+    }
+    return stored.ok();
+}
+
 // The list changes only after the file has, so it never shows a recipe the file does not hold.
 void RecipeEditor::add_recipe() {
     if (mode_ != Mode::browse) {
@@ -132,19 +151,14 @@ void RecipeEditor::add_recipe() {
     if (name.empty()) {
         return;
     }
-    if (Status stored = store_recipe(data_dir_, "", name, RecipeLists()); !stored) {
-        dialogs_.error(stored.error().what);
+    if (!store("", name, RecipeLists())) {
         return;
     }
     insert_recipe({name, total_text(0)});
 }
 
 void RecipeEditor::delete_recipe() {
-    if (mode_ != Mode::browse) {
-        return;
-    }
-    if (!selected_) {
-        dialogs_.error(kNoRecipe);
+    if (!recipe_selected_in(Mode::browse)) {
         return;
     }
     std::size_t row = *selected_;
@@ -153,8 +167,7 @@ void RecipeEditor::delete_recipe() {
         focus_ = 0;
         return;
     }
-    if (Status stored = store_recipe(data_dir_, name, "", RecipeLists()); !stored) {
-        dialogs_.error(stored.error().what);
+    if (!store(name, "", RecipeLists())) {
         return;
     }
     recipes_.erase(recipes_.begin() + static_cast<std::ptrdiff_t>(row));
@@ -162,11 +175,7 @@ void RecipeEditor::delete_recipe() {
 }
 
 void RecipeEditor::copy_recipe() {
-    if (mode_ != Mode::browse) {
-        return;
-    }
-    if (!selected_) {
-        dialogs_.error(kNoRecipe);
+    if (!recipe_selected_in(Mode::browse)) {
         return;
     }
     const RecipeRow source = recipes_[*selected_];
@@ -174,36 +183,26 @@ void RecipeEditor::copy_recipe() {
     if (name.empty()) {
         return;
     }
-    if (Status stored = store_recipe(data_dir_, source.name, name, lists_); !stored) {
-        dialogs_.error(stored.error().what);
+    if (!store(source.name, name, lists_)) {
         return;
     }
     insert_recipe({name, source.total});
 }
 
 void RecipeEditor::modify() {
-    if (!may_modify_ || mode_ != Mode::browse) {
-        return;
-    }
-    if (!selected_) {
-        dialogs_.error(kNoRecipe);
+    if (!may_modify_ || !recipe_selected_in(Mode::browse)) {
         return;
     }
     mode_ = Mode::modify;
 }
 
 void RecipeEditor::save() {
-    if (mode_ != Mode::modify) {
-        return;
-    }
-    if (!selected_) {
-        dialogs_.error(kNoRecipe);
+    if (!recipe_selected_in(Mode::modify)) {
         return;
     }
     RecipeRow& row = recipes_[*selected_];
     // A failed save stays in modify mode with the lists as they are, so the operator can try again.
-    if (Status stored = store_recipe(data_dir_, row.name, row.name, lists_); !stored) {
-        dialogs_.error(stored.error().what);
+    if (!store(row.name, row.name, lists_)) {
         return;
     }
     row.total = total_text(lists_total(lists_));

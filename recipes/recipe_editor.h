@@ -74,6 +74,10 @@ public:
 
 private:
     bool has_recipe(const std::string& name) const;
+    // True when the editor is in `mode` with a recipe selected; without one the refusal is shown.
+    bool recipe_selected_in(Mode mode);
+    // store_recipe, showing its error; true when the file was written.
+    bool store(const std::string& old_name, const std::string& new_name, const RecipeLists& lists);
     std::string ask_new_name(const char* caption);
     std::optional<std::string> ask_mass(int scale, const char* prompt, const std::string& initial);
     // The scale's list and its selected row, when the material buttons may act on them; otherwise the
