@@ -76,19 +76,9 @@ TEST_F(ReportListTest, RowsCarryTheLogTextsAndTheClientDatabase) {
     log_process(dir.path(), "202403", spec);
     const auto rows = build("2024-03-01", "2024-03-31");
     ASSERT_EQ(rows.size(), 2u);
-    const ReportRow& row = rows[0];
-    EXPECT_EQ(row.weight_doc, "WZ/5/24");
-    EXPECT_EQ(row.start_time, "2024-03-05 07:00:00");
-    EXPECT_EQ(row.stop_time, "2024-03-05 07:40:00");
-    EXPECT_EQ(row.mass, "900");
-    EXPECT_EQ(row.cycles, "3");
-    EXPECT_EQ(row.recipe_name, "B20");
-    EXPECT_EQ(row.client_short, "BUDEX");
-    EXPECT_EQ(row.client_full, "Budex Sp. z o.o.");
-    EXPECT_EQ(row.client_address, "ul. Łąkowa 5");
-    EXPECT_EQ(row.client_nip, "123-456-78-90");
-    EXPECT_EQ(row.user_name, "ANNA");
-    EXPECT_EQ(row.log_month, "202403");
+    EXPECT_EQ(rows[0],
+              (ReportRow{"WZ/5/24", "2024-03-05 07:00:00", "2024-03-05 07:40:00", "900", "3", "B20", "BUDEX",
+                         "Budex Sp. z o.o.", "ul. Łąkowa 5", "123-456-78-90", "ANNA", "202403"}));
     EXPECT_EQ(rows[1], (ReportRow{"", "", "RAZEM:", "900.0", "", "", "", "", "", "", "", ""}));
 }
 
