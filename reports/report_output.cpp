@@ -28,9 +28,10 @@ class ReportWriter {
 public:
     ReportWriter(PrintDocument& doc, bool for_printer) : doc_(doc), margin_(for_printer ? 8 : 0, ' ') {}
 
+    // An empty line has no margin either.
     void line(const std::string& text, const PrintFont& font) {
         doc_.new_line();
-        doc_.add(margin_ + text, font);
+        doc_.add(text.empty() ? text : margin_ + text, font);
     }
     // The margin is never styled; `text` is underlined on paper.
     void underlined(const std::string& lead, const std::string& text) {
