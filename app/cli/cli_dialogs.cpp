@@ -1,0 +1,38 @@
+#include "app/cli/cli_dialogs.h"
+
+namespace wazenie {
+
+void TerminalDialogs::show(const char* kind, const std::string& text) {
+    // "\r" is the boxes' line break; a terminal wants "\n".
+    std::string lines = text;
+    for (char& c : lines) {
+        if (c == '\r') {
+            c = '\n';
+        }
+    }
+    out_ << kind << ": " << lines << std::endl;
+}
+
+void TerminalDialogs::error(const std::string& text) {
+    ++errors_;
+    show("błąd", text);
+}
+
+void TerminalDialogs::warning(const std::string& text) {
+    show("ostrzeżenie", text);
+}
+
+void TerminalDialogs::information(const std::string& text) {
+    show("informacja", text);
+}
+
+bool TerminalDialogs::question(const std::string& text) {
+    show("pytanie", text + " Tak");
+    return true;
+}
+
+std::string TerminalDialogs::ask_value(const ValueRequest& request) {
+    return request.initial;
+}
+
+}  // namespace wazenie

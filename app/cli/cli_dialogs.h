@@ -1,0 +1,33 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "core/dialogs.h"
+
+namespace wazenie {
+
+// The dialogs seam on a terminal: boxes become "błąd: ...", "ostrzeżenie: ...", "informacja: ..."
+// lines, every question is answered Yes, the input dialog takes its initial text, the print dialog
+// one copy. Nobody sits at a headless station to answer.
+class TerminalDialogs final : public Dialogs {
+public:
+    explicit TerminalDialogs(std::ostream& out) : out_(out) {}
+
+    void error(const std::string& text) override;
+    void warning(const std::string& text) override;
+    void information(const std::string& text) override;
+    bool question(const std::string& text) override;
+    std::string ask_value(const ValueRequest& request) override;
+    std::optional<int> ask_print_copies() override { return 1; }
+
+    int errors_shown() const { return errors_; }
+
+private:
+    void show(const char* kind, const std::string& text);
+
+    std::ostream& out_;
+    int errors_ = 0;
+};
+
+}  // namespace wazenie

@@ -1,0 +1,49 @@
+#include "app/cli/command_line.h"
+
+#include <algorithm>
+
+namespace wazenie {
+
+std::optional<std::string> ParsedOptions::value(const std::string& name) const {
+    auto found = values.find(name);
+    if (found == values.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
+Result<ParsedOptions> parse_options(const std::vector<std::string>& args,
+                                    const std::vector<OptionSpec>& specs) {
+    ParsedOptions parsed;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string name = args[i];
+        std::optional<std::string> inline_value;
+        if (auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
+            inline_value = name.substr(eq + 1);
+            name = name.substr(0, eq);
+        }
+        auto spec =
+            std::find_if(specs.begin(), specs.end(), [&](const OptionSpec& s) { return s.name == name; });
+        if (spec == specs.end()) {
+            return Error{
+                name.rfind("--", 0) == 0 ? "nieznana opcja: " + name : "nadmiarowy argument: " + name, ""};
+        }
+        if (!spec->takes_value) {
+            if (inline_value) {
+                return Error{"opcja " + name + " nie przyjmuje wartości", ""};
+            }
+            parsed.flags.insert(name);
+            continue;
+        }
+        if (!inline_value) {
+            if (i + 1 >= args.size()) {
+                return Error{"opcja " + name + " wymaga wartości", ""};
+            }
+            inline_value = args[++i];
+        }
+        parsed.values[name] = *inline_value;
+    }
+    return parsed;
+}
+
+}  // namespace wazenie

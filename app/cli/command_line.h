@@ -1,0 +1,32 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/result.h"
+
+namespace wazenie {
+
+struct OptionSpec {
+    std::string name;  // with its dashes: "--recipe"
+    bool takes_value = false;
+};
+
+// Options as given: "--name value" or "--name=value" for those that take a value, "--name" for flags.
+class ParsedOptions {
+public:
+    std::map<std::string, std::string> values;
+    std::set<std::string> flags;
+
+    std::optional<std::string> value(const std::string& name) const;
+    bool flag(const std::string& name) const { return flags.count(name) > 0; }
+};
+
+// Every argument must be one of the options; the error's `what` is the Polish message.
+Result<ParsedOptions> parse_options(const std::vector<std::string>& args,
+                                    const std::vector<OptionSpec>& specs);
+
+}  // namespace wazenie

@@ -1,0 +1,125 @@
+#include <QString>
+#include <filesystem>
+#include <iostream>
+
+#include "app/cli/cli_command.h"
+#include "app/cli/cli_dialogs.h"
+#include "app/cli/cli_weighing_params.h"
+#include "app/cli/counting_link.h"
+#include "app/cli/exit_codes.h"
+#include "app/cli/login.h"
+#include "app/cli/run_loop.h"
+#include "app/cli/run_options.h"
+#include "app/cli/unattended_simulation.h"
+#include "comm/exchange_log.h"
+#include "comm/simulated_link.h"
+#include "comm/simulation.h"
+#include "core/clock.h"
+#include "core/display.h"
+#include "core/station.h"
+#include "platform/instance_lock.h"
+#include "platform/qt_serial_link.h"
+
+namespace wazenie {
+
+namespace {
+
+void print_statistics(const LoopOutcome& loop, long frames) {
+    double period_ms = loop.ticks > 0 ? loop.seconds * 1000 / static_cast<double>(loop.ticks) : 0;
+    double per_tick = loop.ticks > 0 ? static_cast<double>(frames) / static_cast<double>(loop.ticks) : 0;
+    std::cerr << "statystyka: takty: " << loop.ticks
+              << ", czas: " << QString::number(loop.seconds, 'f', 3).toStdString()
+              << " s, okres taktu: " << QString::number(period_ms, 'f', 3).toStdString()
+              << " ms, wysłane ramki: " << frames
+              << ", ramek na takt: " << QString::number(per_tick, 'f', 3).toStdString() << std::endl;
+}
+
+// From the login to the end of the process; the station is open and its port connected.
+// `errors_before_loop` lets the caller tell a write failure during the process from earlier messages.
+int run_process(Station& station, const RunOptions& options, TerminalDialogs& dialogs, Display& display,
+                const CountingLink& link, int& errors_before_loop) {
+    auto user = log_in_operator(station.data_dir(), options.operator_name, std::cin, dialogs);
+    if (!user) {
+        return exit_code::kRefused;
+    }
+    station.log_in(*user);
+    if (!confirm_weighing_params(station, options, dialogs, display)) {
+        return exit_code::kRefused;
+    }
+    station.start_process();
+    const pending_command& cpq = station.process().cpq;
+    if (cpq.status != command_status::WAITING || cpq.msg != CP_MSG_RECIPE) {
+        return exit_code::kRefused;
+    }
+    std::unique_ptr<Simulation> simulation;
+    if (options.simulate) {
+        simulation = make_unattended_simulation(station);
+    }
+    errors_before_loop = dialogs.errors_shown();
+    LoopOutcome loop = run_until_process_ends(station, simulation.get(), options.timeout_seconds);
+    if (options.verbose) {
+        print_statistics(loop, link.frames_written());
+    }
+    if (!loop.process_ended) {
+        dialogs.error("Proces naważania nie został zakończony w ciągu " +
+                      QString::number(*options.timeout_seconds).toStdString() + " s.");
+        return exit_code::kTimedOut;
+    }
+    return exit_code::kDone;
+}
+
+}  // namespace
+
+int run_command(const CommandContext& context) {
+    TerminalDialogs dialogs(std::cerr);
+    auto options = parse_run_options(context.args);
+    if (!options) {
+        dialogs.error(options.error().what);
+        return exit_code::kRefused;
+    }
+    std::error_code ignored;
+    if (!std::filesystem::is_directory(context.data_dir, ignored)) {
+        dialogs.error("Brak katalogu z danymi: " + context.data_dir.string());
+        return exit_code::kRefused;
+    }
+    // A second copy ends here, before it has read or written anything.
+    InstanceLock lock(context.data_dir);
+    if (!lock.acquire()) {
+        dialogs.error(kAlreadyRunningMessage);
+        return exit_code::kAlreadyRunning;
+    }
+
+    SystemClock clock;
+    NullDisplay display;
+    Station* station_for_errors = nullptr;
+    QtSerialLink serial([&station_for_errors](const std::string& text) {
+        if (station_for_errors) {
+            station_for_errors->exchange_log().log_line(log_code::ERROR, text);
+        }
+    });
+    SimulatedLink simulated;
+    CountingLink link(options->simulate ? static_cast<SerialLink&>(simulated) : serial);
+    Station station(context.data_dir, link, clock, dialogs, display);
+    station_for_errors = &station;
+    if (options->verbose) {
+        station.exchange_log().add_observer(
+            {[](const std::string& line) { std::cerr << line << std::endl; }, {}});
+    }
+
+    station.start_up();
+    if (!link.is_open()) {
+        dialogs.error(station.connection_text());
+        station.close();
+        return exit_code::kNoPort;
+    }
+    int errors_before_loop = 0;
+    int result = run_process(station, *options, dialogs, display, link, errors_before_loop);
+    station.close();
+    // While the process runs, and at closing, the station's only error boxes are failed writes.
+    if (result == exit_code::kDone && dialogs.errors_shown() > errors_before_loop) {
+        return exit_code::kNotRecorded;
+    }
+    return result;
+}
+
+}  // namespace wazenie

@@ -1,0 +1,63 @@
+#include "app/cli/run_loop.h"
+
+#include "app/cli/unattended_simulation.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <chrono>
+
+#include "comm/simulation.h"
+#include "core/station.h"
+
+namespace wazenie {
+
+LoopOutcome run_until_process_ends(Station& station, Simulation* simulation,
+                                   std::optional<double> timeout_seconds) {
+    LoopOutcome outcome;
+    QEventLoop loop;
+    QElapsedTimer clock;
+
+    QTimer tick;
+    tick.setTimerType(Qt::PreciseTimer);
+    tick.setInterval(std::chrono::milliseconds(9));
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        if (!station.timer_enabled()) {
+            return;
+        }
+        station.main_tick();
+        ++outcome.ticks;
+        // The tick that sets the stop time has also appended the process to the month's log.
+        if (station.process().r.stop_time != 0) {
+            outcome.process_ended = true;
+            loop.quit();
+        }
+    });
+
+    QTimer answers;
+    answers.setTimerType(Qt::PreciseTimer);
+    answers.setInterval(std::chrono::milliseconds(20));
+    if (simulation) {
+        QObject::connect(&answers, &QTimer::timeout,
+                         [simulation, &station] { answer_unattended(*simulation, station.process()); });
+    }
+
+    QTimer limit;
+    limit.setSingleShot(true);
+    if (timeout_seconds) {
+        limit.setInterval(std::chrono::milliseconds(static_cast<long long>(*timeout_seconds * 1000)));
+        QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+        limit.start();
+    }
+
+    clock.start();
+    tick.start();
+    if (simulation) {
+        answers.start();
+    }
+    loop.exec();
+    outcome.seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+    return outcome;
+}
+
+}  // namespace wazenie

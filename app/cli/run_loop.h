@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+
+namespace wazenie {
+
+class Simulation;
+class Station;
+
+struct LoopOutcome {
+    bool process_ended = false;  // false: the time limit came first
+    long ticks = 0;
+    double seconds = 0;
+};
+
+// The 9 ms main loop (and the simulation's 20 ms answers) on the Qt event loop, until the process has
+// ended, or the time limit has passed.
+LoopOutcome run_until_process_ends(Station& station, Simulation* simulation,
+                                   std::optional<double> timeout_seconds);
+
+}  // namespace wazenie

@@ -1,0 +1,44 @@
+#include "app/cli/run_options.h"
+
+#include "app/cli/command_line.h"
+#include "storage/number_text.h"
+
+namespace wazenie {
+
+Result<RunOptions> parse_run_options(const std::vector<std::string>& args) {
+    auto parsed = parse_options(args, {{"--recipe", true},
+                                       {"--mass", true},
+                                       {"--client", true},
+                                       {"--operator", true},
+                                       {"--simulate", false},
+                                       {"--timeout", true},
+                                       {"--verbose", false}});
+    if (!parsed) {
+        return parsed.error();
+    }
+    RunOptions options;
+    auto recipe = parsed->value("--recipe");
+    auto mass = parsed->value("--mass");
+    if (!recipe || recipe->empty()) {
+        return Error{"brak opcji --recipe", ""};
+    }
+    if (!mass) {
+        return Error{"brak opcji --mass", ""};
+    }
+    options.recipe = *recipe;
+    options.mass = *mass;
+    options.client = parsed->value("--client").value_or("");
+    options.operator_name = parsed->value("--operator").value_or(options.operator_name);
+    options.simulate = parsed->flag("--simulate");
+    options.verbose = parsed->flag("--verbose");
+    if (auto timeout = parsed->value("--timeout")) {
+        auto seconds = parse_decimal(*timeout);
+        if (!seconds || *seconds <= 0 || *seconds > 1e6) {
+            return Error{"błędny czas --timeout: " + *timeout, ""};
+        }
+        options.timeout_seconds = *seconds;
+    }
+    return options;
+}
+
+}  // namespace wazenie

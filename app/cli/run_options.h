@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/result.h"
+
+namespace wazenie {
+
+// The arguments of `wazenie-cli run`.
+struct RunOptions {
+    std::string recipe;
+    std::string mass;  // as typed; the weighing-parameters check decides whether it is a number
+    std::string client;
+    std::string operator_name = "ADMINISTRATOR";
+    bool simulate = false;
+    std::optional<double> timeout_seconds;
+    bool verbose = false;
+};
+
+Result<RunOptions> parse_run_options(const std::vector<std::string>& args);
+
+}  // namespace wazenie

@@ -1,0 +1,33 @@
+#include "app/cli/unattended_simulation.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "comm/simulation.h"
+#include "core/station.h"
+
+namespace wazenie {
+
+std::unique_ptr<Simulation> make_unattended_simulation(Station& station) {
+    ProcessState& p = station.process();
+    auto simulation = std::make_unique<Simulation>(p, station.protocol());
+    simulation->auto_tank = true;
+    for (int s = 1; s <= kScales; ++s) {
+        SimulatedScale& scale = simulation->scales[s];
+        scale.auto_answer = p.w[s].weight_enabled;
+        double per_question = std::ceil(p.w[s].recipe_total_weight_c1 / 10);
+        scale.delta = static_cast<int>(std::clamp(per_question, 1.0, 1e6));
+    }
+    return simulation;
+}
+
+void answer_unattended(Simulation& simulation, const ProcessState& p) {
+    for (int s = 1; s <= kScales; ++s) {
+        if (simulation.scales[s].tank_open && p.w[s].curr_cycle_status == cycle_status::NOT_STARTED) {
+            simulation.set_tank_open(s, false);
+        }
+    }
+    simulation.auto_answer_tick();
+}
+
+}  // namespace wazenie
