@@ -35,7 +35,7 @@ private:
     int status_byte() const;
     void step();
     void next_material();
-    std::string mass_field() const;
+    std::string mass_field(int units) const;
 
     Config config_;
     std::array<double, 7> targets_{};

@@ -23,7 +23,8 @@ const char* const kDescription =
     "  STA/STO/PAU/TAR/ZER<n>;  potwierdzenie P<n>.\n"
     "Po STA miernik dozuje po kolei materiały receptury (--rate kg na każde zapytanie o masę), potem\n"
     "opróżnia zbiornik (b03 = 8) z malejącym odczytem aż do pustego i stałego, a dalej zgłasza\n"
-    "zatrzymany pusty zbiornik. Odpowiedzi kończą się znakiem CR.\n"
+    "zatrzymany pusty zbiornik. Odpowiedzi kończą się znakiem CR. Odpowiedź, której suma kontrolna\n"
+    "zawierałaby bajt CR, LF lub ';' (stacja by ją ucięła), podaje odczyt o jedną-dwie działki obok.\n"
     "Usterki (RATE to N - co N-ta odpowiedź, albo P% - losowo z prawdopodobieństwem P procent):\n"
     "  --no-answer, --bad-crc, --wrong-scale, --garbage, --split; --dead n wyłącza wagę n całkowicie.";
 
