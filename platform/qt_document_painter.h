@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QFont>
+#include <QPagedPaintDevice>
+#include <filesystem>
+
+#include "core/print_document.h"
+#include "core/result.h"
+
+namespace wazenie {
+
+// The font of a run; "Courier New", "Times New Roman" and "Arial" fall back to the metric-compatible
+// Liberation fonts so that the fixed-width layout holds where the originals are not installed.
+QFont qt_font(const PrintFont& font);
+
+// Paints the document's lines from the top of the device's printable area, a new page when a line no
+// longer fits. Text is measured with the device's own font metrics. False when the device could not
+// be painted on or the job did not finish.
+bool paint_document(const PrintDocument& document, QPagedPaintDevice& device);
+
+// The document as a PDF file (A4, its orientation, 15 mm margins); needs a QGuiApplication.
+Status write_pdf(const PrintDocument& document, const std::filesystem::path& file);
+
+}  // namespace wazenie
