@@ -110,7 +110,9 @@ void Station::close() {
 }
 
 void Station::main_tick() {
-    parts_->loop.tick();
+    if (!exchange_paused_) {
+        parts_->loop.tick();
+    }
 }
 
 void Station::toggle_exchange_pause() {

@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "comm/exchange_log.h"
+#include "core/station_rig.h"
+#include "storage/process_file.h"
+#include "storage/settings.h"
+#include "storage/text_file.h"
+
+namespace wazenie {
+namespace {
+
+using testing::StationRig;
+
+TEST(StationLifecycle, StartUpReadsTheSettingsAndOpensTheConfiguredPort) {
+    testing::ScratchDir dir;
+    ASSERT_TRUE(text_file::write_lines(
+        dir / "konfig.ini", {"[Polaczenie_RS]", "port=3", "predkosc=19200", "opoznienie_wysylania=7",
+                             "[Podlaczone_wagi]", "waga1=0", "waga2=1", "[Porty]", "COM3=/dev/waga"}));
+    testing::FakeSerialLink link;
+    testing::FakeClock clock;
+    testing::FakeDialogs dialogs;
+    testing::FakeDisplay display;
+    Station station(dir.path(), link, clock, dialogs, display);
+    station.start_up();
+    EXPECT_EQ(link.device, "/dev/waga");
+    EXPECT_EQ(link.baud, 19200);
+    EXPECT_EQ(station.connection_text(), "port COM3, 19200bps");
+    EXPECT_EQ(station.settings().rs_delay, 7);
+    EXPECT_FALSE(station.process().w[1].weight_enabled);
+    EXPECT_TRUE(station.process().w[2].weight_enabled);
+    EXPECT_EQ(station.process().r.total_cycle, 1);
+    EXPECT_FALSE(station.timer_enabled());  // not before the login
+    station.log_in("JAN");
+    EXPECT_TRUE(station.timer_enabled());
+    EXPECT_EQ(station.process().r.user_name, "JAN");
+    EXPECT_EQ(display.rights, 1);
+}
+
+TEST(StationLifecycle, PortThatCannotBeOpenedIsShownAndTheLoopStandsStill) {
+    testing::ScratchDir dir;
+    testing::FakeSerialLink link;
+    link.refuse_open = true;
+    testing::FakeClock clock;
+    testing::FakeDialogs dialogs;
+    testing::FakeDisplay display;
+    Station station(dir.path(), link, clock, dialogs, display);
+    station.start_up();
+    station.log_in("JAN");
+    EXPECT_EQ(station.connection_text().rfind("brak połączenia! (port COM1", 0), 0u)
+        << station.connection_text();
+    station.main_tick();
+    EXPECT_TRUE(link.written.empty());
+    EXPECT_TRUE(dialogs.journal.empty());
+}
+
+TEST(StationLifecycle, ClosingSavesAndTheNextLoginResumesTheProcess) {
+    testing::ScratchDir dir;
+    {
+        StationRig rig;
+        rig.set_cycles(3);
+        rig.give_recipe(1, {100, 50});
+        rig.p.r.curr_cycle = 2;
+        rig.p.w[1].curr_cycle = 2;
+        rig.p.w[1].m[1].curr_weight[1] = 99;
+        rig.p.r.weight_doc = "WZ/5/2024";
+        rig.p.r.start_time = 45356.25;
+        rig.station.settings().weightdoc_next = 6;
+        rig.station.close();
+        EXPECT_FALSE(rig.link.opened);
+        EXPECT_TRUE(rig.dialogs.journal.empty());
+        std::filesystem::copy(
+            rig.dir.path(), dir.path(),
+            std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+    }
+    testing::FakeSerialLink link;
+    testing::FakeClock clock;
+    testing::FakeDialogs dialogs;
+    testing::FakeDisplay display;
+    Station station(dir.path(), link, clock, dialogs, display);
+    station.start_up();
+    EXPECT_EQ(station.settings().weightdoc_next, 6);
+    station.log_in("ADAM");
+    const ProcessState& p = station.process();
+    EXPECT_EQ(p.r.weight_doc, "WZ/5/2024");
+    EXPECT_EQ(p.r.start_time, 45356.25);
+    EXPECT_EQ(p.r.curr_cycle, 2);
+    EXPECT_EQ(p.r.user_name, "ADAM");  // the login wins over the file
+    EXPECT_DOUBLE_EQ(p.w[1].m[1].curr_weight[1], 99);
+    EXPECT_EQ(p.cpq.status, command_status::EMPTY);
+    EXPECT_EQ(p.r.cp_status, line_status::NONE);
+    EXPECT_TRUE(dialogs.journal.empty());
+    // The loop goes on by asking the scales for their weights.
+    station.settings().rs_delay = 1;
+    station.main_tick();
+    ASSERT_EQ(link.written.size(), 1u);
+    EXPECT_EQ(link.written[0][0], 'A');
+}
+
+TEST(StationLifecycle, ClosingWithoutALoginWritesNoStatusFile) {
+    StationRig rig(false);
+    rig.station.close();
+    EXPECT_FALSE(std::filesystem::exists(status_file_path(rig.dir.path())));
+    EXPECT_TRUE(std::filesystem::exists(rig.station.settings_file()));
+    EXPECT_FALSE(rig.link.opened);
+}
+
+TEST(StationLifecycle, SettingsThatCannotBeWrittenAreReportedAndClosingGoesOn) {
+    StationRig rig;
+    std::filesystem::create_directory(rig.station.settings_file());  // a folder where the file should be
+    rig.station.close();
+    ASSERT_EQ(rig.dialogs.journal.size(), 1u);
+    EXPECT_EQ(rig.dialogs.journal[0].rfind("błąd: Unable to write to ", 0), 0u) << rig.dialogs.journal[0];
+    EXPECT_NE(rig.dialogs.journal[0].find("konfig.ini"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(status_file_path(rig.dir.path())));
+    EXPECT_FALSE(rig.link.opened);
+}
+
+TEST(StationLifecycle, TakenDocumentNumberIsWrittenToTheSettingsAtOnce) {
+    StationRig rig;
+    rig.give_recipe(1, {10});
+    rig.station.settings().weightdoc_next = 41;
+    rig.station.start_process();
+    ASSERT_TRUE(rig.run_until([&] { return rig.p.cpq.msg == CP_MSG_START; }));
+    Settings on_disk;
+    Scales w;
+    load_settings(rig.station.settings_file(), on_disk, w);
+    EXPECT_EQ(on_disk.weightdoc_next, 42);
+
+    // A settings file that cannot be written costs an exchange-log line, never a box.
+    std::filesystem::remove(rig.station.settings_file());
+    std::filesystem::create_directory(rig.station.settings_file());
+    rig.p.r.stop_time = 45400;
+    rig.p.cpq.status = command_status::EMPTY;
+    rig.station.start_process();
+    ASSERT_TRUE(rig.run_until([&] { return rig.p.cpq.msg == CP_MSG_START; }));
+    EXPECT_EQ(rig.p.r.weight_doc, "WZ/42/2024");
+    EXPECT_TRUE(rig.dialogs.journal.empty());
+    const auto& lines = rig.station.exchange_log().lines();
+    bool logged = false;
+    for (const std::string& line : lines) {
+        logged = logged ||
+                 (line.find(" !! ") != std::string::npos && line.find("konfig.ini") != std::string::npos);
+    }
+    EXPECT_TRUE(logged);
+}
+
+TEST(StationLifecycle, ExchangePauseStopsTheLoopAndIsLogged) {
+    StationRig rig;
+    rig.station.toggle_exchange_pause();
+    EXPECT_FALSE(rig.station.timer_enabled());
+    rig.tick(20);
+    EXPECT_TRUE(rig.link.written.empty());
+    rig.station.toggle_exchange_pause();
+    EXPECT_TRUE(rig.station.timer_enabled());
+    const auto& lines = rig.station.exchange_log().lines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_NE(lines[0].find(" ?? pauza włączona"), std::string::npos);
+    EXPECT_NE(lines[1].find(" ?? pauza wyłączona"), std::string::npos);
+    rig.tick(20);
+    EXPECT_FALSE(rig.link.written.empty());
+}
+
+}  // namespace
+}  // namespace wazenie
