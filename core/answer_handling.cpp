@@ -13,7 +13,6 @@ namespace wazenie {
 
 namespace {
 
-constexpr int kCommandAttempts = 5;
 constexpr int kEmptyingTank = 8;
 
 bool is_material(int b03) {

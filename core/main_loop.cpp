@@ -18,8 +18,6 @@ namespace wazenie {
 
 namespace {
 
-// A command is tried at most this many times (time-outs and refusals together).
-constexpr int kCommandAttempts = 5;
 // Frames 0..6 of a recipe transfer are not answered; the acknowledgement follows frame 7.
 constexpr int kLastRecipePart = 7;
 
