@@ -88,7 +88,10 @@ std::optional<double> mass_value(std::string_view text) {
 }
 
 std::string quoted(std::string_view frame) {
-    return "\"" + frame_text(frame) + "\"";
+    std::string text = "\"";
+    text += frame_text(frame);
+    text += '"';
+    return text;
 }
 
 }  // namespace

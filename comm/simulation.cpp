@@ -52,7 +52,7 @@ void Simulation::auto_answer_tick() {
         case CP_MSG_STOP:
         case CP_MSG_PAUSE:
         case CP_MSG_RECIPE:
-            protocol_.handle_answer("P" + std::to_string(p_.cpq.weight_num));
+            protocol_.handle_answer(std::string(1, 'P') + std::to_string(p_.cpq.weight_num));
             break;
         default:
             break;
