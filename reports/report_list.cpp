@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "clients/client_file.h"
+#include "reports/log_scan.h"
 #include "storage/number_text.h"
 #include "storage/process_file.h"
 #include "storage/text_helpers.h"
@@ -96,15 +97,10 @@ private:
     void read_month(int key) {
         const std::string month = std::to_string(key);
         const auto file = month_log_path(data_dir_, month);
-        auto lines = read_process_lines(file);
-        if (!lines) {
-            if (lines.error().what != "missing") {
-                dialogs_.error("Błąd odczytu pliku z danymi:\r" + file.string());
-            }
-            return;
-        }
-        for (const auto& line : *lines) {
-            add_if_listed(key, month, split_process_line(line));
+        const auto read = scan_process_lines(
+            file, [&](std::string_view line) { add_if_listed(key, month, split_process_line(line)); });
+        if (!read && read.error().what != "missing") {
+            dialogs_.error("Błąd odczytu pliku z danymi:\r" + file.string());
         }
     }
 
