@@ -3,8 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "app/cli/cli_application.h"
 #include "app/cli/cli_command.h"
 #include "app/cli/exit_codes.h"
+#include "app/cli/report_commands.h"
 
 namespace wazenie {
 
@@ -14,6 +16,9 @@ const std::vector<CliCommand>& cli_commands() {
          "--recipe NAZWA --mass KG [--client KLIENT] [--operator NAZWA]\n"
          "               [--simulate] [--timeout S] [--verbose]",
          run_command},
+        {"report", "--from RRRR-MM-DD --to RRRR-MM-DD [--client TEKST] [--recipe TEKST] [--output PLIK]",
+         report_command},
+        {"wz", "--month RRRRMM --doc NR --start \"RRRR-MM-DD GG:MM:SS\" [--pdf PLIK]", wz_command},
     };
     return commands;
 }
@@ -38,8 +43,8 @@ void print_usage(std::ostream& out) {
 
 int main(int argc, char** argv) {
     using namespace wazenie;
-    QCoreApplication app(argc, argv);
     std::vector<std::string> args(argv + 1, argv + argc);
+    const auto app = make_cli_application(argc, argv, args);
 
     CommandContext context{"dane", {}};
     std::size_t i = 0;

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/cli/cli_command.h"
+
+namespace wazenie {
+
+// wazenie-cli report: the weighing report of a range of days in the layout of the saved report.
+int report_command(const CommandContext& context);
+// wazenie-cli wz: the WZ document of a logged process as text lines, or as a PDF file.
+int wz_command(const CommandContext& context);
+
+}  // namespace wazenie
