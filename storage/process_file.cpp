@@ -115,15 +115,13 @@ Status save_process(const ProcessState& p, const Settings& settings, const std::
 }
 
 Result<std::vector<std::string>> read_process_lines(const std::filesystem::path& log_file) {
-    auto lines = text_file::read_lines(log_file);
-    if (!lines) {
-        return lines.error();
-    }
     std::vector<std::string> out;
-    for (std::string& line : *lines) {
-        if (line.size() >= 2 && line[0] == 'r' && line[1] == '\t') {
-            out.push_back(std::move(line));
-        }
+    auto keep = [&out](const std::string& line) {
+        out.push_back(line);
+        return true;
+    };
+    if (auto read = text_file::for_each_line(log_file, keep, "r\t"); !read) {
+        return read.error();
     }
     return out;
 }

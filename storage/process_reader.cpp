@@ -172,6 +172,32 @@ bool is_r_line(const std::string& line) {
     return line.size() >= 2 && line[0] == 'r' && line[1] == '\t';
 }
 
+// The lines of the first record of a log with this weight_doc and start_time text, in one pass that
+// stops at the record's end; empty when there is none.
+Result<std::vector<std::string>> record_lines(const std::filesystem::path& log, const std::string& weight_doc,
+                                              const std::string& start_time) {
+    std::vector<std::string> record;
+    auto collect = [&](const std::string& line) {
+        if (!is_r_line(line)) {
+            if (!record.empty()) {
+                record.push_back(line);
+            }
+            return true;
+        }
+        if (!record.empty()) {
+            return false;
+        }
+        if (tab_field(line, 1) == weight_doc && tab_field(line, 2) == start_time) {
+            record.push_back(line);
+        }
+        return true;
+    };
+    if (auto read = text_file::for_each_line(log, collect); !read) {
+        return read.error();
+    }
+    return record;
+}
+
 }  // namespace
 
 Status load_process(ProcessState& p, const std::filesystem::path& data_dir, const std::string& month,
@@ -180,29 +206,19 @@ Status load_process(ProcessState& p, const std::filesystem::path& data_dir, cons
     const std::filesystem::path file =
         status_file ? status_file_path(data_dir) : month_log_path(data_dir, month);
     const std::string name = file.string();
-    auto lines = text_file::read_lines(file);
+    auto lines = status_file ? text_file::read_lines(file) : record_lines(file, weight_doc, start_time);
     if (!lines) {
         return Error{"Brak pliku z danymi:\r" + name, name};
     }
-    std::size_t first = 0;
-    std::size_t end = lines->size();
-    if (!status_file) {
-        auto is_record = [&](const std::string& line) {
-            return is_r_line(line) && tab_field(line, 1) == weight_doc && tab_field(line, 2) == start_time;
-        };
-        auto found = std::find_if(lines->begin(), lines->end(), is_record);
-        if (found == lines->end()) {
-            return Error{"Brak pliku dokumentu WZ:\r" + weight_doc + "\rw pliku z danymi: \r" + name, name};
-        }
-        first = static_cast<std::size_t>(found - lines->begin());
-        end = static_cast<std::size_t>(std::find_if(found + 1, lines->end(), is_r_line) - lines->begin());
+    if (lines->empty() && !status_file) {
+        return Error{"Brak pliku dokumentu WZ:\r" + weight_doc + "\rw pliku z danymi: \r" + name, name};
     }
     recipe_record r = p.r;
     Scales w = p.w;
     RecordReader reader(r, w);
     try {
-        for (std::size_t i = first; i < end; ++i) {
-            reader.read((*lines)[i]);
+        for (const std::string& line : *lines) {
+            reader.read(line);
         }
     } catch (const ConversionError& e) {
         return Error{e.what(), name};

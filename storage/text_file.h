@@ -1,7 +1,9 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/result.h"
@@ -13,6 +15,13 @@ namespace wazenie::text_file {
 
 // A missing file is an Error (what = "missing"); an unreadable one likewise (what = "read").
 Result<std::vector<std::string>> read_lines(const std::filesystem::path& file);
+
+// One pass over the file without keeping it as lines: `visit` gets each line (UTF-8, no line end)
+// and returns false to stop. Lines not beginning with `ascii_prefix` are passed over unconverted,
+// which makes picking a few kinds of line out of a large log fast. Errors as read_lines.
+Status for_each_line(const std::filesystem::path& file,
+                     const std::function<bool(const std::string& line)>& visit,
+                     std::string_view ascii_prefix = {});
 
 // Creates or truncates the file and writes every line.
 Status write_lines(const std::filesystem::path& file, const std::vector<std::string>& lines);
