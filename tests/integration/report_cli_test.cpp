@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <filesystem>
+#include <string>
+
+#include "fakes/scratch_dir.h"
+#include "storage/date_time.h"
+#include "storage/process_file.h"
+
+#ifdef WAZENIE_CLI
+
+namespace wazenie {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int exit_code = -1;
+    std::string out;
+    std::string errors;
+};
+
+class ReportCliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::copy(DEMO_DATA, data.path(), fs::copy_options::recursive);
+        ProcessState p;
+        p.r.weight_doc = "WZ/8/24";
+        p.r.start_time = *parse_date_time("2024-03-04 07:00:00");
+        p.r.stop_time = *parse_date_time("2024-03-04 07:40:00");
+        p.r.recipe_name = "B20 łąka";
+        p.r.recipe_client = "BUDREX";
+        p.r.user_name = "ŻANETA";
+        p.r.curr_weight = 1250;
+        p.w[1].curr_total_weight = 1250;
+        p.w[1].max_material = 1;
+        p.w[1].m[1].material_name = "Żwir";
+        p.w[1].m[1].curr_total_weight = 1250;
+        ASSERT_TRUE(save_process(p, Settings{}, month_log_path(data.path(), "202403"), true));
+    }
+
+    Outcome run(const QStringList& arguments) {
+        QProcess cli;
+        cli.start(WAZENIE_CLI,
+                  QStringList{"--data", QString::fromStdString(data.path().string())} + arguments);
+        Outcome outcome;
+        if (cli.waitForFinished(60000) && cli.exitStatus() == QProcess::NormalExit) {
+            outcome.exit_code = cli.exitCode();
+        }
+        outcome.out = cli.readAllStandardOutput().toStdString();
+        outcome.errors = cli.readAllStandardError().toStdString();
+        return outcome;
+    }
+
+    testing::ScratchDir data;
+};
+
+TEST_F(ReportCliTest, ReportToTheTerminalAndToAFile) {
+    auto shown = run({"report", "--from", "2024-03-01", "--to", "2024-03-31", "--client", "budrex"});
+    ASSERT_EQ(shown.exit_code, 0) << shown.errors;
+    EXPECT_EQ(shown.out.rfind("Raport naważań przeprowadzonych w dniach: 2024-03-01 - 2024-03-31\n", 0), 0u);
+    EXPECT_NE(shown.out.find("\nKryteria:\nKlient: budrex\n"), std::string::npos);
+    EXPECT_NE(shown.out.find(
+                  "\nWZ/8/24         2024-03-04 07:00:00  2024-03-04 07:40:00       1250     1 B20 łąka"),
+              std::string::npos)
+        << shown.out;
+    EXPECT_NE(shown.out.find("RAZEM:                    1250"), std::string::npos);
+
+    const auto file = data / "raport.txt";
+    auto saved = run({"report", "--from", "2024-03-01", "--to", "2024-03-31", "--output",
+                      QString::fromStdString(file.string())});
+    ASSERT_EQ(saved.exit_code, 0) << saved.errors;
+    const std::string bytes = testing::read_bytes(file);
+    EXPECT_NE(bytes.find("B20 \xb3\xb9ka"), std::string::npos);  // Windows-1250
+    EXPECT_NE(bytes.find("\r\nKoniec raportu.\r\n"), std::string::npos);
+}
+
+TEST_F(ReportCliTest, ReversedDatesAndMissingRecordsExitWithTwo) {
+    auto reversed = run({"report", "--from", "2024-03-05", "--to", "2024-03-04"});
+    EXPECT_EQ(reversed.exit_code, 2);
+    EXPECT_NE(reversed.errors.find("Data początkowa musi być wcześniejsza od końcowej."), std::string::npos);
+    auto missing = run({"wz", "--month", "202403", "--doc", "WZ/8/24", "--start", "2024-03-04 07:00:01"});
+    EXPECT_EQ(missing.exit_code, 2);
+    EXPECT_NE(missing.errors.find("Brak pliku dokumentu WZ:"), std::string::npos);
+    EXPECT_EQ(run({"wz", "--month", "2024-3", "--doc", "WZ/8/24", "--start", "x"}).exit_code, 2);
+    EXPECT_EQ(run({"report", "--from", "2024-03-01"}).exit_code, 2);
+}
+
+TEST_F(ReportCliTest, WzAsTextAndAsPdf) {
+    auto text = run({"wz", "--month", "202403", "--doc", "WZ/8/24", "--start", "2024-03-04 07:00:00"});
+    ASSERT_EQ(text.exit_code, 0) << text.errors;
+    EXPECT_NE(text.out.find("DOKUMENT  WZ  NR: WZ/8/24\n"), std::string::npos);
+    EXPECT_NE(text.out.find("          Operator:          ŻANETA\n"), std::string::npos);
+    EXPECT_NE(text.out.find("Przedsiębiorstwo Budowlane BUDREX Sp. z o.o."), std::string::npos);
+
+    const auto pdf = data / "wz.pdf";
+    auto rendered = run({"wz", "--month", "202403", "--doc", "WZ/8/24", "--start", "2024-03-04 07:00:00",
+                         "--pdf", QString::fromStdString(pdf.string())});
+    ASSERT_EQ(rendered.exit_code, 0) << rendered.errors;
+    QProcess reader;
+    reader.start("pdftotext", {"-layout", QString::fromStdString(pdf.string()), "-"});
+    ASSERT_TRUE(reader.waitForFinished(30000));
+    const std::string read = reader.readAllStandardOutput().toStdString();
+    EXPECT_NE(read.find("Operator:          ŻANETA"), std::string::npos) << read;
+    EXPECT_NE(read.find("DOKUMENT WZ NR: WZ/8/24"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace wazenie
+
+#endif
