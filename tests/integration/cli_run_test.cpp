@@ -1,0 +1,273 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTimer>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "fakes/scratch_dir.h"
+#include "platform/instance_lock.h"
+#include "pty_bridge.h"
+#include "storage/text_file.h"
+#include "storage/text_helpers.h"
+
+namespace wazenie::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Four scales whose shares each need three cycles: 300/120, 1200/500, 150/60 and 30/12 kg.
+const std::vector<std::string> kRecipe = {
+    "Beton próbny\twaga1\tcement\t300\t\t\t\t\t\t\t\t\t\t\t\t",
+    "Beton próbny\twaga2\tpiasek 0-2\t600\tżwir 2-8\t600\t\t\t\t\t\t\t\t\t\t",
+    "Beton próbny\twaga3\twoda\t150\t\t\t\t\t\t\t\t\t\t\t\t",
+    "Beton próbny\twaga4\tdomieszka\t30\t\t\t\t\t\t\t\t\t\t\t\t",
+};
+
+std::vector<std::string> settings_lines(const std::string& port_device, int port) {
+    return {"[Podlaczone_wagi]", "waga1=1", "waga2=1", "waga3=1", "waga4=1", "[Masa maksymalna wagi]",
+            "waga1=120", "waga2=500", "waga3=60", "waga4=12", "[Oproznianie_zbiornika]", "waga1_min=1",
+            "waga2_min=1", "waga3_min=1", "waga4_min=1", "waga1_sta=1", "waga2_sta=1", "waga3_sta=1",
+            "waga4_sta=1", "[Precyzja wagi]", "waga1=0", "waga2=0", "waga3=0", "waga4=0", "[Polaczenie_RS]",
+            "port=" + std::to_string(port), "predkosc=9600",
+            // Ticks of 9 ms: short waits keep the run to seconds even with lost answers.
+            "czas_oczekiwania=25", "opoznienie_wysylania=2", "opoznienie_wysylania_receptury=1", "[Porty]",
+            "COM1=" + port_device, "COM3=/nonexistent/tty-wazenie"};
+}
+
+struct CliResult {
+    int exit_code = -1;
+    std::string errors;  // what it wrote to stderr
+};
+
+class CliRunTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        if (!QCoreApplication::instance()) {
+            static int argc = 1;
+            static char name[] = "test_integration";
+            static char* argv[] = {name, nullptr};
+            new QCoreApplication(argc, argv);
+        }
+    }
+
+    void SetUp() override {
+        ASSERT_TRUE(text_file::write_lines(data / "receptury.txt", kRecipe).ok());
+        ASSERT_TRUE(
+            text_file::write_lines(data / "klienci.txt", {"BUDREX\tBudrex Sp. z o.o.\tKielce\t   -   -  -  "})
+                .ok());
+        write_settings(1);
+    }
+
+    void TearDown() override {
+        if (emulator.state() != QProcess::NotRunning) {
+            emulator.kill();
+            emulator.waitForFinished(5000);
+        }
+    }
+
+    void write_settings(int port) {
+        ASSERT_TRUE(
+            text_file::write_lines(data / "konfig.ini", settings_lines(bridge.station_device(), port)).ok());
+    }
+
+    // The meters' side on the bridge, with faults on the line.
+    void start_emulator(const QStringList& faults) {
+        ASSERT_TRUE(bridge.ok());
+        QStringList arguments = faults;
+        arguments << "--rate"
+                  << "40" << QString::fromStdString(bridge.meter_device());
+        emulator.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        emulator.start(METER_EMULATOR, arguments);
+        ASSERT_TRUE(emulator.waitForStarted(5000));
+        ASSERT_TRUE(run_events_until([&] { return emulator.canReadLine(); }, 10000)) << "no emulator port";
+    }
+
+    // Keeps the event loop (and so the bridge) running while the condition is false, within a bound.
+    static bool run_events_until(const std::function<bool()>& done, int limit_ms) {
+        QEventLoop loop;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (done()) {
+                loop.quit();
+            }
+        });
+        QTimer::singleShot(limit_ms, &loop, &QEventLoop::quit);
+        poll.start(20);
+        if (!done()) {
+            loop.exec();
+        }
+        return done();
+    }
+
+    CliResult run_cli(const QStringList& run_arguments, const QString& password = "817") {
+        QProcess cli;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("WAZENIE_HASLO", password);
+        cli.setProcessEnvironment(environment);
+        QStringList arguments{"--data", QString::fromStdString(data.path().string()), "run"};
+        arguments << run_arguments;
+        cli.start(WAZENIE_CLI, arguments);
+        EXPECT_TRUE(cli.waitForStarted(5000));
+        bool ended = run_events_until([&] { return cli.state() == QProcess::NotRunning; }, 150000);
+        if (!ended) {
+            cli.kill();
+            cli.waitForFinished(5000);
+        }
+        CliResult result;
+        result.errors = cli.readAllStandardError().toStdString();
+        result.exit_code = ended && cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
+        return result;
+    }
+
+    // The "r" lines of every month's log in the data directory.
+    std::vector<std::string> logged_processes() const {
+        std::vector<std::string> records;
+        for (const auto& entry : fs::directory_iterator(data.path())) {
+            std::string name = entry.path().filename().string();
+            if (name.size() == 10 && name.substr(6) == ".txt" && name.find_first_not_of("0123456789") == 6) {
+                auto lines = text_file::read_lines(entry.path());
+                for (const std::string& line : lines.value()) {
+                    if (tab_field(line, 0) == "r") {
+                        records.push_back(line);
+                    }
+                }
+            }
+        }
+        return records;
+    }
+
+    std::vector<std::string> status_lines(const std::string& kind) const {
+        std::vector<std::string> lines;
+        auto file = text_file::read_lines(data / "status.txt");
+        for (const std::string& line : file.value()) {
+            if (tab_field(line, 0) == kind) {
+                lines.push_back(line);
+            }
+        }
+        return lines;
+    }
+
+    ScratchDir data;
+    PtyBridge bridge;
+    QProcess emulator;
+};
+
+TEST_F(CliRunTest, AWholeProcessRunsAgainstTheMetersOnANoisyLine) {
+    start_emulator({"--bad-crc", "7", "--no-answer", "11", "--split", "5"});
+    CliResult result =
+        run_cli({"--recipe", "Beton próbny", "--mass", "1680", "--client", "BUDREX", "--timeout", "120"});
+    ASSERT_EQ(result.exit_code, 0) << result.errors;
+    EXPECT_NE(result.errors.find("informacja: Proces naważania został zakończony!"), std::string::npos);
+
+    std::vector<std::string> records = logged_processes();
+    ASSERT_EQ(records.size(), 1u);
+    const std::string& record = records[0];
+    EXPECT_EQ(tab_field(record, 1), "WZ/1/" + tab_field(record, 2).substr(0, 4));
+    EXPECT_NE(tab_field(record, 2), "---");
+    EXPECT_NE(tab_field(record, 3), "---");
+    EXPECT_EQ(tab_field(record, 4), "3");
+    EXPECT_EQ(tab_field(record, 5), "3");
+    EXPECT_EQ(tab_field(record, 9), "Beton próbny");
+    EXPECT_EQ(tab_field(record, 10), "BUDREX");
+    EXPECT_EQ(tab_field(record, 11), "ADMINISTRATOR");
+    // Lost and damaged answers may cost a material its last reading, never add to it.
+    double weighed = std::stod(tab_field(record, 7));
+    EXPECT_GE(weighed, 1680 * 0.5);
+    EXPECT_LE(weighed, 1680 * 1.05);
+
+    // The status file holds the same finished process, every scale completed in the last cycle.
+    std::vector<std::string> r = status_lines("r");
+    ASSERT_EQ(r.size(), 1u);
+    EXPECT_EQ(r[0], record);
+    std::vector<std::string> scales = status_lines("w");
+    ASSERT_EQ(scales.size(), 4u);
+    for (const std::string& w : scales) {
+        EXPECT_EQ(tab_field(w, 8), "3") << w;
+        EXPECT_EQ(tab_field(w, 9), "3") << w;
+    }
+}
+
+TEST_F(CliRunTest, ASimulatedProcessRunsOnACopyOfTheDemoData) {
+    fs::remove_all(data.path());
+    fs::copy(DEMO_DATA, data.path(), fs::copy_options::recursive);
+    CliResult result = run_cli({"--recipe", "B20 beton towarowy", "--mass", "3000", "--client", "BUDREX",
+                                "--simulate", "--timeout", "120"});
+    ASSERT_EQ(result.exit_code, 0) << result.errors;
+    std::vector<std::string> records = logged_processes();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(tab_field(records[0], 9), "B20 beton towarowy");
+    EXPECT_TRUE(fs::exists(data / "operatorzy.txt"));
+    EXPECT_FALSE(fs::exists(fs::path(DEMO_DATA) / "status.txt"));
+}
+
+TEST_F(CliRunTest, ASecondCopyEndsAndWritesNothing) {
+    InstanceLock first(data.path());
+    ASSERT_TRUE(first.acquire());
+    auto settings_before = read_bytes(data / "konfig.ini");
+    CliResult result = run_cli({"--recipe", "Beton próbny", "--mass", "100", "--simulate"});
+    EXPECT_EQ(result.exit_code, 3);
+    EXPECT_NE(result.errors.find("błąd: Program jest już w uruchomiony!"), std::string::npos)
+        << result.errors;
+    EXPECT_EQ(read_bytes(data / "konfig.ini"), settings_before);
+    EXPECT_FALSE(fs::exists(data / "operatorzy.txt"));
+    EXPECT_FALSE(fs::exists(data / "status.txt"));
+}
+
+TEST_F(CliRunTest, APortThatCannotBeOpenedIsReported) {
+    write_settings(3);
+    CliResult result = run_cli({"--recipe", "Beton próbny", "--mass", "100"});
+    EXPECT_EQ(result.exit_code, 1);
+    EXPECT_NE(result.errors.find("brak połączenia! (port COM3, 9600bps)"), std::string::npos)
+        << result.errors;
+    EXPECT_FALSE(fs::exists(data / "status.txt"));
+}
+
+TEST_F(CliRunTest, RefusalsEndWithCodeTwoAndLeaveNoProcess) {
+    struct Case {
+        QStringList arguments;
+        QString password;
+        std::string message;
+    };
+    std::vector<Case> cases = {
+        {{"--recipe", "Beton próbny", "--mass", "100", "--simulate"}, "818", "błąd: Błędne hasło!"},
+        {{"--recipe", "Beton próbny", "--mass", "10x", "--simulate"}, "817", "błąd: Błędna wartość!"},
+        {{"--recipe", "beton próbny", "--mass", "100", "--simulate"},
+         "817",
+         "błąd: Nie ma receptury: beton próbny"},
+        {{"--recipe", "Beton próbny", "--mass", "100", "--operator", "NOWAK", "--simulate"},
+         "817",
+         "błąd: Nie ma operatora: NOWAK"},
+        {{"--recipe", "Beton próbny", "--simulate"}, "817", "błąd: brak opcji --mass"},
+        {{"--recipe", "Beton próbny", "--mass", "100", "--speed"}, "817", "błąd: nieznana opcja: --speed"},
+        {{"--recipe", "Beton próbny", "--mass", "100", "--timeout", "0"},
+         "817",
+         "błąd: błędny czas --timeout: 0"},
+    };
+    for (const Case& c : cases) {
+        CliResult result = run_cli(c.arguments, c.password);
+        EXPECT_EQ(result.exit_code, 2) << c.message;
+        EXPECT_NE(result.errors.find(c.message), std::string::npos) << result.errors;
+    }
+    EXPECT_TRUE(logged_processes().empty());
+    // A wrong password is no login, so no status file; refused values left the resumed (empty) process.
+    EXPECT_TRUE(!fs::exists(data / "status.txt") || status_lines("r").size() == 1u);
+}
+
+TEST_F(CliRunTest, SilentMetersEndWithTheTimeLimitAndASavedStatus) {
+    CliResult result = run_cli({"--recipe", "Beton próbny", "--mass", "1680", "--timeout", "1"});
+    EXPECT_EQ(result.exit_code, 4) << result.errors;
+    ASSERT_TRUE(fs::exists(data / "status.txt"));
+    std::vector<std::string> r = status_lines("r");
+    ASSERT_EQ(r.size(), 1u);
+    EXPECT_EQ(tab_field(r[0], 9), "Beton próbny");
+    EXPECT_EQ(tab_field(r[0], 3), "---");
+    EXPECT_TRUE(logged_processes().empty());
+}
+
+}  // namespace
+}  // namespace wazenie::testing
