@@ -1,9 +1,12 @@
 #include "platform/qt_process_runner.h"
 
-#include <QProcess>
-#include <QStringList>
+#include <algorithm>
 
 #include "platform/qt_text.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QStringList>
 
 namespace wazenie {
 
@@ -19,10 +22,14 @@ std::optional<int> QtProcessRunner::run(const std::filesystem::path& program,
     process.setWorkingDirectory(to_qt(working_directory.string()));
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(to_qt(program.string()), args);
-    if (!process.waitForStarted(static_cast<int>(time_limit.count()))) {
+    // One bound for starting and running together.
+    QElapsedTimer clock;
+    clock.start();
+    const qint64 limit = time_limit.count();
+    if (!process.waitForStarted(static_cast<int>(limit))) {
         return std::nullopt;
     }
-    if (!process.waitForFinished(static_cast<int>(time_limit.count()))) {
+    if (!process.waitForFinished(static_cast<int>(std::max<qint64>(limit - clock.elapsed(), 1)))) {
         process.kill();
         process.waitForFinished(1000);
         return std::nullopt;

@@ -1,3 +1,5 @@
+#include "storage/process_file.h"
+
 #include <algorithm>
 #include <stdexcept>
 #include <string_view>
@@ -5,7 +7,6 @@
 #include "clients/client_file.h"
 #include "storage/date_time.h"
 #include "storage/number_text.h"
-#include "storage/process_file.h"
 #include "storage/text_file.h"
 #include "storage/text_helpers.h"
 
