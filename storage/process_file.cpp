@@ -102,7 +102,9 @@ Status save_process(const ProcessState& p, const Settings& settings, const std::
                     bool append_to_log) {
     std::vector<std::string> lines;
     std::error_code ec;
-    const bool header = !append_to_log || !std::filesystem::exists(file, ec);
+    // A log left empty by a failed first write still gets its header.
+    const bool header =
+        !append_to_log || !std::filesystem::exists(file, ec) || std::filesystem::file_size(file, ec) == 0;
     if (header) {
         lines = process_header_lines();
     }

@@ -11,6 +11,7 @@ namespace wazenie {
 namespace {
 
 using testing::ScratchDir;
+using testing::write_bytes;
 
 DateTime at(int y, int mo, int d, int h, int mi, int s) {
     return *make_date_time({y, mo, d, h, mi, s, 0});
@@ -191,6 +192,10 @@ TEST_F(ProcessFileTest, LogGetsItsHeaderOnceAndFindsTheFirstOfEqualRecords) {
     p.r.curr_weight = 300;
     ASSERT_TRUE(save_process(p, settings, log, true));
 
+    write_bytes(dir / "202404.txt", "");  // left empty by a failed first write
+    ASSERT_TRUE(save_process(p, settings, dir / "202404.txt", true));
+    EXPECT_EQ(lines(dir / "202404.txt").size(), 5u + 9u);
+
     const auto l = lines(log);
     EXPECT_EQ(std::count_if(l.begin(), l.end(), [](const std::string& s) { return s[0] == ';'; }), 5);
     EXPECT_EQ(l.size(), 5u + 3u * 9u);  // r, and per scale a "w" and one "wc" line
@@ -206,7 +211,7 @@ TEST_F(ProcessFileTest, LogGetsItsHeaderOnceAndFindsTheFirstOfEqualRecords) {
     ASSERT_TRUE(r_lines);
     ASSERT_EQ(r_lines->size(), 3u);
     EXPECT_EQ(tab_field((*r_lines)[1], 3), "2024-03-05 09:00:00");
-    EXPECT_FALSE(read_process_lines(dir / "202404.txt"));
+    EXPECT_FALSE(read_process_lines(dir / "202405.txt"));
 }
 
 TEST_F(ProcessFileTest, MissingFileAndMissingRecordAreReportedAndChangeNothing) {
