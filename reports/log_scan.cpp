@@ -43,11 +43,15 @@ private:
         if (end > begin && lines[end - 1] == '\r') {
             --end;
         }
-        on_line_(cp1250_to_utf8(lines.substr(begin, end - begin)));
+        const std::string_view line = lines.substr(begin, end - begin);
+        // Most process lines are plain ASCII, which reads the same in both encodings.
+        const bool ascii = std::all_of(line.begin(), line.end(), [](char c) { return (c & 0x80) == 0; });
+        on_line_(ascii ? line : std::string_view(converted_ = cp1250_to_utf8(line)));
         return next;
     }
 
     const std::function<void(std::string_view)>& on_line_;
+    std::string converted_;
 };
 
 }  // namespace
