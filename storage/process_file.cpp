@@ -107,6 +107,9 @@ Status save_process(const ProcessState& p, const Settings& settings, const std::
         !append_to_log || !std::filesystem::exists(file, ec) || std::filesystem::file_size(file, ec) == 0;
     if (header) {
         lines = process_header_lines();
+    } else if (!text_file::ends_with_line_end(file)) {
+        // A record cut short by a crash: end its line, so this record's "r" line stays its own.
+        lines.emplace_back();
     }
     std::vector<std::string> record = process_record_lines(p, settings);
     lines.insert(lines.end(), record.begin(), record.end());

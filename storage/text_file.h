@@ -23,6 +23,9 @@ Status for_each_line(const std::filesystem::path& file,
                      const std::function<bool(const std::string& line)>& visit,
                      std::string_view ascii_prefix = {});
 
+// False when the file's last line has no line end (a write cut short); true for an empty file.
+bool ends_with_line_end(const std::filesystem::path& file);
+
 // Creates or truncates the file and writes every line.
 Status write_lines(const std::filesystem::path& file, const std::vector<std::string>& lines);
 

@@ -41,4 +41,15 @@ Status for_each_line(const std::filesystem::path& file,
     return {};
 }
 
+bool ends_with_line_end(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary | std::ios::ate);
+    if (!in.is_open() || in.tellg() <= 0) {
+        return true;
+    }
+    in.seekg(-1, std::ios::end);
+    char last = '\n';
+    in.get(last);
+    return last == '\n';
+}
+
 }  // namespace wazenie::text_file

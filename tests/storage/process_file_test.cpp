@@ -192,6 +192,15 @@ TEST_F(ProcessFileTest, LogGetsItsHeaderOnceAndFindsTheFirstOfEqualRecords) {
     p.r.curr_weight = 300;
     ASSERT_TRUE(save_process(p, settings, log, true));
 
+    const std::string torn = testing::read_bytes(log) + "wmc\t1\t1";  // a record cut short by a crash
+    write_bytes(dir / "202402.txt", torn);
+    ProcessState next = p;
+    next.r.weight_doc = "WZ/6";
+    ASSERT_TRUE(save_process(next, settings, dir / "202402.txt", true));
+    ProcessState after_torn;
+    ASSERT_TRUE(load_process(after_torn, dir.path(), "202402", "WZ/6", "2024-03-06 07:00:00"));
+    EXPECT_DOUBLE_EQ(after_torn.r.curr_weight, 300);
+
     write_bytes(dir / "202404.txt", "");  // left empty by a failed first write
     ASSERT_TRUE(save_process(p, settings, dir / "202404.txt", true));
     EXPECT_EQ(lines(dir / "202404.txt").size(), 5u + 9u);
