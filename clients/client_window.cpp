@@ -116,7 +116,13 @@ void ClientWindow::add_client() {
         return;
     }
     const Client client = cleaned(*entry);
-    if (!text_file::append_lines(clients_file_path(data_dir_), {client_line(client)})) {
+    const std::filesystem::path file = clients_file_path(data_dir_);
+    std::vector<std::string> lines{client_line(client)};
+    if (!text_file::ends_with_line_end(file)) {
+        // A file edited by hand may lack its last line end; the new client must not join that line.
+        lines.insert(lines.begin(), "");
+    }
+    if (!text_file::append_lines(file, lines)) {
         seams_.dialogs.error(kWriteFailed);
         return;
     }

@@ -129,6 +129,11 @@ TEST_F(ClientWindowTest, AddedClientIsAppendedAndSelected) {
     const std::size_t before = file_lines().size();
     w.add_client();  // cancelled
     EXPECT_EQ(file_lines().size(), before);
+
+    write_bytes(clients_file_path(dir.path()), "BEZ\tKonca linii");  // no line end after the last line
+    editor.entries = {Client{"NOWY", "Nowy", "", ""}};
+    w.add_client();
+    EXPECT_EQ(file_lines(), (std::vector<std::string>{"BEZ\tKonca linii", "NOWY\tNowy\t\t   -   -  -  "}));
 }
 
 TEST_F(ClientWindowTest, EditReplacesEveryIdenticalLineOnly) {
