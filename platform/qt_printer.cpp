@@ -6,6 +6,7 @@
 
 #include "platform/qt_document_painter.h"
 #include "platform/qt_text.h"
+#include "reports/wz_print.h"
 
 namespace wazenie {
 
@@ -24,7 +25,7 @@ std::optional<std::string> QtPrinter::printer_name() const {
 Status QtPrinter::print(const PrintDocument& document) {
     const auto name = printer_name();
     if (!name) {
-        return Error{"Żadna drukarka nie jest aktualnie zainstalowana!", ""};
+        return Error{kNoPrinter, ""};
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setPrinterName(to_qt(*name));
