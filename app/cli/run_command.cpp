@@ -1,4 +1,3 @@
-#include <QString>
 #include <filesystem>
 #include <iostream>
 
@@ -19,6 +18,7 @@
 #include "core/station.h"
 #include "platform/instance_lock.h"
 #include "platform/qt_serial_link.h"
+#include "storage/number_text.h"
 
 namespace wazenie {
 
@@ -27,11 +27,9 @@ namespace {
 void print_statistics(const LoopOutcome& loop, long frames) {
     double period_ms = loop.ticks > 0 ? loop.seconds * 1000 / static_cast<double>(loop.ticks) : 0;
     double per_tick = loop.ticks > 0 ? static_cast<double>(frames) / static_cast<double>(loop.ticks) : 0;
-    std::cerr << "statystyka: takty: " << loop.ticks
-              << ", czas: " << QString::number(loop.seconds, 'f', 3).toStdString()
-              << " s, okres taktu: " << QString::number(period_ms, 'f', 3).toStdString()
-              << " ms, wysłane ramki: " << frames
-              << ", ramek na takt: " << QString::number(per_tick, 'f', 3).toStdString() << std::endl;
+    std::cerr << "statystyka: takty: " << loop.ticks << ", czas: " << fixed_text(loop.seconds, 3)
+              << " s, okres taktu: " << fixed_text(period_ms, 3) << " ms, wysłane ramki: " << frames
+              << ", ramek na takt: " << fixed_text(per_tick, 3) << std::endl;
 }
 
 // From the login to the end of the process; the station is open and its port connected.
@@ -62,7 +60,7 @@ int run_process(Station& station, const RunOptions& options, TerminalDialogs& di
     }
     if (!loop.process_ended) {
         dialogs.error("Proces naważania nie został zakończony w ciągu " +
-                      QString::number(*options.timeout_seconds).toStdString() + " s.");
+                      general_text(*options.timeout_seconds) + " s.");
         return exit_code::kTimedOut;
     }
     return exit_code::kDone;

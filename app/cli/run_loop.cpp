@@ -1,14 +1,14 @@
 #include "app/cli/run_loop.h"
 
+#include <chrono>
+
 #include "app/cli/unattended_simulation.h"
+#include "comm/simulation.h"
+#include "core/station.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
-#include <chrono>
-
-#include "comm/simulation.h"
-#include "core/station.h"
 
 namespace wazenie {
 
