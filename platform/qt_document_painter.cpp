@@ -111,7 +111,7 @@ Status write_pdf(const PrintDocument& document, const std::filesystem::path& fil
     writer.setTitle(to_qt(document.title));
     writer.setCreator("Ważenie");
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), page_orientation(document.orientation),
-                                     QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+                                     QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
     if (!paint_document(document, writer)) {
         return Error{"Nie można zapisać pliku PDF: " + file.string(), file.string()};
     }

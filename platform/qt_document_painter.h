@@ -18,7 +18,8 @@ QFont qt_font(const PrintFont& font);
 // be painted on or the job did not finish.
 bool paint_document(const PrintDocument& document, QPagedPaintDevice& device);
 
-// The document as a PDF file (A4, its orientation, 15 mm margins); needs a QGuiApplication.
+// The document as a PDF file (A4, its orientation, 10 mm margins: the 80 columns of the WZ fit); needs a
+// QGuiApplication.
 Status write_pdf(const PrintDocument& document, const std::filesystem::path& file);
 
 }  // namespace wazenie
