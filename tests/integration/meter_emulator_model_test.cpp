@@ -121,6 +121,50 @@ TEST(Meter, EmptyTankReachesTheStationOnEveryScaleAndPrecision) {
     }
 }
 
+TEST(Meter, KeepsEmptyingUntilTheStationCanHaveSeenTheTankEmpty) {
+    Meter meter(config(1, 0));
+    meter.set_recipe({"00030", "", "", "", "", "", ""});
+    meter.command(CP_MSG_START);
+    while (meter.weight_answer()[1] != 0x08 || meter.reading() > 0) {
+    }
+    for (int lost = 0; lost < 5; ++lost) {
+        EXPECT_EQ(meter.weight_answer(false)[1], 0x08);
+    }
+    EXPECT_EQ(meter.weight_answer()[1], 0x08);
+    EXPECT_EQ(meter.weight_answer()[1], 0x08);
+    EXPECT_EQ(meter.weight_answer()[1], 0x08);
+    EXPECT_EQ(meter.weight_answer()[1], 0x00);
+}
+
+TEST(Meter, StartDuringEmptyingDosesOnceTheTankIsEmpty) {
+    Meter meter(config(1, 0));
+    meter.set_recipe({"00030", "", "", "", "", "", ""});
+    meter.command(CP_MSG_START);
+    while (meter.weight_answer()[1] != 0x08) {
+    }
+    meter.command(CP_MSG_START);
+    EXPECT_EQ(meter.weight_answer()[1], 0x08);
+    while (meter.reading() > 0) {
+        EXPECT_EQ(meter.weight_answer()[1], 0x08);
+    }
+    EXPECT_EQ(meter.weight_answer()[1], 0x08);
+    EXPECT_EQ(meter.weight_answer()[1], 0x11);
+    meter.command(CP_MSG_STOP);
+    meter.command(CP_MSG_START);
+    EXPECT_EQ(meter.weight_answer()[1], 0x11);
+}
+
+TEST(Meter, CompletedMaterialShownUntilAnIntactAnswerCarriedIt) {
+    Meter meter(config(1, 0));
+    meter.set_recipe({"00030", "00030", "", "", "", "", ""});
+    meter.command(CP_MSG_START);
+    EXPECT_EQ(meter.weight_answer(), weight_answer_frame(1, 0x11, "        0"));
+    EXPECT_EQ(meter.weight_answer(false), weight_answer_frame(1, 0x11, "       30"));
+    EXPECT_EQ(meter.weight_answer(false), weight_answer_frame(1, 0x11, "       30"));
+    EXPECT_EQ(meter.weight_answer(), weight_answer_frame(1, 0x11, "       30"));
+    EXPECT_EQ(meter.weight_answer(), weight_answer_frame(1, 0x12, "       30"));
+}
+
 TEST(FaultRate, EveryNthOrAPercentage) {
     std::mt19937 random(1);
     FaultRate every_third;

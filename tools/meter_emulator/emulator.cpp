@@ -72,43 +72,65 @@ std::string Emulator::answer(const Request& request) {
         return {};
     }
     if (request.message == CP_MSG_WEIGHT_QUESTION) {
-        return with_faults(found->second.weight_answer(), true);
+        const Fault fault = pick_fault(true);
+        return apply(fault, found->second.weight_answer(fault == Fault::NONE), true);
     }
     found->second.command(request.message);
     return acknowledge(request.scale, 'P');
 }
 
 std::string Emulator::acknowledge(int scale, char verdict) {
-    return with_faults(std::string(1, verdict) + std::to_string(scale), false);
+    return apply(pick_fault(false), std::string(1, verdict) + std::to_string(scale), false);
 }
 
-std::string Emulator::with_faults(std::string frame, bool weight_answer) {
+// At most one fault per answer; the check sum can only be spoilt where there is one.
+Emulator::Fault Emulator::pick_fault(bool weight_answer) {
     if (faults_.no_answer.strikes(random_)) {
-        notes_.push_back("usterka: brak odpowiedzi");
-        return {};
+        return Fault::NO_ANSWER;
     }
     if (faults_.garbage.strikes(random_)) {
-        notes_.push_back("usterka: śmieci zamiast odpowiedzi");
-        std::string junk;
-        const int length = std::uniform_int_distribution<int>(3, 16)(random_);
-        for (int i = 0; i < length; ++i) {
-            char c = static_cast<char>(std::uniform_int_distribution<int>(1, 255)(random_));
-            junk += (c == ';' || c == '\r' || c == '\n') ? '?' : c;
-        }
-        return junk + kTerminator;
+        return Fault::GARBAGE;
     }
     if (faults_.wrong_scale.strikes(random_)) {
-        notes_.push_back("usterka: odpowiedź z numerem innej wagi");
-        const int other = (frame[weight_answer ? 0 : 1] - '0') % kScales + 1;
-        if (weight_answer) {
-            frame = weight_answer_frame(other, static_cast<unsigned char>(frame[1]), frame.substr(2, 9));
-        } else {
-            frame[1] = static_cast<char>('0' + other);
-        }
+        return Fault::WRONG_SCALE;
     }
     if (weight_answer && faults_.bad_crc.strikes(random_)) {
-        notes_.push_back("usterka: błędna suma kontrolna");
-        frame.back() = static_cast<char>(frame.back() ^ 0x01);
+        return Fault::BAD_CRC;
+    }
+    return Fault::NONE;
+}
+
+std::string Emulator::apply(Fault fault, std::string frame, bool weight_answer) {
+    switch (fault) {
+        case Fault::NONE:
+            break;
+        case Fault::NO_ANSWER:
+            notes_.push_back("usterka: brak odpowiedzi");
+            return {};
+        case Fault::GARBAGE: {
+            notes_.push_back("usterka: śmieci zamiast odpowiedzi");
+            std::string junk;
+            const int length = std::uniform_int_distribution<int>(3, 16)(random_);
+            for (int i = 0; i < length; ++i) {
+                const char c = static_cast<char>(std::uniform_int_distribution<int>(1, 255)(random_));
+                junk += (c == ';' || c == '\r' || c == '\n') ? '?' : c;
+            }
+            return junk + kTerminator;
+        }
+        case Fault::WRONG_SCALE: {
+            notes_.push_back("usterka: odpowiedź z numerem innej wagi");
+            const int other = (frame[weight_answer ? 0 : 1] - '0') % kScales + 1;
+            if (weight_answer) {
+                frame = weight_answer_frame(other, static_cast<unsigned char>(frame[1]), frame.substr(2, 9));
+            } else {
+                frame[1] = static_cast<char>('0' + other);
+            }
+            break;
+        }
+        case Fault::BAD_CRC:
+            notes_.push_back("usterka: błędna suma kontrolna");
+            frame.back() = static_cast<char>(frame.back() ^ 0x01);
+            break;
     }
     return frame + kTerminator;
 }

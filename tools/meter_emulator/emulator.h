@@ -34,7 +34,9 @@ public:
 private:
     std::string answer(const Request& request);
     std::string acknowledge(int scale, char verdict);
-    std::string with_faults(std::string frame, bool weight_answer);
+    enum class Fault { NONE, NO_ANSWER, GARBAGE, WRONG_SCALE, BAD_CRC };
+    Fault pick_fault(bool weight_answer);
+    std::string apply(Fault fault, std::string frame, bool weight_answer);
     std::vector<std::string> pieces(const std::string& answer);
 
     std::map<int, Meter> meters_;

@@ -11,7 +11,7 @@ namespace wazenie::emulator {
 
 namespace {
 
-// Empty readings reported while emptying before the meter stops: the station needs two in a row.
+// Intact empty readings reported while emptying before the meter stops: the station needs two in a row.
 constexpr int kSteadyAnswers = 3;
 constexpr int kFieldWidth = 9;
 
@@ -27,13 +27,13 @@ void Meter::set_recipe(const std::array<std::string, 7>& digits) {
 void Meter::command(int message) {
     switch (message) {
         case CP_MSG_START:
+            // A start for the next cycle may come while the tank still empties: it waits for the empty tank.
             if (phase_ == Phase::PAUSED) {
                 phase_ = Phase::DOSING;
-            } else if (phase_ == Phase::STOPPED) {
-                phase_ = Phase::DOSING;
-                material_ = 0;
-                dosed_before_ = reading_;
-                next_material();
+            } else if (phase_ == Phase::STOPPED || (phase_ == Phase::EMPTYING && reading_ <= 0)) {
+                begin_dosing();
+            } else if (phase_ == Phase::EMPTYING) {
+                start_waiting_ = true;
             }
             break;
         case CP_MSG_PAUSE:
@@ -43,6 +43,7 @@ void Meter::command(int message) {
             break;
         case CP_MSG_STOP:
             phase_ = Phase::STOPPED;
+            start_waiting_ = false;
             break;
         case CP_MSG_TARE:
         case CP_MSG_ZERO:
@@ -51,6 +52,14 @@ void Meter::command(int message) {
         default:
             break;
     }
+}
+
+void Meter::begin_dosing() {
+    phase_ = Phase::DOSING;
+    start_waiting_ = false;
+    material_ = 0;
+    dosed_before_ = reading_;
+    next_material();
 }
 
 // The next material with something to dose; after the last one the tank is emptied.
@@ -69,7 +78,7 @@ void Meter::next_material() {
 // The station cuts a frame at CR, LF or ";" wherever it stands, so an answer whose check sum holds
 // one never arrives. Shown a unit or two off, the reading goes through; an empty tank would
 // otherwise never be seen empty by the station.
-std::string Meter::weight_answer() {
+std::string Meter::weight_answer(bool reaches_station) {
     std::string answer;
     for (const int units : {0, -1, 1, -2, 2}) {
         answer = weight_answer_frame(config_.scale, status_byte(), mass_field(units));
@@ -77,7 +86,7 @@ std::string Meter::weight_answer() {
             break;
         }
     }
-    step();
+    step(reaches_station);
     return answer;
 }
 
@@ -95,20 +104,24 @@ int Meter::status_byte() const {
     return 0x00;
 }
 
-void Meter::step() {
+void Meter::step(bool reaches_station) {
     if (phase_ == Phase::DOSING) {
-        // The answer that shows a material complete still names it, so the station records its full mass.
+        // A material complete is still named until an intact answer has shown it, so the station
+        // records its full mass.
         const double goal = dosed_before_ + target(material_);
-        if (reading_ >= goal) {
+        if (reading_ < goal) {
+            reading_ = std::min(goal, reading_ + config_.rate);
+        } else if (reaches_station) {
             dosed_before_ = goal;
             next_material();
-        } else {
-            reading_ = std::min(goal, reading_ + config_.rate);
         }
     } else if (phase_ == Phase::EMPTYING) {
         if (reading_ <= 0) {
             reading_ = 0;
-            if (++empty_answers_ >= kSteadyAnswers) {
+            empty_answers_ += reaches_station ? 1 : 0;
+            if (start_waiting_) {
+                begin_dosing();
+            } else if (empty_answers_ >= kSteadyAnswers) {
                 phase_ = Phase::STOPPED;
             }
         } else {

@@ -23,8 +23,9 @@ public:
     void set_recipe(const std::array<std::string, 7>& digits);
     // STA, STO, PAU, TAR, ZER: what the meter does with them (every one is carried out).
     void command(int message);
-    // Answers a weight question and moves on by one question.
-    std::string weight_answer();
+    // Answers a weight question and moves on by one question. `reaches_station` is false for an
+    // answer that a fault will spoil: the station cannot have seen that tank empty.
+    std::string weight_answer(bool reaches_station = true);
 
     double reading() const { return reading_; }
     double target(int material) const { return targets_[static_cast<std::size_t>(material - 1)]; }
@@ -33,7 +34,8 @@ private:
     enum class Phase { STOPPED, DOSING, PAUSED, EMPTYING };
 
     int status_byte() const;
-    void step();
+    void step(bool reaches_station);
+    void begin_dosing();
     void next_material();
     std::string mass_field(int units) const;
 
@@ -44,7 +46,8 @@ private:
     double dosed_before_ = 0;  // what the tank held when the current material began
     double reading_ = 0;
     double empty_step_ = 0;
-    int empty_answers_ = 0;  // answers with an empty tank while emptying
+    bool start_waiting_ = false;  // a start came while the tank was still being emptied
+    int empty_answers_ = 0;       // intact answers with an empty tank while emptying
 };
 
 }  // namespace wazenie::emulator

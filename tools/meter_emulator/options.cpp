@@ -26,7 +26,10 @@ const char* const kDescription =
     "zatrzymany pusty zbiornik. Odpowiedzi kończą się znakiem CR. Odpowiedź, której suma kontrolna\n"
     "zawierałaby bajt CR, LF lub ';' (stacja by ją ucięła), podaje odczyt o jedną-dwie działki obok.\n"
     "Usterki (RATE to N - co N-ta odpowiedź, albo P% - losowo z prawdopodobieństwem P procent):\n"
-    "  --no-answer, --bad-crc, --wrong-scale, --garbage, --split; --dead n wyłącza wagę n całkowicie.";
+    "  --no-answer, --bad-crc, --wrong-scale, --garbage, --split; --dead n wyłącza wagę n całkowicie.\n"
+    "Stacja porzuca polecenie, na które przyszła odpowiedź z inną wagą albo śmieci (--wrong-scale, --garbage);\n"
+    "proces może wtedy nie dobiec końca. Przy --no-answer, --bad-crc i --split proces kończy się zawsze:\n"
+    "miernik pokazuje skończony materiał i pusty zbiornik, aż dotrze o tym nieuszkodzona odpowiedź.";
 
 bool parse_list(const QString& text, std::vector<int>& out) {
     out.clear();
