@@ -28,8 +28,11 @@ const char* const kDescription =
     "Usterki (RATE to N - co N-ta odpowiedź, albo P% - losowo z prawdopodobieństwem P procent):\n"
     "  --no-answer, --bad-crc, --wrong-scale, --garbage, --split; --dead n wyłącza wagę n całkowicie.\n"
     "Stacja porzuca polecenie, na które przyszła odpowiedź z inną wagą albo śmieci (--wrong-scale, --garbage);\n"
-    "proces może wtedy nie dobiec końca. Przy --no-answer, --bad-crc i --split proces kończy się zawsze:\n"
-    "miernik pokazuje skończony materiał i pusty zbiornik, aż dotrze o tym nieuszkodzona odpowiedź.";
+    "proces może wtedy nie dobiec końca. Przy rzadkich --no-answer, --bad-crc i --split proces dobiega końca:\n"
+    "miernik pokazuje skończony materiał i pusty zbiornik, aż dotrze o tym nieuszkodzona odpowiedź.\n"
+    "Cyfry mas receptury miernik czyta z liczbą miejsc po przecinku z --decimals, a stacja wysyła najkrótszy\n"
+    "zapis masy bez kropki (100 kg jako 00100, 12,5 kg jako 00125): przy --decimals > 0 masa bez części\n"
+    "ułamkowej zostanie odczytana za mała.";
 
 bool parse_list(const QString& text, std::vector<int>& out) {
     out.clear();
