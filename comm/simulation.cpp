@@ -86,7 +86,10 @@ void Simulation::answer_weight_question(int n) {
 void Simulation::update_auto_tank(int n) {
     const weight_record& w = p_.w[n];
     SimulatedScale& s = scales[n];
-    if (s.tank_open && w.curr_cycle_status == cycle_status::COMPLETED) {
+    // A scale moved on to its next cycle before it was asked again closes its tank too.
+    const bool emptied = w.curr_cycle_status == cycle_status::COMPLETED ||
+                         w.curr_cycle_status == cycle_status::NOT_STARTED;
+    if (s.tank_open && emptied) {
         set_tank_open(n, false);
     } else if (!s.tank_open && w.curr_cycle_status == cycle_status::STARTED &&
                reading(w) >= w.recipe_total_weight_c1) {

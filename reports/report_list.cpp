@@ -20,15 +20,22 @@ struct DayOfMonth {
     int day = 0;
 };
 
+int number_at(const std::string& text, std::size_t pos, std::size_t length) {
+    if (text.size() < pos + length) {
+        return -1;
+    }
+    return parse_int(text.substr(pos, length)).value_or(-1);
+}
+
 std::optional<DayOfMonth> read_date(const std::string& text, Dialogs& dialogs) {
-    const auto year = parse_int(text.substr(0, 4));
-    const auto month = text.size() >= 7 ? parse_int(text.substr(5, 2)) : std::nullopt;
-    const auto day = text.size() >= 10 ? parse_int(text.substr(8, 2)) : std::nullopt;
-    if (!year || !month || !day || *month < 1 || *month > 12) {
+    const int year = number_at(text, 0, 4);
+    const int month = number_at(text, 5, 2);
+    const int day = number_at(text, 8, 2);
+    if (year < 0 || day < 0 || month < 1 || month > 12) {
         dialogs.error("Błędna data: " + text + "\rData musi mieć postać rrrr-mm-dd.");
         return std::nullopt;
     }
-    return DayOfMonth{*year * 100 + *month, *day};
+    return DayOfMonth{year * 100 + month, day};
 }
 
 // The fields of an "r" line; a field the line lacks is empty.

@@ -39,7 +39,7 @@ LoopOutcome run_until_process_ends(Station& station, Simulation* simulation,
     answers.setInterval(std::chrono::milliseconds(20));
     if (simulation) {
         QObject::connect(&answers, &QTimer::timeout,
-                         [simulation, &station] { answer_unattended(*simulation, station.process()); });
+                         [simulation] { simulation->auto_answer_tick(); });
     }
 
     QTimer limit;

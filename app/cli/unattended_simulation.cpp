@@ -21,13 +21,4 @@ std::unique_ptr<Simulation> make_unattended_simulation(Station& station) {
     return simulation;
 }
 
-void answer_unattended(Simulation& simulation, const ProcessState& p) {
-    for (int s = 1; s <= kScales; ++s) {
-        if (simulation.scales[s].tank_open && p.w[s].curr_cycle_status == cycle_status::NOT_STARTED) {
-            simulation.set_tank_open(s, false);
-        }
-    }
-    simulation.auto_answer_tick();
-}
-
 }  // namespace wazenie

@@ -143,6 +143,20 @@ TEST_F(SimulationTest, AutoTankOpensAtTheCycleMassAndClosesWhenCompleted) {
     EXPECT_EQ(question(), 5);
 }
 
+TEST_F(SimulationTest, AutoTankClosesWhenTheCycleMovedOnWhileItWasOpen) {
+    sim.auto_tank = true;
+    p.w[2].curr_cycle_status = cycle_status::STARTED;
+    p.w[2].curr_weight[1] = 100;
+    question();
+    ASSERT_TRUE(sim.scales[2].tank_open);
+    // The cycle advance reached the scale before it was asked again while completed.
+    p.w[2].curr_cycle = 2;
+    p.w[2].curr_cycle_status = cycle_status::NOT_STARTED;
+    EXPECT_EQ(question(), 5);
+    EXPECT_FALSE(sim.scales[2].tank_open);
+    EXPECT_EQ(sink.weights[0].b03, 1);
+}
+
 TEST_F(SimulationTest, QuestionToNoScaleIsIgnored) {
     ask_weight(0);
     sim.auto_answer_tick();
