@@ -87,8 +87,8 @@ void Simulation::update_auto_tank(int n) {
     const weight_record& w = p_.w[n];
     SimulatedScale& s = scales[n];
     // A scale moved on to its next cycle before it was asked again closes its tank too.
-    const bool emptied = w.curr_cycle_status == cycle_status::COMPLETED ||
-                         w.curr_cycle_status == cycle_status::NOT_STARTED;
+    const bool emptied =
+        w.curr_cycle_status == cycle_status::COMPLETED || w.curr_cycle_status == cycle_status::NOT_STARTED;
     if (s.tank_open && emptied) {
         set_tank_open(n, false);
     } else if (!s.tank_open && w.curr_cycle_status == cycle_status::STARTED &&
