@@ -13,7 +13,7 @@ std::optional<std::string> ParsedOptions::value(const std::string& name) const {
 }
 
 Result<ParsedOptions> parse_options(const std::vector<std::string>& args,
-                                    const std::vector<OptionSpec>& specs) {
+                                    const std::vector<OptionRule>& rules) {
     ParsedOptions parsed;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
@@ -22,13 +22,13 @@ Result<ParsedOptions> parse_options(const std::vector<std::string>& args,
             inline_value = name.substr(eq + 1);
             name = name.substr(0, eq);
         }
-        auto spec =
-            std::find_if(specs.begin(), specs.end(), [&](const OptionSpec& s) { return s.name == name; });
-        if (spec == specs.end()) {
+        auto wanted =
+            std::find_if(rules.begin(), rules.end(), [&](const OptionRule& s) { return s.name == name; });
+        if (wanted == rules.end()) {
             return Error{
                 name.rfind("--", 0) == 0 ? "nieznana opcja: " + name : "nadmiarowy argument: " + name, ""};
         }
-        if (!spec->takes_value) {
+        if (!wanted->takes_value) {
             if (inline_value) {
                 return Error{"opcja " + name + " nie przyjmuje wartości", ""};
             }

@@ -10,7 +10,7 @@
 
 namespace wazenie {
 
-struct OptionSpec {
+struct OptionRule {
     std::string name;  // with its dashes: "--recipe"
     bool takes_value = false;
 };
@@ -27,6 +27,6 @@ public:
 
 // Every argument must be one of the options; the error's `what` is the Polish message.
 Result<ParsedOptions> parse_options(const std::vector<std::string>& args,
-                                    const std::vector<OptionSpec>& specs);
+                                    const std::vector<OptionRule>& rules);
 
 }  // namespace wazenie

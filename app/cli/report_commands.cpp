@@ -29,9 +29,9 @@ Configuration configuration(const CommandContext& context) {
 }
 
 // The options, or nothing when they are wrong or a required one is missing (the message is shown).
-std::optional<ParsedOptions> options(const CommandContext& context, const std::vector<OptionSpec>& specs,
+std::optional<ParsedOptions> options(const CommandContext& context, const std::vector<OptionRule>& rules,
                                      const std::vector<std::string>& required) {
-    auto parsed = parse_options(context.args, specs);
+    auto parsed = parse_options(context.args, rules);
     if (!parsed) {
         std::cerr << "błąd: " << parsed.error().what << "\n";
         return std::nullopt;

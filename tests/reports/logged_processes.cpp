@@ -33,31 +33,31 @@ void add_material(weight_record& w, int j, const std::string& name, int cycles, 
 
 }  // namespace
 
-ProcessState finished_process(const ProcessSpec& spec) {
+ProcessState finished_process(const LoggedProcess& wanted) {
     ProcessState p;
-    p.r.weight_doc = spec.doc;
-    p.r.start_time = date_time_of(spec.start);
-    p.r.stop_time = date_time_of(spec.stop);
-    p.r.recipe_name = spec.recipe;
-    p.r.recipe_client = spec.client;
-    p.r.user_name = spec.user;
-    p.r.total_cycle = spec.cycles;
-    p.r.curr_cycle = spec.cycles;
+    p.r.weight_doc = wanted.doc;
+    p.r.start_time = date_time_of(wanted.start);
+    p.r.stop_time = date_time_of(wanted.stop);
+    p.r.recipe_name = wanted.recipe;
+    p.r.recipe_client = wanted.client;
+    p.r.user_name = wanted.user;
+    p.r.total_cycle = wanted.cycles;
+    p.r.curr_cycle = wanted.cycles;
     for (int i = 1; i <= 2; ++i) {
-        p.w[i].curr_cycle = spec.cycles;
+        p.w[i].curr_cycle = wanted.cycles;
         p.w[i].curr_cycle_status = cycle_status::COMPLETED;
     }
-    add_material(p.w[1], 1, "Piasek", spec.cycles, spec.extra);
-    add_material(p.w[1], 2, "Żwir 2-8", spec.cycles, 0);
-    add_material(p.w[2], 1, "Cement", spec.cycles, 0);
+    add_material(p.w[1], 1, "Piasek", wanted.cycles, wanted.extra);
+    add_material(p.w[1], 2, "Żwir 2-8", wanted.cycles, 0);
+    add_material(p.w[2], 1, "Cement", wanted.cycles, 0);
     p.r.curr_weight = p.w[1].curr_total_weight + p.w[2].curr_total_weight;
     p.r.recipe_total_weight = p.r.curr_weight;
     return p;
 }
 
-void log_process(const std::filesystem::path& data_dir, const std::string& month, const ProcessSpec& spec,
+void log_process(const std::filesystem::path& data_dir, const std::string& month, const LoggedProcess& wanted,
                  const Settings& settings) {
-    if (!save_process(finished_process(spec), settings, month_log_path(data_dir, month), true)) {
+    if (!save_process(finished_process(wanted), settings, month_log_path(data_dir, month), true)) {
         throw std::runtime_error("log not written");
     }
 }

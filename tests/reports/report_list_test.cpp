@@ -11,7 +11,7 @@ namespace wazenie {
 namespace {
 
 using testing::log_process;
-using testing::ProcessSpec;
+using testing::LoggedProcess;
 
 class ReportListTest : public ::testing::Test {
 protected:
@@ -29,11 +29,11 @@ protected:
     }
     void log(const std::string& month, const std::string& doc, const std::string& start,
              const std::string& stop) {
-        ProcessSpec spec;
-        spec.doc = doc;
-        spec.start = start;
-        spec.stop = stop;
-        log_process(dir.path(), month, spec);
+        LoggedProcess wanted;
+        wanted.doc = doc;
+        wanted.start = start;
+        wanted.stop = stop;
+        log_process(dir.path(), month, wanted);
     }
 
     testing::ScratchDir dir;
@@ -67,13 +67,13 @@ TEST_F(ReportListTest, ProcessEndedNextMonthCountsUnderItsLogMonthWithItsStartDa
 TEST_F(ReportListTest, RowsCarryTheLogTextsAndTheClientDatabase) {
     text_file::write_lines(dir / "klienci.txt", {"BUDEX\tBudex Sp. z o.o.\tul. Łąkowa 5\t123-456-78-90",
                                                  "BUDEX\tDrugi wpis\tx\ty"});
-    ProcessSpec spec;
-    spec.doc = "WZ/5/24";
-    spec.start = "2024-03-05 07:00:00";
-    spec.stop = "2024-03-05 07:40:00";
-    spec.user = "ANNA";
-    spec.cycles = 3;
-    log_process(dir.path(), "202403", spec);
+    LoggedProcess wanted;
+    wanted.doc = "WZ/5/24";
+    wanted.start = "2024-03-05 07:00:00";
+    wanted.stop = "2024-03-05 07:40:00";
+    wanted.user = "ANNA";
+    wanted.cycles = 3;
+    log_process(dir.path(), "202403", wanted);
     const auto rows = build("2024-03-01", "2024-03-31");
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0],
@@ -96,13 +96,13 @@ TEST_F(ReportListTest, TotalIsTheSumOfTheListedMassTexts) {
 
 TEST_F(ReportListTest, ClientAndRecipeFiltersIgnoreLetterCase) {
     auto add = [this](const std::string& doc, const std::string& client, const std::string& recipe) {
-        ProcessSpec spec;
-        spec.start = "2024-03-05 07:00:00";
-        spec.stop = "2024-03-05 07:40:00";
-        spec.doc = doc;
-        spec.client = client;
-        spec.recipe = recipe;
-        log_process(dir.path(), "202403", spec);
+        LoggedProcess wanted;
+        wanted.start = "2024-03-05 07:00:00";
+        wanted.stop = "2024-03-05 07:40:00";
+        wanted.doc = doc;
+        wanted.client = client;
+        wanted.recipe = recipe;
+        log_process(dir.path(), "202403", wanted);
     };
     add("A", "ŻWIROWNIA ŁĄCKA", "B25 ŚCIANY");
     add("B", "BUDEX", "B20");

@@ -15,7 +15,7 @@ namespace wazenie {
 namespace {
 
 using testing::log_process;
-using testing::ProcessSpec;
+using testing::LoggedProcess;
 
 class WeighingReportTest : public ::testing::Test {
 protected:
@@ -25,8 +25,8 @@ protected:
         report.show();
     }
 
-    ProcessSpec spec(const std::string& doc, int cycles, double extra = 0) {
-        ProcessSpec s;
+    LoggedProcess wanted(const std::string& doc, int cycles, double extra = 0) {
+        LoggedProcess s;
         s.doc = doc;
         s.start = "2024-03-04 07:00:00";
         s.stop = "2024-03-04 07:40:00";
@@ -83,7 +83,7 @@ TEST_F(WeighingReportTest, RecipeChoiceWithoutASelectionKeepsTheText) {
 }
 
 TEST_F(WeighingReportTest, SelectedProcessShowsItsCyclesAndMasses) {
-    log_process(dir.path(), "202403", spec("WZ/1", 3, 5));
+    log_process(dir.path(), "202403", wanted("WZ/1", 3, 5));
     report.current_month();
     report.refresh();
     ASSERT_EQ(report.rows().size(), 2u);
@@ -111,8 +111,8 @@ TEST_F(WeighingReportTest, SelectedProcessShowsItsCyclesAndMasses) {
 }
 
 TEST_F(WeighingReportTest, NothingOfTheProcessShownBeforeIsMixedIn) {
-    log_process(dir.path(), "202403", spec("WZ/9", 9, 7));
-    log_process(dir.path(), "202403", spec("WZ/2", 2));
+    log_process(dir.path(), "202403", wanted("WZ/9", 9, 7));
+    log_process(dir.path(), "202403", wanted("WZ/2", 2));
     report.current_month();
     report.refresh();
     report.select_row(0);
@@ -128,7 +128,7 @@ TEST_F(WeighingReportTest, NothingOfTheProcessShownBeforeIsMixedIn) {
 }
 
 TEST_F(WeighingReportTest, PrecisionIsTodaysSetting) {
-    log_process(dir.path(), "202403", spec("WZ/1", 1));
+    log_process(dir.path(), "202403", wanted("WZ/1", 1));
     report.current_month();
     report.refresh();
     scales[1].precision = 3;
@@ -148,8 +148,8 @@ TEST_F(WeighingReportTest, CycleCountAboveNineIsCapped) {
 }
 
 TEST_F(WeighingReportTest, ListedTwiceShowsTheFirstRecord) {
-    log_process(dir.path(), "202403", spec("WZ/4", 1, 11));
-    auto again = spec("WZ/4", 1, 99);
+    log_process(dir.path(), "202403", wanted("WZ/4", 1, 11));
+    auto again = wanted("WZ/4", 1, 99);
     again.stop = "2024-03-04 09:00:00";
     log_process(dir.path(), "202403", again);
     report.current_month();
@@ -174,7 +174,7 @@ TEST_F(WeighingReportTest, ReprintRefusalsAndTheLoadedProcessOnPaper) {
     EXPECT_EQ(dialogs.last(), "błąd: Zaznaczony wiersz nie jest raportem ważenia.");
     EXPECT_TRUE(printer.printed.empty());
 
-    auto logged = spec("WZ/5", 1);
+    auto logged = wanted("WZ/5", 1);
     logged.user = "ŁUKASZ";
     log_process(dir.path(), "202403", logged);
     report.current_month();
@@ -191,7 +191,7 @@ TEST_F(WeighingReportTest, ReprintRefusalsAndTheLoadedProcessOnPaper) {
 }
 
 TEST_F(WeighingReportTest, AVanishedLogIsReportedAtSelectionAndReprint) {
-    log_process(dir.path(), "202403", spec("WZ/6", 1));
+    log_process(dir.path(), "202403", wanted("WZ/6", 1));
     report.current_month();
     report.refresh();
     std::filesystem::remove(dir / "202403.txt");
@@ -205,7 +205,7 @@ TEST_F(WeighingReportTest, AVanishedLogIsReportedAtSelectionAndReprint) {
 }
 
 TEST_F(WeighingReportTest, ARefusedRefreshKeepsTheList) {
-    log_process(dir.path(), "202403", spec("WZ/7", 1));
+    log_process(dir.path(), "202403", wanted("WZ/7", 1));
     report.current_month();
     report.refresh();
     report.select_row(0);
