@@ -6,9 +6,9 @@
 #include <unordered_map>
 
 #include "clients/client_file.h"
-#include "reports/log_scan.h"
 #include "storage/number_text.h"
 #include "storage/process_file.h"
+#include "storage/text_file.h"
 #include "storage/text_helpers.h"
 
 namespace wazenie {
@@ -104,8 +104,13 @@ private:
     void read_month(int key) {
         const std::string month = std::to_string(key);
         const auto file = month_log_path(data_dir_, month);
-        const auto read = scan_process_lines(
-            file, [&](std::string_view line) { add_if_listed(key, month, split_process_line(line)); });
+        const auto read = text_file::for_each_line(
+            file,
+            [&](std::string_view line) {
+                add_if_listed(key, month, split_process_line(line));
+                return true;
+            },
+            "r\t");
         if (!read && read.error().what != "missing") {
             dialogs_.error("Błąd odczytu pliku z danymi:\r" + file.string());
         }

@@ -121,8 +121,8 @@ Status save_process(const ProcessState& p, const Settings& settings, const std::
 
 Result<std::vector<std::string>> read_process_lines(const std::filesystem::path& log_file) {
     std::vector<std::string> out;
-    auto keep = [&out](const std::string& line) {
-        out.push_back(line);
+    auto keep = [&out](std::string_view line) {
+        out.emplace_back(line);
         return true;
     };
     if (auto read = text_file::for_each_line(log_file, keep, "r\t"); !read) {

@@ -169,7 +169,7 @@ private:
     bool read_r_ = false;
 };
 
-bool is_r_line(const std::string& line) {
+bool is_r_line(std::string_view line) {
     return line.size() >= 2 && line[0] == 'r' && line[1] == '\t';
 }
 
@@ -178,10 +178,10 @@ bool is_r_line(const std::string& line) {
 Result<std::vector<std::string>> record_lines(const std::filesystem::path& log, const std::string& weight_doc,
                                               const std::string& start_time) {
     std::vector<std::string> record;
-    auto collect = [&](const std::string& line) {
+    auto collect = [&](std::string_view line) {
         if (!is_r_line(line)) {
             if (!record.empty()) {
-                record.push_back(line);
+                record.emplace_back(line);
             }
             return true;
         }
@@ -189,7 +189,7 @@ Result<std::vector<std::string>> record_lines(const std::filesystem::path& log, 
             return false;
         }
         if (tab_field(line, 1) == weight_doc && tab_field(line, 2) == start_time) {
-            record.push_back(line);
+            record.emplace_back(line);
         }
         return true;
     };

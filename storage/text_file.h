@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -16,12 +17,14 @@ namespace wazenie::text_file {
 // A missing file is an Error (what = "missing"); an unreadable one likewise (what = "read").
 Result<std::vector<std::string>> read_lines(const std::filesystem::path& file);
 
-// One pass over the file without keeping it as lines: `visit` gets each line (UTF-8, no line end)
-// and returns false to stop. Lines not beginning with `ascii_prefix` are passed over unconverted,
-// which makes picking a few kinds of line out of a large log fast. Errors as read_lines.
-Status for_each_line(const std::filesystem::path& file,
-                     const std::function<bool(const std::string& line)>& visit,
-                     std::string_view ascii_prefix = {});
+// One pass over the file without keeping it as lines: `visit` gets each line (UTF-8, no line end; the
+// view lasts until it returns) and returns false to stop. The file is read in blocks of `block` bytes
+// (lines may cross blocks). Lines not beginning with `ascii_prefix` are passed over unconverted, which
+// makes picking a few kinds of line out of a year of logs fast. Errors as read_lines.
+using LineVisitor = std::function<bool(std::string_view line)>;
+inline constexpr std::size_t kScanBlock = std::size_t{1} << 18;
+Status for_each_line(const std::filesystem::path& file, const LineVisitor& visit,
+                     std::string_view ascii_prefix = {}, std::size_t block = kScanBlock);
 
 // False when the file's last line has no line end (a write cut short); true for an empty file.
 bool ends_with_line_end(const std::filesystem::path& file);
@@ -43,9 +46,9 @@ Status replace_atomically(const std::filesystem::path& target, const std::filesy
 
 // Failure injection for tests: the next operations fail at the chosen step. Reset by reset_faults().
 struct Faults {
-    bool fail_create = false;   // opening a file for writing
-    int fail_write_line = -1;   // writing line i (0-based) of any write
-    bool fail_rename = false;   // the rename of replace_atomically
+    bool fail_create = false;  // opening a file for writing
+    int fail_write_line = -1;  // writing line i (0-based) of any write
+    bool fail_rename = false;  // the rename of replace_atomically
 };
 void inject_faults(const Faults& faults);
 void reset_faults();

@@ -1,5 +1,7 @@
+#include <algorithm>
 #include <cstring>
 #include <fstream>
+#include <string>
 #include <system_error>
 
 #include "storage/cp1250.h"
@@ -7,9 +9,75 @@
 
 namespace wazenie::text_file {
 
-Status for_each_line(const std::filesystem::path& file,
-                     const std::function<bool(const std::string& line)>& visit,
-                     std::string_view ascii_prefix) {
+namespace {
+
+// Hands the wanted lines of a run of complete lines to the visitor.
+class LineScanner {
+public:
+    LineScanner(const LineVisitor& visit, std::string_view prefix) : visit_(visit), prefix_(prefix) {}
+
+    // `lines` begins at the start of a line and ends after a line end (or at the end of the file);
+    // false when the visitor asked to stop.
+    bool scan(std::string_view lines) {
+        std::size_t pos = 0;
+        while (pos < lines.size()) {
+            pos = next_candidate(lines, pos);
+            if (pos == std::string_view::npos) {
+                return true;
+            }
+            std::size_t end = lines.find('\n', pos);
+            const std::size_t next = end == std::string_view::npos ? lines.size() : end + 1;
+            end = end == std::string_view::npos ? lines.size() : end;
+            if (end > pos && lines[end - 1] == '\r') {
+                --end;
+            }
+            const std::string_view line = lines.substr(pos, end - pos);
+            if (line.starts_with(prefix_) && !visit_(converted(line))) {
+                return false;
+            }
+            pos = next;
+        }
+        return true;
+    }
+
+private:
+    // The first line at or after `pos` (a line start) whose first byte could begin the prefix; with a
+    // prefix, whole runs of other lines are passed over by one memchr.
+    std::size_t next_candidate(std::string_view lines, std::size_t pos) const {
+        if (prefix_.empty() || lines[pos] == prefix_[0]) {
+            return pos;
+        }
+        for (;;) {
+            const void* found = std::memchr(lines.data() + pos + 1, prefix_[0], lines.size() - pos - 1);
+            if (!found) {
+                return std::string_view::npos;
+            }
+            pos = static_cast<std::size_t>(static_cast<const char*>(found) - lines.data());
+            if (lines[pos - 1] == '\n') {
+                return pos;
+            }
+        }
+    }
+
+    // Plain ASCII reads the same in both encodings, and most lines of a log are.
+    std::string_view converted(std::string_view line) {
+        const bool ascii = std::all_of(line.begin(), line.end(), [](char c) { return (c & 0x80) == 0; });
+        if (ascii) {
+            return line;
+        }
+        converted_ = cp1250_to_utf8(line);
+        return converted_;
+    }
+
+    const LineVisitor& visit_;
+    std::string_view prefix_;
+    std::string converted_;
+};
+
+}  // namespace
+
+Status for_each_line(const std::filesystem::path& file, const LineVisitor& visit,
+                     std::string_view ascii_prefix, std::size_t block) {
     std::error_code ec;
     if (!std::filesystem::exists(file, ec)) {
         return Error{"missing", file.string()};
@@ -18,27 +86,31 @@ Status for_each_line(const std::filesystem::path& file,
     if (!in.is_open() || std::filesystem::is_directory(file, ec)) {
         return Error{"read", file.string()};
     }
-    std::string bytes(static_cast<std::size_t>(std::filesystem::file_size(file, ec)), '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (ec || in.gcount() != static_cast<std::streamsize>(bytes.size())) {
-        return Error{"read", file.string()};
-    }
-    const char* at = bytes.data();
-    const char* const end = at + bytes.size();
-    while (at < end) {
-        const char* newline =
-            static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)));
-        const char* line_end = newline ? newline : end;
-        std::string_view line(at, static_cast<std::size_t>(line_end - at));
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
+    block = std::max<std::size_t>(block, 1);
+    LineScanner scanner(visit, ascii_prefix);
+    std::string buffer;
+    std::size_t carried = 0;
+    for (;;) {
+        buffer.resize(carried + block);
+        in.read(buffer.data() + carried, static_cast<std::streamsize>(block));
+        const std::size_t filled = carried + static_cast<std::size_t>(in.gcount());
+        if (in.bad()) {
+            return Error{"read", file.string()};
         }
-        if (line.substr(0, ascii_prefix.size()) == ascii_prefix && !visit(cp1250_to_utf8(line))) {
-            break;
+        const std::string_view data(buffer.data(), filled);
+        if (in.eof()) {
+            scanner.scan(data);
+            return {};
         }
-        at = newline ? newline + 1 : end;
+        // A line cut by the block's end waits for the next block.
+        const std::size_t last_end = data.rfind('\n');
+        const std::size_t complete = last_end == std::string_view::npos ? 0 : last_end + 1;
+        if (!scanner.scan(data.substr(0, complete))) {
+            return {};
+        }
+        carried = filled - complete;
+        std::memmove(buffer.data(), buffer.data() + complete, carried);
     }
-    return {};
 }
 
 bool ends_with_line_end(const std::filesystem::path& file) {

@@ -15,8 +15,8 @@ TEST(ForEachLine, ConvertsFiltersAndStops) {
     // "Łódź" in Windows-1250, CR LF and a last line with LF only and one without an end.
     write_bytes(file, "r\t\xA3\xF3\x64\x9F\r\nw\t1\r\nrr\t2\nr\t3");
     std::vector<std::string> all;
-    ASSERT_TRUE(text_file::for_each_line(file, [&](const std::string& l) {
-        all.push_back(l);
+    ASSERT_TRUE(text_file::for_each_line(file, [&](std::string_view l) {
+        all.emplace_back(l);
         return true;
     }));
     EXPECT_EQ(all, (std::vector<std::string>{"r\tŁódź", "w\t1", "rr\t2", "r\t3"}));
@@ -24,20 +24,63 @@ TEST(ForEachLine, ConvertsFiltersAndStops) {
     std::vector<std::string> r_lines;
     ASSERT_TRUE(text_file::for_each_line(
         file,
-        [&](const std::string& l) {
-            r_lines.push_back(l);
+        [&](std::string_view l) {
+            r_lines.emplace_back(l);
             return true;
         },
         "r\t"));
     EXPECT_EQ(r_lines, (std::vector<std::string>{"r\tŁódź", "r\t3"}));
 
     int seen = 0;
-    ASSERT_TRUE(text_file::for_each_line(file, [&](const std::string&) { return ++seen < 2; }));
+    ASSERT_TRUE(text_file::for_each_line(file, [&](std::string_view) { return ++seen < 2; }));
     EXPECT_EQ(seen, 2);
 
-    auto missing = text_file::for_each_line(dir / "brak.txt", [](const std::string&) { return true; });
+    auto missing = text_file::for_each_line(dir / "brak.txt", [](std::string_view) { return true; });
     ASSERT_FALSE(missing);
     EXPECT_EQ(missing.error().what, "missing");
+}
+
+std::vector<std::string> scan(const std::filesystem::path& file, std::size_t block) {
+    std::vector<std::string> lines;
+    const auto read = text_file::for_each_line(
+        file,
+        [&](std::string_view line) {
+            lines.emplace_back(line);
+            return true;
+        },
+        "r\t", block);
+    EXPECT_TRUE(read.ok());
+    return lines;
+}
+
+TEST(ForEachLine, FindsEveryProcessLineWhereverTheBlocksEnd) {
+    ScratchDir dir;
+    // Windows-1250 "Żwir" and "Łódź"; "r" inside other lines and a last line without its line end.
+    const std::string bytes =
+        ";r\tr.weight_doc\r\n"
+        "r\tWZ/1\t2024-03-01 10:00:00\r\n"
+        "wm\t1\t1\t\xafwir\t1.0\r\n"
+        "wm\t1\t2\tr\t2.0\r\n"
+        "r\tWZ/2\t\xa3\xf3\x64\x9f\r\n"
+        "r\r\n"
+        "rr\tX\r\n"
+        "r\tWZ/3 bez CR\n"
+        "w\t1\tr\t\r\n"
+        "r\tWZ/4";
+    write_bytes(dir / "202403.txt", bytes);
+    const std::vector<std::string> expected = {"r\tWZ/1\t2024-03-01 10:00:00", "r\tWZ/2\tŁódź",
+                                               "r\tWZ/3 bez CR", "r\tWZ/4"};
+    for (std::size_t block = 1; block <= bytes.size() + 1; ++block) {
+        EXPECT_EQ(scan(dir / "202403.txt", block), expected) << "block " << block;
+    }
+}
+
+TEST(ForEachLine, FirstLineAndEmptyFile) {
+    ScratchDir dir;
+    write_bytes(dir / "a.txt", "r\tA\r\nr\tB\r\n");
+    EXPECT_EQ(scan(dir / "a.txt", text_file::kScanBlock), (std::vector<std::string>{"r\tA", "r\tB"}));
+    write_bytes(dir / "b.txt", "");
+    EXPECT_TRUE(scan(dir / "b.txt", 7).empty());
 }
 
 }  // namespace
