@@ -1,1 +1,0 @@
-#include "platform/qt_text.h"
