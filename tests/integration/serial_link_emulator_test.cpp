@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "qt/event_wait.h"
 #include "comm/exchange_log.h"
 #include "comm/meter_protocol.h"
 #include "comm/recording_sink.h"
@@ -16,17 +17,6 @@
 
 namespace wazenie::testing {
 namespace {
-
-// Runs the event loop until done() or the time is up; never sleeps past the deadline.
-bool wait_for(const std::function<bool()>& done, int ms = 5000) {
-    const QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired()) {
-        QEventLoop loop;
-        QTimer::singleShot(10, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return done();
-}
 
 QCoreApplication& application() {
     static int argc = 1;

@@ -1,3 +1,4 @@
+#include "qt/event_wait.h"
 #include "platform/qt_serial_link.h"
 
 #include <fcntl.h>
@@ -15,6 +16,8 @@
 namespace wazenie {
 namespace {
 
+using testing::wait_for;
+
 // One application object for the whole program; other tests here need a GUI one, so this is one too.
 void ensure_application() {
     static int argc = 1;
@@ -23,16 +26,6 @@ void ensure_application() {
     if (!QCoreApplication::instance()) {
         new QGuiApplication(argc, argv);
     }
-}
-
-bool wait_for(const std::function<bool()>& done, int ms = 3000) {
-    const QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired()) {
-        QEventLoop loop;
-        QTimer::singleShot(10, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return done();
 }
 
 // The test holds the master end of a pseudo terminal; the link opens the slave device.
