@@ -51,21 +51,12 @@ Station::Station(std::filesystem::path data_dir, SerialLink& link, const Clock& 
 Station::~Station() = default;
 
 void Station::start_up() {
+    // The start values are also what the loop expects before a process is defined or resumed; reading
+    // the settings and opening the port touch only the scales' settings.
     p_.set_start_values();
     load_settings(settings_file(), settings_, p_.w);
     parts_->port.configure_port();
     parts_->connection_text = parts_->port.open_port();
-    // The records as the loop expects them before the first process is defined or resumed.
-    p_.r.cp_status = line_status::NONE;
-    p_.cpq = pending_command{};
-    p_.cp_rx.clear();
-    p_.r.total_cycle = 1;
-    p_.r.curr_cycle = 1;
-    p_.r.view_cycle = 0;
-    for (weight_record& w : p_.w) {
-        w.curr_cycle = 1;
-        w.max_material = 0;
-    }
 }
 
 const std::string& Station::connection_text() const {
