@@ -4,7 +4,7 @@
 #include <string>
 
 #include "comm/serial_link.h"
-#include "core/station.h"
+#include "station/station.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_display.h"

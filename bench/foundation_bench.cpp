@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "core/mass_operations.h"
-#include "storage/number_text.h"
+#include "core/number_text.h"
 
 namespace wazenie {
 namespace {

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "comm/exchange_log.h"
-#include "storage/number_text.h"
+#include "core/number_text.h"
 #include "storage/text_helpers.h"
 
 namespace wazenie {

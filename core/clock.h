@@ -11,10 +11,4 @@ public:
     virtual DateTime now() const = 0;
 };
 
-// The machine's clock (standard library only).
-class SystemClock final : public Clock {
-public:
-    DateTime now() const override;
-};
-
 }  // namespace wazenie

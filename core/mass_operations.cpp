@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "storage/number_text.h"
+#include "core/number_text.h"
 
 namespace wazenie {
 

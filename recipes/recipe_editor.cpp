@@ -4,7 +4,7 @@
 
 #include "recipes/entered_name.h"
 #include "recipes/recipe_line.h"
-#include "storage/number_text.h"
+#include "core/number_text.h"
 #include "storage/text_helpers.h"
 #include "storage/value_check.h"
 

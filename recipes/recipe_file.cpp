@@ -2,7 +2,7 @@
 
 #include "recipes/data_files.h"
 #include "recipes/recipe_line.h"
-#include "storage/number_text.h"
+#include "core/number_text.h"
 #include "storage/text_file.h"
 #include "storage/text_helpers.h"
 

@@ -6,7 +6,7 @@
 #include "clients/client_file.h"
 #include "core/mass_operations.h"
 #include "recipes/recipe_file.h"
-#include "storage/number_text.h"
+#include "core/number_text.h"
 #include "storage/text_helpers.h"
 
 namespace wazenie {

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "reports/report_output.h"
-#include "storage/number_text.h"
+#include "core/number_text.h"
 #include "storage/text_helpers.h"
 
 namespace wazenie {

@@ -6,7 +6,7 @@
 #include <unordered_map>
 
 #include "clients/client_file.h"
-#include "storage/number_text.h"
+#include "core/number_text.h"
 #include "storage/process_file.h"
 #include "storage/text_file.h"
 #include "storage/text_helpers.h"

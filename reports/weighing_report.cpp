@@ -4,7 +4,8 @@
 
 #include "reports/wz_print.h"
 #include "storage/date_time.h"
-#include "storage/number_text.h"
+#include "core/number_text.h"
+#include "clients/client_process.h"
 #include "storage/process_file.h"
 
 namespace wazenie {
@@ -85,7 +86,8 @@ bool WeighingReport::load_selected() {
     for (int i = Scales::first; i <= Scales::last; ++i) {
         p_.w[i].precision = station_scales_[i].precision;
     }
-    const auto loaded = load_process(p_, data_dir_, row.log_month, row.weight_doc, row.start_time);
+    const auto loaded =
+        load_process_with_client(p_, data_dir_, row.log_month, row.weight_doc, row.start_time);
     if (!loaded) {
         seams_.dialogs.error(loaded.error().what);
     }

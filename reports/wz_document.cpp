@@ -4,7 +4,7 @@
 
 #include "storage/text_prefix.h"
 #include "storage/date_time.h"
-#include "storage/number_text.h"
+#include "core/number_text.h"
 #include "storage/text_helpers.h"
 
 namespace wazenie {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "storage/number_text.h"
+#include "core/number_text.h"
 
 namespace wazenie {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "storage/date_time.h"
-#include "storage/number_text.h"
+#include "core/number_text.h"
 #include "storage/text_file.h"
 #include "storage/text_helpers.h"
 

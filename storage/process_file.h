@@ -34,12 +34,12 @@ Status save_process(const ProcessState& p, const Settings& settings, const std::
 
 // Reads a record into p.r and p.w (nothing else of p is touched). month "0" reads the status file;
 // "yyyymm" reads that month's log, where the record is the first whose "r" line has exactly
-// `weight_doc` and `start_time` (the date-time text as written). The client fields of p.r are filled
-// through find_client, p.r.user_name from field 11. A line whose scale, material or cycle is out of
-// range is skipped, max_material is kept to 0..7, a cycle count to 1..9, an unknown cycle status
-// reads as NOT_STARTED. The record is read into a copy and handed over only when it read cleanly.
-// On failure p is unchanged and error().what is the message to show in an error box:
-// "Brak pliku z danymi:\r" + file, "Brak pliku dokumentu WZ:\r" ..., or the conversion's message
+// `weight_doc` and `start_time` (the date-time text as written). p.r.user_name comes from field 11;
+// the client fields of p.r are left as they were (load_process_with_client fills them). A line whose scale,
+// material or cycle is out of range is skipped, max_material is kept to 0..7, a cycle count to 1..9, an
+// unknown cycle status reads as NOT_STARTED. The record is read into a copy and handed over only when it read
+// cleanly. On failure p is unchanged and error().what is the message to show in an error box: "Brak pliku z
+// danymi:\r" + file, "Brak pliku dokumentu WZ:\r" ..., or the conversion's message
 // ("'%s' is not a valid integer value", ...); error().where is the file name.
 Status load_process(ProcessState& p, const std::filesystem::path& data_dir, const std::string& month,
                     const std::string& weight_doc = {}, const std::string& start_time = {});

@@ -4,9 +4,8 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "clients/client_file.h"
 #include "storage/date_time.h"
-#include "storage/number_text.h"
+#include "core/number_text.h"
 #include "storage/text_file.h"
 #include "storage/text_helpers.h"
 
@@ -71,8 +70,6 @@ class RecordReader {
 public:
     RecordReader(recipe_record& r, Scales& w) : r_(r), w_(w) {}
 
-    bool read_r_line() const { return read_r_; }
-
     void read(const std::string& line) {
         auto f = [&line](int k) { return tab_field(line, k); };
         const std::string kind = f(0);
@@ -103,7 +100,6 @@ private:
         r_.recipe_name = f(9);
         r_.recipe_client = f(10);
         r_.user_name = f(11);
-        read_r_ = true;
     }
 
     template <typename F>
@@ -166,7 +162,6 @@ private:
 
     recipe_record& r_;
     Scales& w_;
-    bool read_r_ = false;
 };
 
 bool is_r_line(std::string_view line) {
@@ -223,12 +218,6 @@ Status load_process(ProcessState& p, const std::filesystem::path& data_dir, cons
         }
     } catch (const ConversionError& e) {
         return Error{e.what(), name};
-    }
-    if (reader.read_r_line()) {
-        const auto client = find_client(data_dir, r.recipe_client);
-        r.client_full_name = client ? client->full_name : "";
-        r.client_address = client ? client->address : "";
-        r.client_nip = client ? client->nip : "";
     }
     p.r = std::move(r);
     p.w = std::move(w);

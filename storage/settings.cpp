@@ -3,7 +3,7 @@
 #include <climits>
 #include <string>
 
-#include "storage/number_text.h"
+#include "core/number_text.h"
 #include "storage/text_file.h"
 #include "storage/text_helpers.h"
 

@@ -103,14 +103,6 @@ std::string remove_spaces(std::string_view text) {
     return out;
 }
 
-std::string_view trim(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 std::string empty_to_zero(std::string_view text) {
     return text.empty() ? std::string("0") : std::string(text);
 }

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/trim.h"
+
 namespace wazenie {
 
 // Field k (from 0) of a tab-separated line; empty when the line has no field k.
@@ -10,8 +12,6 @@ std::string tab_field(std::string_view line, int k);
 std::string to_point(std::string_view text);
 std::string to_comma(std::string_view text);
 std::string remove_spaces(std::string_view text);
-// Without the spaces and tabs at both ends.
-std::string_view trim(std::string_view text);
 std::string empty_to_zero(std::string_view text);
 // Width counts characters (UTF-8 code points), not bytes; a longer text is returned whole.
 std::string pad_left(std::string_view text, int width);

@@ -1,6 +1,6 @@
 #include "storage/value_check.h"
 
-#include "storage/number_text.h"
+#include "core/number_text.h"
 #include "storage/text_helpers.h"
 
 namespace wazenie {

@@ -2,7 +2,7 @@
 
 #include "app/cli/run_options.h"
 #include "core/dialogs.h"
-#include "core/station.h"
+#include "station/station.h"
 #include "recipes/weighing_params.h"
 
 namespace wazenie {

@@ -6,10 +6,12 @@
 #include "app/cli/command_line.h"
 #include "app/cli/exit_codes.h"
 #include "core/clock.h"
+#include "storage/system_clock.h"
 #include "platform/qt_document_painter.h"
 #include "reports/report_list.h"
 #include "reports/report_output.h"
 #include "reports/wz_document.h"
+#include "clients/client_process.h"
 #include "storage/process_file.h"
 #include "storage/settings.h"
 
@@ -104,8 +106,8 @@ int wz_command(const CommandContext& context) {
         p.w[i].precision = config.w[i].precision;
     }
     TerminalDialogs dialogs(std::cerr);
-    const auto loaded =
-        load_process(p, context.data_dir, month, *parsed->value("--doc"), *parsed->value("--start"));
+    const auto loaded = load_process_with_client(p, context.data_dir, month, *parsed->value("--doc"),
+                                                 *parsed->value("--start"));
     if (!loaded) {
         dialogs.error(loaded.error().what);
         return exit_code::kRefused;

@@ -14,11 +14,12 @@
 #include "comm/simulated_link.h"
 #include "comm/simulation.h"
 #include "core/clock.h"
+#include "storage/system_clock.h"
 #include "core/display.h"
-#include "core/station.h"
+#include "station/station.h"
 #include "platform/instance_lock.h"
 #include "platform/qt_serial_link.h"
-#include "storage/number_text.h"
+#include "core/number_text.h"
 
 namespace wazenie {
 

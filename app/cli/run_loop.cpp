@@ -4,7 +4,7 @@
 
 #include "app/cli/unattended_simulation.h"
 #include "comm/simulation.h"
-#include "core/station.h"
+#include "station/station.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -38,8 +38,7 @@ LoopOutcome run_until_process_ends(Station& station, Simulation* simulation,
     answers.setTimerType(Qt::PreciseTimer);
     answers.setInterval(std::chrono::milliseconds(20));
     if (simulation) {
-        QObject::connect(&answers, &QTimer::timeout,
-                         [simulation] { simulation->auto_answer_tick(); });
+        QObject::connect(&answers, &QTimer::timeout, [simulation] { simulation->auto_answer_tick(); });
     }
 
     QTimer limit;

@@ -1,7 +1,7 @@
 #include "app/cli/run_options.h"
 
 #include "app/cli/command_line.h"
-#include "storage/number_text.h"
+#include "core/number_text.h"
 
 namespace wazenie {
 

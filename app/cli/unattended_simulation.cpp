@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "comm/simulation.h"
-#include "core/station.h"
+#include "station/station.h"
 
 namespace wazenie {
 

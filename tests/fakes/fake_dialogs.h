@@ -15,8 +15,8 @@ class FakeDialogs : public Dialogs {
 public:
     std::vector<std::string> journal;
     std::vector<ValueRequest> value_requests;
-    std::deque<bool> answers;            // questions; empty queue answers Yes
-    std::deque<std::string> values;      // ask_value; empty queue cancels
+    std::deque<bool> answers;               // questions; empty queue answers Yes
+    std::deque<std::string> values;         // ask_value; empty queue cancels
     std::deque<std::optional<int>> copies;  // print dialog; empty queue gives 1 copy
 
     void error(const std::string& text) override { journal.push_back("błąd: " + text); }

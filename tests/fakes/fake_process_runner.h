@@ -21,7 +21,8 @@ public:
     std::function<void(const Call&)> effect;  // e.g. create the archive file
 
     std::optional<int> run(const std::filesystem::path& program, const std::vector<std::string>& arguments,
-                           const std::filesystem::path& working_directory, std::chrono::milliseconds) override {
+                           const std::filesystem::path& working_directory,
+                           std::chrono::milliseconds) override {
         calls.push_back({program, arguments, working_directory});
         if (effect) {
             effect(calls.back());

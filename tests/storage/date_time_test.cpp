@@ -1,4 +1,5 @@
 #include "storage/date_time.h"
+#include "storage/system_clock.h"
 
 #include <gtest/gtest.h>
 
@@ -72,6 +73,12 @@ TEST(ParseDateTime, ReadsFixedPositions) {
     EXPECT_FALSE(parse_date_time("2024-03-05 25:08:09"));
     EXPECT_FALSE(parse_date_time("2024-0a-05 07:08:09"));
     EXPECT_FALSE(parse_date_time("2024--3-05 07:08:09"));
+}
+
+TEST(SystemClock, GivesTheDateOfThisCentury) {
+    const DateTime now = SystemClock{}.now();
+    EXPECT_GT(now, 36526);  // 2000-01-01
+    EXPECT_LT(now, 73051);  // 2100-01-01
 }
 
 }  // namespace

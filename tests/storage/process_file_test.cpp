@@ -35,9 +35,6 @@ ProcessState full_process() {
     p.r.recipe_total_weight = 4500;
     p.r.recipe_name = "Beton B20 żwirowy";
     p.r.recipe_client = "KOWALSKI";
-    p.r.client_full_name = "Jan Kowalski Budownictwo";
-    p.r.client_address = "Łódź, ul. Żółta 5";
-    p.r.client_nip = "123-456-78-90";
     p.r.user_name = "ADMINISTRATOR";
     for (int n = 1; n <= kScales; ++n) {
         weight_record& w = p.w[n];
@@ -87,11 +84,6 @@ Settings settings_with(int total_precision) {
 
 class ProcessFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(text_file::write_lines(
-            dir / "klienci.txt", {"INNY\tInna firma\tGdzieś\t   -   -  -  ",
-                                  "KOWALSKI\tJan Kowalski Budownictwo\tŁódź, ul. Żółta 5\t123-456-78-90"}));
-    }
     void TearDown() override { text_file::reset_faults(); }
 
     std::vector<std::string> lines(const std::filesystem::path& f) { return *text_file::read_lines(f); }
@@ -273,7 +265,6 @@ TEST_F(ProcessFileTest, ConversionErrorKeepsTheRecordsAsTheyWere) {
     ASSERT_TRUE(load_process(p, dir.path(), "0"));
     EXPECT_DOUBLE_EQ(p.w[1].curr_total_weight, 1.5);  // a comma reads as well
     EXPECT_EQ(p.r.user_name, "JAN");
-    EXPECT_EQ(p.r.client_full_name, "Jan Kowalski Budownictwo");
 }
 
 TEST_F(ProcessFileTest, LinesOutsideTheRecordsAreSkippedAndCountsClamped) {
@@ -284,12 +275,10 @@ TEST_F(ProcessFileTest, LinesOutsideTheRecordsAreSkippedAndCountsClamped) {
          "wm\t2\t7\tSwój\t1\t1\t1\t1", "wmc\t2\t7\t10\t9", "wmc\t2\t7\t9\t4", "wc\t2\t0\t1\t1",
          "wc\t-1\t1\t1\t1", "xyz\tcokolwiek", ""}));
     ProcessState p;
-    p.r.client_full_name = "stara nazwa";
     ASSERT_TRUE(load_process(p, dir.path(), "0"));
     EXPECT_EQ(p.r.curr_cycle, 1);
     EXPECT_EQ(p.r.total_cycle, 9);
     EXPECT_EQ(p.r.total_cycle_init, 15);
-    EXPECT_EQ(p.r.client_full_name, "");  // no such client
     EXPECT_EQ(p.w[2].max_material, 7);
     EXPECT_EQ(p.w[2].curr_cycle, 9);
     EXPECT_EQ(p.w[2].curr_cycle_status, cycle_status::NOT_STARTED);

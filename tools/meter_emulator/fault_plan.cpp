@@ -1,6 +1,6 @@
 #include "fault_plan.h"
 
-#include "storage/number_text.h"
+#include "core/number_text.h"
 
 namespace wazenie::emulator {
 

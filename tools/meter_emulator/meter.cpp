@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "comm/meter_frames.h"
-#include "storage/number_text.h"
+#include "core/number_text.h"
 #include "storage/text_helpers.h"
 
 namespace wazenie::emulator {

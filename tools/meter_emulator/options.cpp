@@ -5,7 +5,7 @@
 
 #include "core/process_records.h"
 #include "platform/qt_text.h"
-#include "storage/number_text.h"
+#include "core/number_text.h"
 
 namespace wazenie::emulator {
 
@@ -27,10 +27,13 @@ const char* const kDescription =
     "zawierałaby bajt CR, LF lub ';' (stacja by ją ucięła), podaje odczyt o jedną-dwie działki obok.\n"
     "Usterki (RATE to N - co N-ta odpowiedź, albo P% - losowo z prawdopodobieństwem P procent):\n"
     "  --no-answer, --bad-crc, --wrong-scale, --garbage, --split; --dead n wyłącza wagę n całkowicie.\n"
-    "Stacja porzuca polecenie, na które przyszła odpowiedź z inną wagą albo śmieci (--wrong-scale, --garbage);\n"
-    "proces może wtedy nie dobiec końca. Przy rzadkich --no-answer, --bad-crc i --split proces dobiega końca:\n"
+    "Stacja porzuca polecenie, na które przyszła odpowiedź z inną wagą albo śmieci (--wrong-scale, "
+    "--garbage);\n"
+    "proces może wtedy nie dobiec końca. Przy rzadkich --no-answer, --bad-crc i --split proces dobiega "
+    "końca:\n"
     "miernik pokazuje skończony materiał i pusty zbiornik, aż dotrze o tym nieuszkodzona odpowiedź.\n"
-    "Cyfry mas receptury miernik czyta z liczbą miejsc po przecinku z --decimals, a stacja wysyła najkrótszy\n"
+    "Cyfry mas receptury miernik czyta z liczbą miejsc po przecinku z --decimals, a stacja wysyła "
+    "najkrótszy\n"
     "zapis masy bez kropki (100 kg jako 00100, 12,5 kg jako 00125): przy --decimals > 0 masa bez części\n"
     "ułamkowej zostanie odczytana za mała.";
 

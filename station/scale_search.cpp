@@ -1,4 +1,4 @@
-#include "core/scale_search.h"
+#include "station/scale_search.h"
 
 namespace wazenie {
 

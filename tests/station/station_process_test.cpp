@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "comm/exchange_log.h"
-#include "core/station_rig.h"
+#include "station/station_rig.h"
 #include "storage/date_time.h"
 #include "storage/process_file.h"
 #include "storage/text_helpers.h"

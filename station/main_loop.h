@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "core/station_context.h"
+#include "station/station_context.h"
 
 namespace wazenie {
 

@@ -6,7 +6,7 @@
 
 #include "comm/answer_sink.h"
 #include "core/process_records.h"
-#include "core/scale_button.h"
+#include "station/scale_button.h"
 #include "storage/settings.h"
 
 namespace wazenie {

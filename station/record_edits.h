@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/station_context.h"
+#include "station/station_context.h"
 
 namespace wazenie {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/scale_search.h"
+#include "station/scale_search.h"
 
 namespace wazenie {
 namespace {

@@ -1,17 +1,18 @@
-#include "core/station.h"
+#include "station/station.h"
 
 #include <system_error>
 
 #include "comm/exchange_log.h"
 #include "comm/meter_protocol.h"
 #include "comm/port_connection.h"
-#include "core/answer_handling.h"
+#include "station/answer_handling.h"
 #include "core/dialogs.h"
-#include "core/main_loop.h"
-#include "core/process_commands.h"
-#include "core/process_recorder.h"
-#include "core/record_edits.h"
-#include "core/station_view.h"
+#include "station/main_loop.h"
+#include "station/process_commands.h"
+#include "station/process_recorder.h"
+#include "station/record_edits.h"
+#include "station/station_view.h"
+#include "clients/client_process.h"
 #include "storage/process_file.h"
 
 namespace wazenie {
@@ -73,7 +74,7 @@ void Station::log_in(const std::string& operator_name) {
     operator_name_ = operator_name;
     std::error_code ignored;
     if (std::filesystem::exists(status_file_path(data_dir_), ignored)) {
-        if (Status loaded = load_process(p_, data_dir_, "0"); !loaded) {
+        if (Status loaded = load_process_with_client(p_, data_dir_, "0"); !loaded) {
             parts_->context.dialogs.error(loaded.error().what);
         }
     }

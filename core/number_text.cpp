@@ -1,4 +1,4 @@
-#include "storage/number_text.h"
+#include "core/number_text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -7,7 +7,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "storage/text_helpers.h"
+#include "core/trim.h"
 
 namespace wazenie {
 

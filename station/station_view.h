@@ -3,7 +3,7 @@
 #include "core/display.h"
 #include "core/indexed_array.h"
 #include "core/process_records.h"
-#include "core/scale_button.h"
+#include "station/scale_button.h"
 
 namespace wazenie {
 

@@ -1,4 +1,4 @@
-#include "core/clock.h"
+#include "storage/system_clock.h"
 
 #include <algorithm>
 #include <chrono>

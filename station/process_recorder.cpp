@@ -1,4 +1,4 @@
-#include "core/process_recorder.h"
+#include "station/process_recorder.h"
 
 #include "comm/exchange_log.h"
 #include "core/clock.h"

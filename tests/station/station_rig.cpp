@@ -1,4 +1,4 @@
-#include "core/station_rig.h"
+#include "station/station_rig.h"
 
 #include <cstdio>
 

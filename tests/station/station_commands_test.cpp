@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "core/station_rig.h"
+#include "station/station_rig.h"
 #include "storage/text_file.h"
 
 namespace wazenie {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/scale_button.h"
-#include "core/station_context.h"
+#include "station/scale_button.h"
+#include "station/station_context.h"
 
 namespace wazenie {
 

@@ -1,4 +1,4 @@
-#include "core/station_view.h"
+#include "station/station_view.h"
 
 #include "core/mass_operations.h"
 

@@ -1,13 +1,13 @@
-#include "core/answer_handling.h"
+#include "station/answer_handling.h"
 
 #include <cmath>
 
 #include "core/clock.h"
 #include "core/mass_operations.h"
-#include "core/pending_command.h"
-#include "core/process_recorder.h"
-#include "core/scale_search.h"
-#include "core/station_view.h"
+#include "station/pending_command.h"
+#include "station/process_recorder.h"
+#include "station/scale_search.h"
+#include "station/station_view.h"
 
 namespace wazenie {
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "comm/exchange_log.h"
-#include "core/station_rig.h"
+#include "station/station_rig.h"
 #include "storage/process_file.h"
 #include "storage/settings.h"
 #include "storage/text_file.h"

@@ -1,12 +1,12 @@
-#include "core/record_edits.h"
+#include "station/record_edits.h"
 
 #include <algorithm>
 #include <string>
 
 #include "core/dialogs.h"
 #include "core/mass_operations.h"
-#include "core/station_view.h"
-#include "storage/number_text.h"
+#include "station/station_view.h"
+#include "core/number_text.h"
 
 namespace wazenie {
 

@@ -1,4 +1,4 @@
-#include "core/main_loop.h"
+#include "station/main_loop.h"
 
 #include <string>
 
@@ -8,10 +8,10 @@
 #include "core/clock.h"
 #include "core/dialogs.h"
 #include "core/mass_operations.h"
-#include "core/pending_command.h"
-#include "core/process_recorder.h"
-#include "core/scale_search.h"
-#include "core/station_view.h"
+#include "station/pending_command.h"
+#include "station/process_recorder.h"
+#include "station/scale_search.h"
+#include "station/station_view.h"
 #include "storage/settings.h"
 
 namespace wazenie {
