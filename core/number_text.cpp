@@ -13,7 +13,8 @@ namespace wazenie {
 
 namespace {
 
-// A finite number as decimal digits: value = 0.digits x 10^point, with the sign apart.
+// A finite number as decimal digits: value = 0.digits x 10^point, with the sign apart. The digits are
+// set to "0" with assign(1, '0'): GCC 12 at -O3 takes `digits = "0"` for an overlapping copy (-Wrestrict).
 struct Decimal {
     bool negative = false;
     std::string digits;
@@ -24,7 +25,7 @@ struct Decimal {
 Decimal decimal_of(double x, int significant) {
     Decimal d;
     if (x == 0 || !std::isfinite(x)) {
-        d.digits = "0";
+        d.digits.assign(1, '0');
         d.point = 1;
         return d;
     }
@@ -56,7 +57,7 @@ void round_digits(Decimal& d, int keep, bool cut = false) {
         return;
     }
     if (keep < 0) {
-        d.digits = "0";
+        d.digits.assign(1, '0');
         d.point = 1;
         return;
     }
@@ -76,7 +77,7 @@ void round_digits(Decimal& d, int keep, bool cut = false) {
         }
     }
     if (d.digits.find_first_not_of('0') == std::string::npos) {
-        d.digits = "0";
+        d.digits.assign(1, '0');
         d.point = 1;
         d.negative = false;
     }

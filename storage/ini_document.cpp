@@ -104,7 +104,11 @@ void IniDocument::set(std::string_view section, std::string_view key, std::strin
         lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(*end_of_section), std::move(line));
         return;
     }
-    lines_.push_back("[" + std::string(section) + "]");
+    // Built by appending: GCC 12 at -O3 takes "[" + section for an overlapping copy (-Wrestrict).
+    std::string header;
+    header.reserve(section.size() + 2);
+    header.append(1, '[').append(section).append(1, ']');
+    lines_.push_back(std::move(header));
     lines_.push_back(std::move(line));
 }
 
