@@ -1,0 +1,151 @@
+#include "ui/weighing_params_window.h"
+
+#include "platform/qt_text.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace wazenie {
+
+namespace {
+
+QPushButton* named_button(QWidget* parent, const char* name, const QString& text) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+TFrecipe_summary::TFrecipe_summary(WeighingParamsDialog& controller, QWidget* parent)
+    : QDialog(parent),
+      controller_(controller),
+      CBrecipe_name(new QComboBox(this)),
+      Erecipe_total_weight(new QLineEdit(this)),
+      Lclient_name(new QLabel(this)),
+      BBrecipe(named_button(this, "BBrecipe", QStringLiteral("Baza receptur"))),
+      BBclient(named_button(this, "BBclient", QStringLiteral(" Baza klientów"))),
+      BBok(named_button(this, "BBok", QStringLiteral("OK"))),
+      BBcancel(named_button(this, "BBcancel", QStringLiteral("Anuluj"))) {
+    setObjectName(QStringLiteral("TFrecipe_summary"));
+    setWindowTitle(QStringLiteral("Parametry naważania"));
+    CBrecipe_name->setObjectName(QStringLiteral("CBrecipe_name"));
+    Erecipe_total_weight->setObjectName(QStringLiteral("Erecipe_total_weight"));
+    Lclient_name->setObjectName(QStringLiteral("Lclient_name"));
+
+    CBrecipe_name->setEditable(false);
+    CBrecipe_name->setMaxVisibleItems(20);
+    CBrecipe_name->setMinimumWidth(260);
+    CBrecipe_name->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    Erecipe_total_weight->setMaxLength(7);
+    Erecipe_total_weight->setAlignment(Qt::AlignRight);
+    Erecipe_total_weight->setMaximumWidth(
+        Erecipe_total_weight->fontMetrics().horizontalAdvance(QStringLiteral("00000000000")));
+    Erecipe_total_weight->installEventFilter(this);
+    Lclient_name->setMinimumWidth(200);
+    BBok->setDefault(true);
+
+    auto* total = new QHBoxLayout;
+    total->addWidget(Erecipe_total_weight);
+    total->addWidget(new QLabel(QStringLiteral("kg"), this));
+    total->addStretch();
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(new QLabel(QStringLiteral("Receptura:"), this), 0, 0);
+    fields->addWidget(CBrecipe_name, 0, 1);
+    fields->addWidget(BBrecipe, 0, 2);
+    fields->addWidget(new QLabel(QStringLiteral("Masa łączna:"), this), 1, 0);
+    fields->addLayout(total, 1, 1);
+    fields->addWidget(new QLabel(QStringLiteral("Klient: "), this), 2, 0);
+    fields->addWidget(Lclient_name, 2, 1);
+    fields->addWidget(BBclient, 2, 2);
+
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(BBok, QDialogButtonBox::AcceptRole);
+    buttons->addButton(BBcancel, QDialogButtonBox::RejectRole);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addSpacing(8);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(buttons, &QDialogButtonBox::accepted, this, &TFrecipe_summary::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &TFrecipe_summary::reject);
+    // Only the operator's pick replaces the total, never the filling of the list.
+    connect(CBrecipe_name, &QComboBox::activated, this, [this](int index) {
+        controller_.choose_recipe(index);
+        show_state();
+    });
+    connect(Erecipe_total_weight, &QLineEdit::textEdited, this,
+            [this](const QString& text) { controller_.type_total(from_qt(text)); });
+    connect(BBrecipe, &QPushButton::clicked, this, [this] {
+        controller_.recipe_base();
+        show_state();
+    });
+    connect(BBclient, &QPushButton::clicked, this, [this] {
+        controller_.client_base();
+        show_state();
+    });
+}
+
+std::optional<WeighingParams> TFrecipe_summary::run(const recipe_record& r) {
+    controller_.open(r);
+    show_state();
+    CBrecipe_name->setFocus();
+    if (exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return controller_.values();
+}
+
+void TFrecipe_summary::accept() {
+    if (leave_total()) {
+        QDialog::accept();
+    }
+}
+
+bool TFrecipe_summary::leave_total() {
+    controller_.type_total(from_qt(Erecipe_total_weight->text()));
+    if (controller_.leave_total()) {
+        return true;
+    }
+    Erecipe_total_weight->setFocus();
+    return false;
+}
+
+bool TFrecipe_summary::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Erecipe_total_weight && event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        const QWidget* next = QApplication::focusWidget();
+        // Losing the focus to a message box or a menu is no leaving; OK checks on its own and
+        // "Anuluj" throws the value away, so neither needs the check first.
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && next != BBok &&
+            next != BBcancel) {
+            leave_total();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TFrecipe_summary::show_state() {
+    const QSignalBlocker quiet(CBrecipe_name);
+    CBrecipe_name->clear();
+    for (const std::string& name : controller_.recipe_names()) {
+        CBrecipe_name->addItem(to_qt(name));
+    }
+    CBrecipe_name->setCurrentIndex(controller_.selected().value_or(-1));
+    Erecipe_total_weight->setText(to_qt(controller_.total_text()));
+    Lclient_name->setText(to_qt(controller_.client()));
+}
+
+}  // namespace wazenie
