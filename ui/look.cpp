@@ -1,0 +1,48 @@
+#include "ui/look.h"
+
+#include <QFontDatabase>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTreeWidget>
+
+namespace wazenie {
+
+QFont number_font(int point_size) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const int size = point_size > 0 ? point_size : QFont().pointSize();
+    if (size > 0) {
+        font.setPointSize(size);
+    }
+    return font;
+}
+
+QLabel* number_label(const QString& name, int width_chars, QWidget* parent, int point_size) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setFont(number_font(point_size));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setFrameShape(QFrame::StyledPanel);
+    label->setFrameShadow(QFrame::Sunken);
+    const QFontMetrics metrics(label->font());
+    label->setMinimumWidth(metrics.horizontalAdvance(QString(width_chars, QLatin1Char('0'))) + 10);
+    return label;
+}
+
+QTreeWidget* make_list(const QString& name, const QStringList& headers, std::initializer_list<int> numbers,
+                       QWidget* parent) {
+    auto* list = new QTreeWidget(parent);
+    list->setObjectName(name);
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setAllColumnsShowFocus(true);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setHeaderLabels(headers);
+    for (int column : numbers) {
+        list->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    list->header()->setStretchLastSection(false);
+    list->header()->setSectionsMovable(false);
+    return list;
+}
+
+}  // namespace wazenie

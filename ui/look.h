@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+#include <initializer_list>
+
+class QLabel;
+class QTreeWidget;
+class QWidget;
+
+namespace wazenie {
+
+// Numbers in a font whose digits all have one width, so a changing mass does not make its field jump.
+QFont number_font(int point_size = 0);
+
+// A right-aligned number field with a sunken frame; width_chars digits fit without clipping.
+QLabel* number_label(const QString& name, int width_chars, QWidget* parent, int point_size = 0);
+
+// A report-style list: no tree decoration, whole rows selected, one header per column; the columns
+// named in `numbers` are right-aligned in the number font.
+QTreeWidget* make_list(const QString& name, const QStringList& headers, std::initializer_list<int> numbers,
+                       QWidget* parent);
+
+}  // namespace wazenie
