@@ -1,0 +1,69 @@
+#include "ui/tools_group.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace wazenie {
+
+ToolsGroup::ToolsGroup(QWidget* parent) : QGroupBox(QStringLiteral("Narzędzia "), parent) {
+    setObjectName(QStringLiteral("GBtools"));
+    settings_ = make_button(QStringLiteral("BBsettings"), QStringLiteral(" Ustawienia"));
+    auto* reports = make_button(QStringLiteral("BBreports"), QStringLiteral("   Raporty"));
+    auto* print = make_button(QStringLiteral("BBprint_wz"), QStringLiteral("  Drukuj WZ"));
+    auto* recipes = make_button(QStringLiteral("BBrecipes"), QStringLiteral("Baza receptur"));
+    auto* clients = make_button(QStringLiteral("BBclients"), QStringLiteral(" Baza klientów"));
+    connect(print, &QPushButton::clicked, this, &ToolsGroup::print_wz_requested);
+    // The settings, report, recipe and client windows are not part of this program yet.
+    for (QPushButton* waiting : {settings_, reports, recipes, clients}) {
+        waiting->setEnabled(false);
+    }
+
+    auto* logo = new QLabel(this);
+    logo->setObjectName(QStringLiteral("Icompany_logo"));
+    logo->hide();
+    auto* company = new QFrame(this);
+    company->setObjectName(QStringLiteral("Pcompany_name"));
+    company->setFrameShape(QFrame::StyledPanel);
+    company1_ = new QLabel(company);
+    company1_->setObjectName(QStringLiteral("Lcompany_name1"));
+    company2_ = new QLabel(company);
+    company2_->setObjectName(QStringLiteral("Lcompany_name2"));
+    QFont bold = company1_->font();
+    bold.setBold(true);
+    company1_->setFont(bold);
+    auto* lines = new QVBoxLayout(company);
+    lines->setContentsMargins(6, 2, 6, 2);
+    lines->addWidget(company1_, 0, Qt::AlignCenter);
+    lines->addWidget(company2_, 0, Qt::AlignCenter);
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(6, 2, 6, 4);
+    grid->addWidget(settings_, 0, 0);
+    grid->addWidget(reports, 1, 0);
+    grid->addWidget(print, 2, 0);
+    grid->addWidget(recipes, 0, 1);
+    grid->addWidget(clients, 1, 1);
+    grid->addWidget(logo, 3, 0, 1, 2);
+    grid->addWidget(company, 4, 0, 1, 2);
+    grid->setRowStretch(3, 1);
+}
+
+QPushButton* ToolsGroup::make_button(const QString& name, const QString& caption) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    return button;
+}
+
+void ToolsGroup::set_company(const QString& line1, const QString& line2) {
+    company1_->setText(line1);
+    company2_->setText(line2);
+}
+
+void ToolsGroup::restrict_to_operator() {
+    settings_->setEnabled(false);
+}
+
+}  // namespace wazenie
