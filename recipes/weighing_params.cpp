@@ -8,6 +8,7 @@
 #include "recipes/recipe_file.h"
 #include "core/number_text.h"
 #include "storage/text_helpers.h"
+#include "storage/value_check.h"
 
 namespace wazenie {
 
@@ -74,7 +75,7 @@ bool WeighingParamsDialog::leave_total() {
     if (parse_decimal(total_text_)) {
         return true;
     }
-    dialogs_.error(kBadValueMessage);
+    dialogs_.error(std::string(kBadValueMessage));
     return false;
 }
 
@@ -148,7 +149,7 @@ ParamsOutcome WeighingParamsConfirmation::confirm(ProcessState& p, const Weighin
     // Everything is worked out on a copy, so a refusal leaves the process exactly as it was.
     auto total = parse_decimal(params.total_text);
     if (!total || *total < 0) {
-        dialogs_.error(kBadValueMessage);
+        dialogs_.error(std::string(kBadValueMessage));
         return ParamsOutcome::refused;
     }
     if (params.recipe_name.empty()) {

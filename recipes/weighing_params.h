@@ -111,7 +111,6 @@ private:
     std::function<void()> save_status_;
 };
 
-inline constexpr const char* kBadValueMessage = "Błędna wartość!";
 inline constexpr const char* kNoRecipeMessage = "Żadna receptura nie została wskazana!";
 
 }  // namespace wazenie
