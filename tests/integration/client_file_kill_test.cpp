@@ -52,8 +52,9 @@ TEST(ClientFileKill, FileIsAlwaysCompleteOldOrNew) {
     ScratchDir dir;
     std::vector<std::string> lines{"AAA_EDYTOWANY\tStara nazwa\tAdres\t   -   -  -  "};
     for (int i = 0; i < kOtherClients; ++i) {
-        lines.push_back("K" + std::to_string(i) + "\tKlient numer " + std::to_string(i) +
-                        "\tŁódź\t123-456-78-90");
+        const std::string n = std::to_string(i);
+        lines.push_back(
+            std::string("K").append(n).append("\tKlient numer ").append(n).append("\tŁódź\t123-456-78-90"));
     }
     ASSERT_TRUE(text_file::write_lines(clients_file_path(dir.path()), lines));
 

@@ -67,7 +67,7 @@ void FakeMeters::answer(const std::string& frame) {
     } else if (keyword == "STO") {
         s.running = false;
     }
-    link_.deliver("P" + std::to_string(n) + ";");
+    link_.deliver(std::string("P").append(std::to_string(n)).append(";"));
 }
 
 void FakeMeters::answer_weight_question(int n) {
@@ -132,7 +132,7 @@ void StationRig::give_recipe(int scale, const std::vector<double>& c1) {
     w.max_material = static_cast<int>(c1.size());
     w.recipe_total_weight_c1 = 0;
     for (int j = 1; j <= w.max_material; ++j) {
-        w.m[j].material_name = "M" + std::to_string(j);
+        w.m[j].material_name = std::string("M").append(std::to_string(j));
         w.m[j].recipe_weight_c1 = c1[j - 1];
         w.m[j].recipe_total_weight = c1[j - 1] * p.r.total_cycle;
         w.recipe_total_weight_c1 += c1[j - 1];

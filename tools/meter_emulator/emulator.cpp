@@ -80,7 +80,7 @@ std::string Emulator::answer(const Request& request) {
 }
 
 std::string Emulator::acknowledge(int scale, char verdict) {
-    return apply(pick_fault(false), std::string(1, verdict) + std::to_string(scale), false);
+    return apply(pick_fault(false), std::string(1, verdict).append(std::to_string(scale)), false);
 }
 
 // At most one fault per answer; the check sum can only be spoilt where there is one.
