@@ -1,5 +1,7 @@
 #include <QCoreApplication>
+#include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -7,6 +9,7 @@
 #include "app/cli/cli_command.h"
 #include "app/cli/exit_codes.h"
 #include "app/cli/report_commands.h"
+#include "platform/data_location.h"
 
 namespace wazenie {
 
@@ -27,7 +30,8 @@ namespace {
 
 void print_usage(std::ostream& out) {
     out << "Użycie: wazenie-cli [--data KATALOG] POLECENIE [OPCJE]\n"
-           "KATALOG: katalog z danymi (domyślnie dane w katalogu bieżącym).\n"
+           "KATALOG: katalog z danymi (domyślnie dane obok programu, jeśli istnieje,\n"
+           "  w przeciwnym razie dane w katalogu danych użytkownika).\n"
            "Polecenia:\n";
     for (const CliCommand& command : cli_commands()) {
         out << "  " << command.name << " " << command.usage << "\n";
@@ -45,8 +49,9 @@ int main(int argc, char** argv) {
     using namespace wazenie;
     std::vector<std::string> args(argv + 1, argv + argc);
     const auto app = make_cli_application(argc, argv, args);
+    set_application_names();
 
-    CommandContext context{"dane", {}};
+    std::optional<std::filesystem::path> given_data;
     std::size_t i = 0;
     for (; i < args.size() && args[i].rfind("--", 0) == 0; ++i) {
         if (args[i] == "--help") {
@@ -58,9 +63,9 @@ int main(int argc, char** argv) {
                 std::cerr << "błąd: opcja --data wymaga wartości\n";
                 return exit_code::kRefused;
             }
-            context.data_dir = args[++i];
+            given_data = args[++i];
         } else if (args[i].rfind("--data=", 0) == 0) {
-            context.data_dir = args[i].substr(7);
+            given_data = args[i].substr(7);
         } else {
             std::cerr << "błąd: nieznana opcja: " << args[i] << "\n";
             print_usage(std::cerr);
@@ -73,6 +78,13 @@ int main(int argc, char** argv) {
     }
     for (const CliCommand& command : cli_commands()) {
         if (args[i] == command.name) {
+            const auto location = locate_data_dir(given_data);
+            if (!location) {
+                std::cerr << "błąd: " << location.error().what << "\n";
+                return exit_code::kRefused;
+            }
+            std::cerr << "Dane: " << location->dir.string() << std::endl;
+            CommandContext context{location->dir, {}};
             context.args.assign(args.begin() + static_cast<long>(i) + 1, args.end());
             return command.run(context);
         }
