@@ -1,0 +1,19 @@
+#include "platform/free_space.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/scratch_dir.h"
+
+namespace wazenie {
+namespace {
+
+TEST(FreeSpace, AnExistingFolderHasSomeAndAMissingOneCannotBeAsked) {
+    testing::ScratchDir scratch;
+    const auto free = free_space(scratch.path());
+    ASSERT_TRUE(free);
+    EXPECT_GT(*free, 0);
+    EXPECT_FALSE(free_space(scratch / "missing" / "deeper"));
+}
+
+}  // namespace
+}  // namespace wazenie
