@@ -41,14 +41,14 @@ ToolsGroup::ToolsGroup(QWidget* parent) : QGroupBox(QStringLiteral("Narzędzia "
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(6, 2, 6, 4);
-    grid->addWidget(settings_, 0, 0);
-    grid->addWidget(reports, 1, 0);
-    grid->addWidget(print, 2, 0);
-    grid->addWidget(recipes, 0, 1);
-    grid->addWidget(clients, 1, 1);
-    grid->addWidget(logo, 3, 0, 1, 2);
-    grid->addWidget(company, 4, 0, 1, 2);
-    grid->setRowStretch(3, 1);
+    grid->setVerticalSpacing(3);
+    int row = 0;
+    for (QWidget* item : {settings_, reports, print, recipes, clients}) {
+        grid->addWidget(item, row++, 0);
+    }
+    grid->setRowStretch(row++, 1);
+    grid->addWidget(logo, row++, 0);
+    grid->addWidget(company, row, 0);
 }
 
 QPushButton* ToolsGroup::make_button(const QString& name, const QString& caption) {
