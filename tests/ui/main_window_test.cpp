@@ -3,15 +3,8 @@
 #include <string>
 
 #include "comm/exchange_log.h"
-#include "fakes/fake_clock.h"
-#include "fakes/fake_dialogs.h"
-#include "fakes/fake_serial_link.h"
-#include "fakes/scratch_dir.h"
-#include "platform/qt_printer.h"
-#include "recipes/weighing_params.h"
-#include "station/station.h"
 #include "ui/list_sync.h"
-#include "ui/main_window.h"
+#include "ui/support/main_window_rig.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -24,64 +17,8 @@
 #include <QtTest>
 
 using namespace wazenie;
-using wazenie::testing::FakeClock;
-using wazenie::testing::FakeDialogs;
-using wazenie::testing::FakeSerialLink;
-using wazenie::testing::ScratchDir;
-
-namespace {
-
-// The demo data with the technical panel switched on or off, and a window over fakes.
-struct Rig {
-    explicit Rig(int log) {
-        std::filesystem::copy(DEMO_DATA, dir.path(), std::filesystem::copy_options::recursive);
-        std::string ini = testing::read_bytes(dir / "konfig.ini");
-        ini.replace(ini.find("log=1"), 5, "log=" + std::to_string(log));
-        testing::write_bytes(dir / "konfig.ini", ini);
-        window = std::make_unique<TForm1>(DesktopSeams{dir.path(), link, clock, dialogs, printer});
-    }
-    template <typename T = QWidget>
-    T* find(const QString& name) const {
-        return window->findChild<T*>(name);
-    }
-    // The operator logs in and a recipe of four cycles is loaded, without the modal windows.
-    void load_process() {
-        window->station().log_in("ADMINISTRATOR");
-        WeighingParamsConfirmation confirmation(dir.path(), window->station().settings(), dialogs, *window,
-                                                [] {});
-        QCOMPARE(
-            confirmation.confirm(window->station().process(), {"B25 beton konstrukcyjny", "7000", "BUDREX"}),
-            ParamsOutcome::accepted);
-    }
-    void refresh_all() {
-        window->refresh_layout();
-        window->refresh_process();
-        window->refresh_connection();
-        window->refresh_technical();
-    }
-
-    ScratchDir dir;
-    FakeSerialLink link;
-    FakeClock clock;
-    FakeDialogs dialogs;
-    QtPrinter printer;
-    std::unique_ptr<TForm1> window;
-};
-
-// Once the login window is up, `steps` act on it.
-void when_login_shown(std::function<void(QWidget*)> steps) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, steps] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            poll->deleteLater();
-            poll->stop();
-            steps(modal);
-        }
-    });
-    poll->start(10);
-}
-
-}  // namespace
+using Rig = wazenie::testing::MainWindowRig;
+using wazenie::testing::when_modal_shown;
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -127,7 +64,7 @@ void MainWindowTest::login_at_first_activation_or_close() {
     {
         Rig rig(1);
         rig.dialogs.values = {"817"};
-        when_login_shown([](QWidget* login) {
+        when_modal_shown([](QWidget* login) {
             QTest::mouseClick(login->findChild<QPushButton*>("BBok"), Qt::LeftButton);
         });
         rig.window->show();
@@ -143,7 +80,7 @@ void MainWindowTest::login_at_first_activation_or_close() {
     }
     Rig rig(0);
     QSignalSpy cancelled(rig.window.get(), &TForm1::login_cancelled);
-    when_login_shown([](QWidget* login) {
+    when_modal_shown([](QWidget* login) {
         QTest::mouseClick(login->findChild<QPushButton*>("BBcancel"), Qt::LeftButton);
     });
     rig.window->show();
@@ -233,7 +170,7 @@ void MainWindowTest::technical_panel_follows_log() {
     rig.window->station().exchange_log().log_line(-2, "pierwsza");
     QVERIFY(log->toPlainText().isEmpty());
     rig.dialogs.values = {"817"};
-    when_login_shown(
+    when_modal_shown(
         [](QWidget* login) { QTest::mouseClick(login->findChild<QPushButton*>("BBok"), Qt::LeftButton); });
     rig.window->show();
     QTRY_VERIFY(rig.window->logged_in());

@@ -1,0 +1,107 @@
+#include <string>
+
+#include "comm/exchange_log.h"
+#include "comm/simulation.h"
+#include "ui/support/main_window_rig.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTreeWidget>
+#include <QtTest>
+
+using namespace wazenie;
+using Rig = wazenie::testing::MainWindowRig;
+using wazenie::testing::when_modal_shown;
+
+class MainWindowPanelsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void lists_keep_their_rows();
+    void simulation_controls_drive_the_simulation();
+    void manual_answers_reach_the_protocol();
+    void weighing_params_through_the_dialog();
+};
+
+void MainWindowPanelsTest::lists_keep_their_rows() {
+    Rig rig(0);
+    rig.load_process();
+    rig.refresh_all();
+    auto* list = rig.find<QTreeWidget>("LVweight2");
+    QTreeWidgetItem* first = list->topLevelItem(0);
+    QCOMPARE(first->text(2), QString("piasek 0-2"));
+    QCOMPARE(first->textAlignment(3), int(Qt::AlignRight | Qt::AlignVCenter));
+
+    // Fewer materials remove rows at the end; the rows that stay are the same items.
+    ProcessState& p = rig.window->station().process();
+    p.w[2].max_material = 1;
+    rig.window->refresh_scales(0);
+    QCOMPARE(list->topLevelItemCount(), 1);
+    QCOMPARE(list->topLevelItem(0), first);
+
+    // The last cycle's "Ma być" carries the correction of the split.
+    auto* cycles = rig.find<QTreeWidget>("LVcycles");
+    QCOMPARE(cycles->topLevelItemCount(), 4);
+    QCOMPARE(cycles->topLevelItem(3)->text(3), QString("1749"));
+    QVERIFY(!cycles->topLevelItem(0)->icon(0).isNull());
+    QVERIFY(cycles->topLevelItem(3)->icon(0).isNull());
+}
+
+void MainWindowPanelsTest::simulation_controls_drive_the_simulation() {
+    Rig rig(0);
+    rig.load_process();
+    Simulation& simulation = rig.window->simulation();
+    rig.find<QCheckBox>("CBweight2_auto")->setChecked(true);
+    rig.find<QSpinBox>("SEweight2_auto_delta")->setValue(-5);
+    QVERIFY(simulation.scales[2].auto_answer);
+    QCOMPARE(simulation.scales[2].delta, -5);
+
+    weight_record& w = rig.window->station().process().w[2];
+    w.curr_weight[w.curr_cycle] = 103;
+    QTest::mouseClick(rig.find<QPushButton>("SBweight2_open"), Qt::LeftButton);
+    QVERIFY(simulation.scales[2].tank_open);
+    QCOMPARE(simulation.scales[2].open_step, 10);
+    QTest::mouseClick(rig.find<QPushButton>("SBweight2_open"), Qt::LeftButton);
+    QVERIFY(!simulation.scales[2].tank_open);
+}
+
+void MainWindowPanelsTest::manual_answers_reach_the_protocol() {
+    Rig rig(1);
+    const auto& lines = rig.window->station().exchange_log().lines();
+    rig.find<QLineEdit>("Ereceived_string")->setText("P3");
+    QTest::mouseClick(rig.find<QPushButton>("Breceived_simulate_string"), Qt::LeftButton);
+    QVERIFY(lines.size() >= 1);
+    QVERIFY(lines.front().find(" << P3") != std::string::npos);
+
+    rig.find<QSpinBox>("SEreceived_x")->setValue(3);
+    rig.find<QSpinBox>("SEreceived_b03")->setValue(8);
+    QTest::mouseClick(rig.find<QPushButton>("Breceived_simulate_weight"), Qt::LeftButton);
+    const bool logged = std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
+        return line.find("    100.0") != std::string::npos &&
+               line.find("(b03=8; b45=0; b67=0)") != std::string::npos;
+    });
+    QVERIFY(logged);
+}
+
+void MainWindowPanelsTest::weighing_params_through_the_dialog() {
+    Rig rig(0);
+    rig.window->station().log_in("ADMINISTRATOR");
+    when_modal_shown([](QWidget* dialog) {
+        auto* recipes = dialog->findChild<QComboBox*>("CBrecipe_name");
+        emit recipes->activated(recipes->findText("B25 beton konstrukcyjny"));
+        dialog->findChild<QLineEdit*>("Erecipe_total_weight")->setText("3500");
+        QTest::mouseClick(dialog->findChild<QPushButton*>("BBok"), Qt::LeftButton);
+    });
+    QTest::mouseClick(rig.find<QPushButton>("BBweight_params"), Qt::LeftButton);
+    QCOMPARE(rig.find<QLabel>("Lrecipe")->text(), QString("B25 beton konstrukcyjny"));
+    QCOMPARE(rig.find<QLabel>("Lrecipe_total_weight")->text(), QString("3500"));
+    QCOMPARE(rig.find<QTreeWidget>("LVweight2")->topLevelItemCount(), 3);
+    QVERIFY(std::filesystem::exists(rig.dir / "status.txt"));
+}
+
+QTEST_MAIN(MainWindowPanelsTest)
+#include "main_window_panels_test.moc"

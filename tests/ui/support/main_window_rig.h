@@ -1,0 +1,73 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "fakes/fake_clock.h"
+#include "fakes/fake_dialogs.h"
+#include "fakes/fake_serial_link.h"
+#include "fakes/scratch_dir.h"
+#include "platform/qt_printer.h"
+#include "recipes/weighing_params.h"
+#include "station/station.h"
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QtTest>
+
+namespace wazenie::testing {
+
+// The demo data with the technical panel switched on or off, and a window over fakes.
+struct MainWindowRig {
+    explicit MainWindowRig(int log) {
+        std::filesystem::copy(DEMO_DATA, dir.path(), std::filesystem::copy_options::recursive);
+        std::string ini = read_bytes(dir / "konfig.ini");
+        ini.replace(ini.find("log=1"), 5, "log=" + std::to_string(log));
+        write_bytes(dir / "konfig.ini", ini);
+        window = std::make_unique<TForm1>(DesktopSeams{dir.path(), link, clock, dialogs, printer});
+    }
+    template <typename T = QWidget>
+    T* find(const QString& name) const {
+        return window->findChild<T*>(name);
+    }
+    // The operator logs in and a recipe of four cycles is loaded, without the modal windows.
+    void load_process() {
+        window->station().log_in("ADMINISTRATOR");
+        WeighingParamsConfirmation confirmation(dir.path(), window->station().settings(), dialogs, *window,
+                                                [] {});
+        QCOMPARE(
+            confirmation.confirm(window->station().process(), {"B25 beton konstrukcyjny", "7000", "BUDREX"}),
+            ParamsOutcome::accepted);
+    }
+    void refresh_all() {
+        window->refresh_layout();
+        window->refresh_process();
+        window->refresh_connection();
+        window->refresh_technical();
+    }
+
+    ScratchDir dir;
+    FakeSerialLink link;
+    FakeClock clock;
+    FakeDialogs dialogs;
+    QtPrinter printer;
+    std::unique_ptr<TForm1> window;
+};
+
+// Once a modal window is up (the login, a dialog opened by a button), `steps` act on it.
+inline void when_modal_shown(std::function<void(QWidget*)> steps) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, steps] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            poll->deleteLater();
+            poll->stop();
+            steps(modal);
+        }
+    });
+    poll->start(10);
+}
+
+}  // namespace wazenie::testing
