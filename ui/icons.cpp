@@ -113,6 +113,18 @@ const QPixmap& state_pixmap(StateIcon icon) {
     return none;
 }
 
+QString row_icon_name(RowIcon icon) {
+    switch (icon) {
+        case RowIcon::current:
+            return QStringLiteral("w toku");
+        case RowIcon::done:
+            return QStringLiteral("zakończony");
+        case RowIcon::none:
+            break;
+    }
+    return {};
+}
+
 QString state_name(StateIcon icon) {
     switch (icon) {
         case StateIcon::tank_open:

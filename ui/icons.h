@@ -12,6 +12,8 @@ namespace wazenie {
 // A row without an icon gets a null icon.
 const QIcon& row_icon(RowIcon icon);
 const QPixmap& state_pixmap(StateIcon icon);
+// What a screen reader says for a row's icon: "w toku", "zakończony", or nothing.
+QString row_icon_name(RowIcon icon);
 // What a screen reader says for a state picture: "zbiornik otwarty", "cykl zakończony".
 QString state_name(StateIcon icon);
 

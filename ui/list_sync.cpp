@@ -116,6 +116,7 @@ void icon(QTreeWidgetItem* item, int column, RowIcon value) {
     }
     item->setData(column, kIconRole, static_cast<int>(value));
     item->setIcon(column, row_icon(value));
+    item->setData(column, Qt::AccessibleTextRole, row_icon_name(value));
     ++write_count;
 }
 
