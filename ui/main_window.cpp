@@ -216,6 +216,8 @@ void TForm1::refresh_layout() {
     }
     refresh_scales(station_->process().r.view_cycle);
     strip_->show_weight_doc_button(settings.enable_change_weightdoc);
+    // The settings window may have opened the port anew.
+    status_->set_port(station_->connection_text());
     sync::shown(technical_, technical_panel_shown(settings));
     setMinimumHeight(window_min_height(settings));
     if (!isMaximized()) {
