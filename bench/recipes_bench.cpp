@@ -19,9 +19,12 @@ void write_recipes(const std::filesystem::path& data_dir, int count) {
         for (int s = 1; s <= kScales; ++s) {
             std::string line = name + "\twaga" + std::to_string(s);
             for (int k = 1; k <= kMaterials; ++k) {
-                line += k <= 3 ? "\t" + std::string(materials[(i + k + s) % 5]) + "\t" +
-                                     std::to_string(100 + k) + ".5"
-                               : "\t\t";
+                if (k <= 3) {
+                    line.append("\t").append(materials[(i + k + s) % 5]).append("\t");
+                    line.append(std::to_string(100 + k)).append(".5");
+                } else {
+                    line += "\t\t";
+                }
             }
             lines.push_back(line);
         }

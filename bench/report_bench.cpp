@@ -28,9 +28,9 @@ ProcessState synthetic_process(int month, int k) {
     p.r.start_time = day + (k % 200) / 24.0 / 12.0;
     p.r.stop_time = p.r.start_time + 0.02;
     p.r.total_cycle = p.r.curr_cycle = 3;
-    p.r.recipe_name = "B" + std::to_string(15 + k % 4 * 5);
-    p.r.recipe_client = "KLIENT" + std::to_string(k % 50);
-    p.r.user_name = "OPERATOR" + std::to_string(k % 3);
+    p.r.recipe_name = std::string("B").append(std::to_string(15 + k % 4 * 5));
+    p.r.recipe_client = std::string("KLIENT").append(std::to_string(k % 50));
+    p.r.user_name = std::string("OPERATOR").append(std::to_string(k % 3));
     for (int n = 1; n <= kScales; ++n) {
         weight_record& w = p.w[n];
         w.precision = 1;
