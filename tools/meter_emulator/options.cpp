@@ -34,8 +34,8 @@ const char* const kDescription =
     "miernik pokazuje skończony materiał i pusty zbiornik, aż dotrze o tym nieuszkodzona odpowiedź.\n"
     "Cyfry mas receptury miernik czyta z liczbą miejsc po przecinku z --decimals, a stacja wysyła "
     "najkrótszy\n"
-    "zapis masy bez kropki (100 kg jako 00100, 12,5 kg jako 00125): przy --decimals > 0 masa bez części\n"
-    "ułamkowej zostanie odczytana za mała.";
+    "zapis masy bez kropki (100 kg jako 00100, 12,5 kg jako 00125): masa o mniej niż --decimals miejscach\n"
+    "po przecinku zostanie odczytana za mała (przy --decimals 2: 1,5 kg jako 0,15 kg, 100 kg jako 1 kg).";
 
 bool parse_list(const QString& text, std::vector<int>& out) {
     out.clear();
