@@ -4,7 +4,7 @@
 #include "app/cli/cli_command.h"
 #include "app/cli/cli_dialogs.h"
 #include "app/cli/cli_weighing_params.h"
-#include "app/cli/counting_link.h"
+#include "comm/counting_link.h"
 #include "app/cli/exit_codes.h"
 #include "app/cli/login.h"
 #include "app/cli/run_loop.h"
