@@ -23,8 +23,12 @@ QLabel* number_label(const QString& name, int width_chars, QWidget* parent, int 
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setFrameShape(QFrame::StyledPanel);
     label->setFrameShadow(QFrame::Sunken);
+    // Opaque and of a fixed size: a new value repaints the field alone and lays nothing out again, which
+    // matters at several values a second.
+    label->setAutoFillBackground(true);
     const QFontMetrics metrics(label->font());
-    label->setMinimumWidth(metrics.horizontalAdvance(QString(width_chars, QLatin1Char('0'))) + 10);
+    label->setFixedSize(metrics.horizontalAdvance(QString(width_chars, QLatin1Char('0'))) + 10,
+                        label->sizeHint().height());
     return label;
 }
 

@@ -40,7 +40,8 @@ constexpr int kWindowWidth = 1280;
 TForm1::TForm1(DesktopSeams seams, QWidget* parent)
     : QMainWindow(parent),
       seams_(std::move(seams)),
-      station_(std::make_unique<Station>(seams_.data_dir, seams_.link, seams_.clock, seams_.dialogs, *this)),
+      station_(
+          std::make_unique<Station>(seams_.data_dir, seams_.link, seams_.clock, seams_.dialogs, throttle_)),
       simulation_(std::make_unique<Simulation>(station_->process(), station_->protocol())) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Program do wag dozujących"));
@@ -59,7 +60,6 @@ TForm1::TForm1(DesktopSeams seams, QWidget* parent)
     connect(&main_timer_, &QTimer::timeout, this, [this] { station_->main_tick(); });
     answer_timer_.setInterval(kAnswerMs);
     connect(&answer_timer_, &QTimer::timeout, this, [this] { simulation_->auto_answer_tick(); });
-    answer_timer_.start();
 
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     resize(std::min(kWindowWidth, screen.width()), window_min_height(station_->settings()));
@@ -106,7 +106,9 @@ QWidget* TForm1::make_central() {
     column->setSpacing(3);
     column->addWidget(strip_);
     column->addLayout(scales, 1);
-    column->addWidget(new SimulationGroup(*simulation_, central));
+    auto* simulation = new SimulationGroup(*simulation_, central);
+    connect(simulation, &SimulationGroup::auto_answers_switched, this, &TForm1::follow_answer_timer);
+    column->addWidget(simulation);
     column->addWidget(technical_);
     return central;
 }
@@ -168,6 +170,20 @@ void TForm1::follow_timer() {
         main_timer_.start();
     } else {
         main_timer_.stop();
+    }
+}
+
+// The simulated answers need their 20 ms timer only while a scale's switch is on; an idle timer
+// would wake the program fifty times a second for nothing.
+void TForm1::follow_answer_timer() {
+    bool any_on = false;
+    for (int n = 1; n <= kScales; ++n) {
+        any_on = any_on || simulation_->scales[n].auto_answer;
+    }
+    if (any_on && !closed_) {
+        answer_timer_.start();
+    } else {
+        answer_timer_.stop();
     }
 }
 

@@ -6,6 +6,7 @@
 #include "core/display.h"
 #include "core/indexed_array.h"
 #include "core/process_records.h"
+#include "ui/display_throttle.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -66,8 +67,10 @@ private:
     void show_company();
     void first_activation();
     void follow_timer();
+    void follow_answer_timer();
 
     DesktopSeams seams_;
+    DisplayThrottle throttle_{*this};
     std::unique_ptr<Station> station_;
     std::unique_ptr<Simulation> simulation_;
     ProcessStrip* strip_ = nullptr;

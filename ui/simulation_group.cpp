@@ -39,8 +39,10 @@ QWidget* SimulationGroup::make_scale(int n) {
     auto* on = new QCheckBox(QStringLiteral("włącz symul. dla wagi: ") + digit, box);
     on->setObjectName(QStringLiteral("CBweight%1_auto").arg(n));
     on->setChecked(scale.auto_answer);
-    connect(on, &QCheckBox::toggled, this,
-            [this, n](bool checked) { simulation_.scales[n].auto_answer = checked; });
+    connect(on, &QCheckBox::toggled, this, [this, n](bool checked) {
+        simulation_.scales[n].auto_answer = checked;
+        emit auto_answers_switched();
+    });
 
     // Any whole number is accepted: the growth may also be zero or negative.
     auto* delta = new QSpinBox(box);

@@ -13,6 +13,10 @@ class SimulationGroup final : public QGroupBox {
 public:
     SimulationGroup(Simulation& simulation, QWidget* parent);
 
+signals:
+    // A scale's "włącz symul. dla wagi: " was switched.
+    void auto_answers_switched();
+
 private:
     QWidget* make_scale(int n);
 

@@ -25,6 +25,8 @@ namespace wazenie {
 
 namespace {
 
+constexpr int kLogBatchMs = 150;
+
 QSpinBox* spin(const QString& name, int low, int high, int value, QWidget* parent) {
     auto* box = new QSpinBox(parent);
     box->setObjectName(name);
@@ -68,9 +70,12 @@ TechnicalPanel::TechnicalPanel(Station& station, Simulation& simulation, QWidget
                                           },
                                           [self] {
                                               if (self) {
-                                                  self->log_->clear();
+                                                  self->log_cleared();
                                               }
                                           }});
+    pending_timer_.setSingleShot(true);
+    pending_timer_.setInterval(kLogBatchMs);
+    connect(&pending_timer_, &QTimer::timeout, this, &TechnicalPanel::show_pending_lines);
 }
 
 QWidget* TechnicalPanel::make_log() {
@@ -169,10 +174,25 @@ void TechnicalPanel::show_technical() {
 }
 
 void TechnicalPanel::line_added(const std::string& line) {
-    if (isVisible()) {
-        log_->appendPlainText(to_qt(line));
-    } else {
+    if (!isVisible()) {
         stale_ = true;
+        return;
+    }
+    pending_lines_.append(to_qt(line));
+    if (!pending_timer_.isActive()) {
+        pending_timer_.start();
+    }
+}
+
+void TechnicalPanel::log_cleared() {
+    pending_lines_.clear();
+    log_->clear();
+}
+
+void TechnicalPanel::show_pending_lines() {
+    if (!pending_lines_.isEmpty()) {
+        log_->appendPlainText(pending_lines_.join(QLatin1Char('\n')));
+        pending_lines_.clear();
     }
 }
 
@@ -182,6 +202,7 @@ void TechnicalPanel::showEvent(QShowEvent* event) {
         return;
     }
     stale_ = false;
+    pending_lines_.clear();
     QStringList lines;
     for (const std::string& line : station_.exchange_log().lines()) {
         lines.append(to_qt(line));

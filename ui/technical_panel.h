@@ -4,6 +4,8 @@
 #include <vector>
 
 #include <QFrame>
+#include <QStringList>
+#include <QTimer>
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -37,6 +39,8 @@ private:
     QWidget* make_manual();
     QWidget* make_view();
     void line_added(const std::string& line);
+    void log_cleared();
+    void show_pending_lines();
     void copy_manual_fields();
 
     Station& station_;
@@ -44,6 +48,9 @@ private:
     // Lines logged while the panel was hidden are not shown one by one: the log is read again when
     // the panel appears, so a hidden panel costs nothing per exchange.
     bool stale_ = false;
+    // Two lines per exchange, a hundred exchanges a second: they are shown a batch at a time.
+    QStringList pending_lines_;
+    QTimer pending_timer_;
     std::vector<std::string> shown_values_;
 
     QPlainTextEdit* log_ = nullptr;

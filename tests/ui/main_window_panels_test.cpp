@@ -90,7 +90,7 @@ void MainWindowPanelsTest::manual_answers_reach_the_protocol() {
 void MainWindowPanelsTest::weighing_params_through_the_dialog() {
     Rig rig(0);
     rig.window->station().log_in("ADMINISTRATOR");
-    when_modal_shown([](QWidget* dialog) {
+    when_modal_shown(QStringLiteral("TFrecipe_summary"), [](QWidget* dialog) {
         auto* recipes = dialog->findChild<QComboBox*>("CBrecipe_name");
         emit recipes->activated(recipes->findText("B25 beton konstrukcyjny"));
         dialog->findChild<QLineEdit*>("Erecipe_total_weight")->setText("3500");

@@ -64,7 +64,7 @@ void MainWindowTest::login_at_first_activation_or_close() {
     {
         Rig rig(1);
         rig.dialogs.values = {"817"};
-        when_modal_shown([](QWidget* login) {
+        when_modal_shown(QStringLiteral("TFwytop"), [](QWidget* login) {
             QTest::mouseClick(login->findChild<QPushButton*>("BBok"), Qt::LeftButton);
         });
         rig.window->show();
@@ -80,7 +80,7 @@ void MainWindowTest::login_at_first_activation_or_close() {
     }
     Rig rig(0);
     QSignalSpy cancelled(rig.window.get(), &TForm1::login_cancelled);
-    when_modal_shown([](QWidget* login) {
+    when_modal_shown(QStringLiteral("TFwytop"), [](QWidget* login) {
         QTest::mouseClick(login->findChild<QPushButton*>("BBcancel"), Qt::LeftButton);
     });
     rig.window->show();
@@ -170,8 +170,9 @@ void MainWindowTest::technical_panel_follows_log() {
     rig.window->station().exchange_log().log_line(-2, "pierwsza");
     QVERIFY(log->toPlainText().isEmpty());
     rig.dialogs.values = {"817"};
-    when_modal_shown(
-        [](QWidget* login) { QTest::mouseClick(login->findChild<QPushButton*>("BBok"), Qt::LeftButton); });
+    when_modal_shown(QStringLiteral("TFwytop"), [](QWidget* login) {
+        QTest::mouseClick(login->findChild<QPushButton*>("BBok"), Qt::LeftButton);
+    });
     rig.window->show();
     QTRY_VERIFY(rig.window->logged_in());
     QVERIFY(rig.find("Plog")->isVisible());
@@ -181,7 +182,7 @@ void MainWindowTest::technical_panel_follows_log() {
     QVERIFY(log->toPlainText().isEmpty());
     QTest::mouseClick(rig.find<QPushButton>("Btimer_pause"), Qt::LeftButton);
     QVERIFY(rig.window->station().exchange_paused());
-    QVERIFY(log->toPlainText().endsWith("pauza włączona"));
+    QTRY_VERIFY(log->toPlainText().endsWith("pauza włączona"));
 
     rig.window->station().settings().log = 0;
     rig.window->refresh_layout();

@@ -12,6 +12,7 @@
 #include "platform/qt_printer.h"
 #include "recipes/weighing_params.h"
 #include "station/station.h"
+#include "modal_watch.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -56,18 +57,5 @@ struct MainWindowRig {
     QtPrinter printer;
     std::unique_ptr<TForm1> window;
 };
-
-// Once a modal window is up (the login, a dialog opened by a button), `steps` act on it.
-inline void when_modal_shown(std::function<void(QWidget*)> steps) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, steps] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            poll->deleteLater();
-            poll->stop();
-            steps(modal);
-        }
-    });
-    poll->start(10);
-}
 
 }  // namespace wazenie::testing
