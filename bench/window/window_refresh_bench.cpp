@@ -1,0 +1,88 @@
+// The cost of the main window's refresh after a weight answer, through the real window: the answer
+// goes to the station, which refreshes the connection messages, the scale panels and the cycle list.
+// Also counts the widget writes of an answer that changes nothing (aim: none).
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <iostream>
+#include <memory>
+
+#include "fakes/fake_clock.h"
+#include "fakes/fake_dialogs.h"
+#include "fakes/fake_serial_link.h"
+#include "fakes/scratch_dir.h"
+#include "platform/qt_printer.h"
+#include "recipes/weighing_params.h"
+#include "station/station.h"
+#include "ui/list_sync.h"
+#include "ui/main_window.h"
+
+#include <QApplication>
+
+namespace wazenie {
+namespace {
+
+// A window over fakes with the demo's recipe loaded and the process started.
+struct Bench {
+    Bench() {
+        std::filesystem::copy(DEMO_DATA, dir.path(), std::filesystem::copy_options::recursive);
+        window = std::make_unique<TForm1>(DesktopSeams{dir.path(), link, clock, dialogs, printer});
+        window->resize(1280, 1024);
+        Station& station = window->station();
+        station.log_in("ADMINISTRATOR");
+        WeighingParamsConfirmation confirmation(dir.path(), station.settings(), dialogs, *window, [] {});
+        confirmation.confirm(station.process(), {"B20 beton towarowy", "3000", "BUDREX"});
+        station.start_process();
+        QApplication::processEvents();
+    }
+
+    testing::ScratchDir dir;
+    testing::FakeSerialLink link;
+    testing::FakeClock clock;
+    testing::FakeDialogs dialogs;
+    QtPrinter printer;
+    std::unique_ptr<TForm1> window;
+};
+
+Bench& bench() {
+    static Bench b;
+    return b;
+}
+
+// A growing reading of material 1 on scale 2: one material cell, the scale's mass, gauge and the
+// cycle list change with every answer.
+void BM_RefreshAfterWeightAnswer(benchmark::State& state) {
+    Station& station = bench().window->station();
+    double mass = 0;
+    for (auto _ : state) {
+        mass = mass >= 1000 ? 0 : mass + 1;
+        station.on_weight_answer(2, 1, 1, 0, mass);
+    }
+}
+BENCHMARK(BM_RefreshAfterWeightAnswer);
+
+void BM_RefreshAfterUnchangedAnswer(benchmark::State& state) {
+    Station& station = bench().window->station();
+    station.on_weight_answer(2, 1, 1, 0, 500);
+    const long long before = sync::writes();
+    for (auto _ : state) {
+        station.on_weight_answer(2, 1, 1, 0, 500);
+    }
+    state.counters["writes_per_answer"] =
+        static_cast<double>(sync::writes() - before) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_RefreshAfterUnchangedAnswer);
+
+}  // namespace
+}  // namespace wazenie
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
