@@ -1,0 +1,138 @@
+#include "comm/settings_window.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/fake_dialogs.h"
+
+namespace wazenie {
+namespace {
+
+using namespace wazenie::testing;
+
+class SettingsWindowTest : public ::testing::Test {
+protected:
+    SettingsWindowTest() {
+        for (int n = 1; n <= kScales; ++n) {
+            w[n].precision = 1;
+            w[n].max_weight = 200;
+            w[n].min_weight = 5;
+            w[n].sta_weight = 1;
+            w[n].weight_enabled = n == 1;
+        }
+    }
+
+    Settings settings;
+    Scales w;
+    FakeDialogs dialogs;
+    int reopened = 0;
+    int redrawn = 0;
+    SettingsWindow window{settings, w, dialogs, {[this] { ++reopened; }, [this] { ++redrawn; }}};
+};
+
+TEST_F(SettingsWindowTest, OpensWithThePortAndTheSettings) {
+    settings.port_num = 12;
+    settings.baud_rate = 57600;
+    settings.log = 1;
+    w[2].precision = 2;
+    w[2].min_weight = 7;
+    SettingsForm f = window.open(57600);
+    EXPECT_EQ(f.port_choice, 12);
+    EXPECT_EQ(f.speed_choice, 8) << "a speed above 14400 shows as the last entry";
+    EXPECT_EQ(speed_choice_text(f.speed_choice), "14400");
+    EXPECT_TRUE(f.timings_shown);
+    EXPECT_EQ(f.min_weight[1], "5.0");
+    EXPECT_EQ(f.min_weight[2], "7.00");
+    EXPECT_EQ(f.max_weight[3], "200");
+
+    // A speed the port does not know leaves the port at its previous one, which is what shows.
+    settings.baud_rate = 5000;
+    settings.log = 0;
+    f = window.open(1200);
+    EXPECT_EQ(speed_choice_text(f.speed_choice), "1200");
+    EXPECT_FALSE(f.timings_shown);
+}
+
+TEST_F(SettingsWindowTest, OkWithoutChangesReopensThePortAndKeepsTheRest) {
+    settings.port_num = 12;
+    settings.baud_rate = 57600;
+    settings.rs_timeout = 123;
+    const Scales before = w;
+    window.apply(window.open(57600));
+    EXPECT_EQ(reopened, 1);
+    EXPECT_EQ(redrawn, 0);
+    EXPECT_EQ(settings.port_num, 12);
+    EXPECT_EQ(settings.baud_rate, 14400);
+    EXPECT_EQ(settings.rs_timeout, 123) << "hidden timings are copied back unchanged";
+    EXPECT_EQ(w, before);
+    EXPECT_TRUE(dialogs.journal.empty());
+}
+
+TEST_F(SettingsWindowTest, LeavingAFieldChecksAndRewritesIt) {
+    w[2].precision = 2;
+    EXPECT_EQ(window.leave_max_weight("12a"), std::nullopt);
+    EXPECT_EQ(dialogs.last(), "błąd: Masa maksymalna musi być liczbą całkowitą!");
+    EXPECT_EQ(window.leave_max_weight("0"), "0") << "no range is checked";
+    EXPECT_EQ(window.leave_decimal(2, "7"), "7.00");
+    EXPECT_EQ(window.leave_decimal(1, "2,26"), "2.3");
+    EXPECT_EQ(window.leave_decimal(1, "-1.5"), "-1.5");
+    EXPECT_EQ(window.leave_decimal(1, "x"), std::nullopt);
+    EXPECT_EQ(dialogs.last(), "błąd: Błąd! Wprowadź wartość liczbową.");
+    EXPECT_EQ(window.leave_weightdoc_next("1.5"), std::nullopt);
+    EXPECT_EQ(dialogs.last(), "błąd: Numer następnego dokumentu musi być liczbą całkowitą!");
+
+    dialogs.clear();
+    IndexedArray<bool, kScales> boxes{};
+    boxes[3] = true;
+    EXPECT_TRUE(window.weight_enabled_clicked(boxes));
+    boxes[3] = false;
+    EXPECT_FALSE(window.weight_enabled_clicked(boxes));
+    EXPECT_EQ(dialogs.journal, std::vector<std::string>{"błąd: Nie mogą być wszystkie wagi wyłączone!"});
+}
+
+TEST_F(SettingsWindowTest, AConversionErrorStopsTheApplyingAtItsStep) {
+    SettingsForm f = window.open(9600);
+    f.port_choice = 3;
+    f.run_maximized = true;
+    f.weightdoc_next = "41";
+    f.max_weight[1] = "300";
+    f.max_weight[2] = "12a";
+    f.min_weight[1] = "9";
+    f.rs_delay = 7;
+    window.apply(f);
+    EXPECT_EQ(dialogs.journal, std::vector<std::string>{"błąd: '12a' is not a valid integer value"});
+    EXPECT_EQ(reopened, 1);
+    EXPECT_EQ(settings.port_num, 3);
+    EXPECT_TRUE(settings.run_maximized);
+    EXPECT_EQ(settings.weightdoc_next, 41);
+    EXPECT_EQ(w[1].max_weight, 300);
+    EXPECT_EQ(w[2].max_weight, 200);
+    EXPECT_EQ(w[1].min_weight, 5);
+    EXPECT_EQ(settings.rs_delay, 100);
+}
+
+TEST_F(SettingsWindowTest, APrecisionChangeTakesAllFiveAndRedraws) {
+    SettingsForm f = window.open(9600);
+    f.precision[4] = 3;
+    f.min_weight[1] = "1,25";
+    f.weight_enabled[3] = true;
+    f.block_down_buttons = true;
+    window.apply(f);
+    EXPECT_EQ(redrawn, 1);
+    EXPECT_EQ(w[4].precision, 3);
+    EXPECT_EQ(w[1].min_weight, 1.25);
+    EXPECT_TRUE(w[3].weight_enabled);
+    EXPECT_TRUE(settings.block_down_buttons);
+}
+
+TEST_F(SettingsWindowTest, HelpTexts) {
+    window.show_format_help();
+    window.show_archive_help();
+    ASSERT_EQ(dialogs.journal.size(), 2u);
+    EXPECT_EQ(dialogs.journal[0].rfind("informacja: Format dokumentu wagowego może zawierać: \r   %n%", 0),
+              0u);
+    EXPECT_EQ(dialogs.journal[1],
+              "informacja: Zapisanie skompresowanych danych aplikacji we wskazanym katalogu.");
+}
+
+}  // namespace
+}  // namespace wazenie
