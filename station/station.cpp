@@ -70,6 +70,10 @@ void Station::apply_port_settings() {
     parts_->connection_text = parts_->port.open_port();
 }
 
+int Station::port_speed() const {
+    return parts_->port.speed();
+}
+
 void Station::log_in(const std::string& operator_name) {
     operator_name_ = operator_name;
     std::error_code ignored;

@@ -36,6 +36,8 @@ public:
     const std::string& connection_text() const;
     // After the settings window's OK: the port is closed, configured anew and opened again.
     void apply_port_settings();
+    // The speed the port runs at, which stays the last valid one when baud_rate is not a line speed.
+    int port_speed() const;
     // The operator confirmed the login: the process is resumed from data_dir/status.txt when it
     // exists (the logged-in name wins over the file's), the window refreshed; the loop may run.
     void log_in(const std::string& operator_name);
