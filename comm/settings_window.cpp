@@ -177,9 +177,12 @@ void SettingsWindow::apply(const SettingsForm& f) {
         host_.redraw_process();
     }
 
-    settings_.rs_timeout = f.rs_timeout;
-    settings_.rs_delay = f.rs_delay;
-    settings_.rs_delay_recipe = f.rs_delay_recipe;
+    // Hidden timings stay as they are, also when the file held more than a spin edit can show.
+    if (f.timings_shown) {
+        settings_.rs_timeout = f.rs_timeout;
+        settings_.rs_delay = f.rs_delay;
+        settings_.rs_delay_recipe = f.rs_delay_recipe;
+    }
     settings_.block_down_buttons = f.block_down_buttons;
 }
 

@@ -19,7 +19,7 @@ struct SettingsForm {
     bool timings_shown = false;
     int rs_timeout = 0;
     int rs_delay = 0;
-    int rs_delay_recipe = 0;
+    int rs_delay_recipe = 0;  // the three timings are taken back only while shown
 
     bool admin_change_client = false;
     bool admin_change_recipe = false;

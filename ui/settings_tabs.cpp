@@ -1,0 +1,282 @@
+#include "ui/settings_tabs.h"
+
+#include <string>
+
+#include "comm/port_connection.h"
+#include "platform/qt_text.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace wazenie {
+
+namespace {
+
+QString numbered(const char* name, int n) {
+    return QLatin1String(name) + QString::number(n);
+}
+
+QGroupBox* group(const QString& title, QWidget* parent, const char* name = nullptr) {
+    auto* box = new QGroupBox(title, parent);
+    if (name != nullptr) {
+        box->setObjectName(QLatin1String(name));
+    }
+    return box;
+}
+
+// A spin edit changed with its arrows only: its text cannot be typed into.
+QSpinBox* spin(const QString& name, int low, int high, QWidget* parent) {
+    auto* box = new QSpinBox(parent);
+    box->setObjectName(name);
+    box->setRange(low, high);
+    if (auto* text = box->findChild<QLineEdit*>()) {
+        text->setReadOnly(true);
+    }
+    box->setFixedWidth(high < 10 ? 60 : 80);
+    return box;
+}
+
+QLineEdit* edit(const QString& name, int width, QWidget* parent) {
+    auto* line = new QLineEdit(parent);
+    line->setObjectName(name);
+    if (width > 0) {
+        line->setFixedWidth(width);
+    }
+    return line;
+}
+
+QCheckBox* check(const QString& name, const QString& caption, QWidget* parent) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    return box;
+}
+
+QToolButton* help_button(const char* name, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setText(QStringLiteral("?"));
+    return button;
+}
+
+QGroupBox* radio_group(QButtonGroup*& buttons, const char* name, const QString& title,
+                       const QStringList& texts, int columns, QWidget* parent) {
+    QGroupBox* box = group(title, parent, name);
+    buttons = new QButtonGroup(box);
+    buttons->setObjectName(QLatin1String(name));
+    auto* grid = new QGridLayout(box);
+    const int rows = (static_cast<int>(texts.size()) + columns - 1) / columns;
+    for (int i = 0; i < texts.size(); ++i) {
+        auto* radio = new QRadioButton(texts[i], box);
+        radio->setObjectName(QLatin1String(name) + QLatin1Char('_') + texts[i]);
+        buttons->addButton(radio, i + 1);
+        grid->addWidget(radio, i % rows, i / rows);
+    }
+    return box;
+}
+
+}  // namespace
+
+QWidget* build_connection_tab(SettingsControls& c, QWidget* parent) {
+    auto* tab = new QWidget(parent);
+    tab->setObjectName(QStringLiteral("TSconf_rs232"));
+    QStringList ports;
+    for (int n = 1; n <= kPortChoices; ++n) {
+        ports << QStringLiteral("COM%1").arg(n);
+    }
+    QStringList speeds;
+    for (int k = 1; k <= kSpeedsInSettingsWindow; ++k) {
+        speeds << to_qt(speed_choice_text(k));
+    }
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(radio_group(c.RGNumPortu, "RGNumPortu", QStringLiteral("Numer portu"), ports, 2, tab));
+    choices->addWidget(
+        radio_group(c.RGSzybkosc, "RGSzybkosc", QStringLiteral("Szybkość transmisji"), speeds, 1, tab));
+
+    c.GBrstimeout = group(QString(), tab, "GBrstimeout");
+    c.SErs_timeout = spin(QStringLiteral("SErs_timeout"), 1, 1000, c.GBrstimeout);
+    c.SErs_delay = spin(QStringLiteral("SErs_delay"), 0, 1000, c.GBrstimeout);
+    c.SErs_delay_recipe = spin(QStringLiteral("SErs_delay_recipe"), 0, 1000, c.GBrstimeout);
+    auto* timings = new QFormLayout(c.GBrstimeout);
+    timings->addRow(QStringLiteral("Czas oczekiwania na odpowiedź [1/100s]:"), c.SErs_timeout);
+    timings->addRow(QStringLiteral("Opóźnienie wysyłania pytania [1/100s]:"), c.SErs_delay);
+    timings->addRow(QStringLiteral("Opóźnienie wysyłania receptury [1/100s]:"), c.SErs_delay_recipe);
+
+    auto* layout = new QVBoxLayout(tab);
+    layout->addLayout(choices);
+    layout->addWidget(c.GBrstimeout);
+    layout->addStretch();
+    return tab;
+}
+
+QWidget* build_rights_tab(SettingsControls& c, QWidget* parent) {
+    auto* tab = new QWidget(parent);
+    tab->setObjectName(QStringLiteral("TSconf_security"));
+    c.CBadmin_change_client = check(QStringLiteral("CBadmin_change_client"),
+                                    QStringLiteral("Tylko administrator usuwa / edytuje klientów:"), tab);
+    c.CBadmin_change_recipe = check(QStringLiteral("CBadmin_change_recipe"),
+                                    QStringLiteral("Tylko administrator usuwa / edytuje receptury:"), tab);
+    c.BBoper = new QPushButton(QStringLiteral("Operatorzy ..."), tab);
+    c.BBoper->setObjectName(QStringLiteral("BBoper"));
+    auto* layout = new QVBoxLayout(tab);
+    layout->addWidget(c.CBadmin_change_client);
+    layout->addWidget(c.CBadmin_change_recipe);
+    layout->addSpacing(12);
+    layout->addWidget(c.BBoper, 0, Qt::AlignLeft);
+    layout->addStretch();
+    return tab;
+}
+
+QWidget* build_scales_tab(SettingsControls& c, QWidget* parent) {
+    auto* tab = new QWidget(parent);
+    tab->setObjectName(QStringLiteral("TSconf_interface"));
+
+    QGroupBox* precision = group(QStringLiteral("Dokładność (ilość miejsc po przec.) "), tab);
+    auto* precision_rows = new QFormLayout(precision);
+    c.SPnumoffrac = spin(QStringLiteral("SPnumoffrac"), 0, 3, precision);
+    precision_rows->addRow(QStringLiteral("Masa łączna:"), c.SPnumoffrac);
+
+    QGroupBox* max = group(QStringLiteral("Masa maksymalna wagi [kg] "), tab);
+    auto* max_rows = new QFormLayout(max);
+    QGroupBox* enabled = group(QStringLiteral("Podłączone wagi "), tab);
+    auto* enabled_rows = new QVBoxLayout(enabled);
+    QGroupBox* emptying = group(QStringLiteral("Kryterium opróżnienia zbiornika [kg] "), tab);
+    auto* emptying_rows = new QGridLayout(emptying);
+
+    for (int n = 1; n <= kScales; ++n) {
+        const QString label = QStringLiteral("%1:").arg(n);
+        c.SEprecision[n] = spin(numbered("SEprecision", n), 0, 3, precision);
+        precision_rows->addRow(label, c.SEprecision[n]);
+        c.Emax_weight[n] = edit(numbered("Emax_weight", n), 90, max);
+        max_rows->addRow(label, c.Emax_weight[n]);
+        c.CBweight_enabled[n] =
+            check(numbered("CBweight_enabled", n), QStringLiteral("Waga %1:").arg(n), enabled);
+        enabled_rows->addWidget(c.CBweight_enabled[n]);
+        c.Emin_weight[n] = edit(numbered("Emin_weight", n), 80, emptying);
+        c.Esta_weight[n] = edit(numbered("Esta_weight", n), 80, emptying);
+        emptying_rows->addWidget(new QLabel(QStringLiteral("%1 min:").arg(n), emptying), n, 0);
+        emptying_rows->addWidget(c.Emin_weight[n], n, 1);
+        emptying_rows->addWidget(new QLabel(QStringLiteral("stabil:"), emptying), n, 2);
+        emptying_rows->addWidget(c.Esta_weight[n], n, 3);
+    }
+    enabled_rows->addStretch();
+
+    auto* layout = new QGridLayout(tab);
+    layout->addWidget(precision, 0, 0);
+    layout->addWidget(max, 0, 1);
+    layout->addWidget(enabled, 1, 0);
+    layout->addWidget(emptying, 1, 1);
+    layout->setRowStretch(2, 1);
+    return tab;
+}
+
+QWidget* build_other_tab(SettingsControls& c, QWidget* parent) {
+    auto* tab = new QWidget(parent);
+    tab->setObjectName(QStringLiteral("TSconf_other"));
+
+    QGroupBox* document = group(QStringLiteral("Dokument naważania WZ "), tab);
+    c.Eweightdoc_next = edit(QStringLiteral("Eweightdoc_next"), 90, document);
+    c.Eweightdoc_format = edit(QStringLiteral("Eweightdoc_format"), 0, document);
+    c.SBhelp_weightdoc_format = help_button("SBhelp_weightdoc_format", document);
+    c.CBenable_change_weightdoc =
+        check(QStringLiteral("CBenable_change_weightdoc"),
+              QStringLiteral("Możliwość edycji numeru dokumentu ważenia:"), document);
+    c.CBwz_print_content = new QComboBox(document);
+    c.CBwz_print_content->setObjectName(QStringLiteral("CBwz_print_content"));
+    c.CBwz_print_content->addItems({QStringLiteral("tylko masa łączna"),
+                                    QStringLiteral("masa w podziale na wagi"),
+                                    QStringLiteral("masa w podziale na materiały"),
+                                    QStringLiteral("masa w podziale na wagi i materiały")});
+    auto* format = new QHBoxLayout;
+    format->addWidget(c.Eweightdoc_format);
+    format->addWidget(c.SBhelp_weightdoc_format);
+    auto* document_rows = new QFormLayout(document);
+    document_rows->addRow(QStringLiteral("Numer następnego dokumentu ważenia:"), c.Eweightdoc_next);
+    document_rows->addRow(QStringLiteral("Format dokumentu ważenia:"), format);
+    document_rows->addRow(c.CBenable_change_weightdoc);
+    document_rows->addRow(QStringLiteral("Zawartość wydruku WZ:"), c.CBwz_print_content);
+
+    c.BBarchive = new QPushButton(QStringLiteral("Archiwizuj dane"), tab);
+    c.BBarchive->setObjectName(QStringLiteral("BBarchive"));
+    c.SBhelp_archive = help_button("SBhelp_archive", tab);
+    auto* archive = new QHBoxLayout;
+    archive->addWidget(c.BBarchive);
+    archive->addWidget(c.SBhelp_archive);
+    archive->addStretch();
+
+    c.CBrunmaximized =
+        check(QStringLiteral("CBrunmaximized"), QStringLiteral("Uruchamiaj w trybie pełnoekranowym:"), tab);
+    c.CBblock_down_buttons =
+        check(QStringLiteral("CBblock_down_buttons"), QStringLiteral("Blokuj wciśnięte przyciski:"), tab);
+
+    auto* layout = new QVBoxLayout(tab);
+    layout->addWidget(document);
+    layout->addLayout(archive);
+    layout->addWidget(c.CBrunmaximized);
+    layout->addWidget(c.CBblock_down_buttons);
+    layout->addStretch();
+    return tab;
+}
+
+void show_form(const SettingsControls& c, const SettingsForm& f) {
+    c.RGNumPortu->button(f.port_choice)->setChecked(true);
+    c.RGSzybkosc->button(f.speed_choice)->setChecked(true);
+    c.SErs_timeout->setValue(f.rs_timeout);
+    c.SErs_delay->setValue(f.rs_delay);
+    c.SErs_delay_recipe->setValue(f.rs_delay_recipe);
+    c.CBadmin_change_client->setChecked(f.admin_change_client);
+    c.CBadmin_change_recipe->setChecked(f.admin_change_recipe);
+    c.SPnumoffrac->setValue(f.total_precision);
+    for (int n = 1; n <= kScales; ++n) {
+        c.SEprecision[n]->setValue(f.precision[n]);
+        c.Emax_weight[n]->setText(to_qt(f.max_weight[n]));
+        c.CBweight_enabled[n]->setChecked(f.weight_enabled[n]);
+        c.Emin_weight[n]->setText(to_qt(f.min_weight[n]));
+        c.Esta_weight[n]->setText(to_qt(f.sta_weight[n]));
+    }
+    c.Eweightdoc_next->setText(to_qt(f.weightdoc_next));
+    c.Eweightdoc_format->setText(to_qt(f.weightdoc_format));
+    c.CBenable_change_weightdoc->setChecked(f.enable_change_weightdoc);
+    c.CBwz_print_content->setCurrentIndex(f.wz_print_content);
+    c.CBrunmaximized->setChecked(f.run_maximized);
+    c.CBblock_down_buttons->setChecked(f.block_down_buttons);
+}
+
+SettingsForm read_form(const SettingsControls& c) {
+    SettingsForm f;
+    f.port_choice = c.RGNumPortu->checkedId();
+    f.speed_choice = c.RGSzybkosc->checkedId();
+    f.rs_timeout = c.SErs_timeout->value();
+    f.rs_delay = c.SErs_delay->value();
+    f.rs_delay_recipe = c.SErs_delay_recipe->value();
+    f.admin_change_client = c.CBadmin_change_client->isChecked();
+    f.admin_change_recipe = c.CBadmin_change_recipe->isChecked();
+    f.total_precision = c.SPnumoffrac->value();
+    for (int n = 1; n <= kScales; ++n) {
+        f.precision[n] = c.SEprecision[n]->value();
+        f.max_weight[n] = from_qt(c.Emax_weight[n]->text());
+        f.weight_enabled[n] = c.CBweight_enabled[n]->isChecked();
+        f.min_weight[n] = from_qt(c.Emin_weight[n]->text());
+        f.sta_weight[n] = from_qt(c.Esta_weight[n]->text());
+    }
+    f.weightdoc_next = from_qt(c.Eweightdoc_next->text());
+    f.weightdoc_format = from_qt(c.Eweightdoc_format->text());
+    f.enable_change_weightdoc = c.CBenable_change_weightdoc->isChecked();
+    f.wz_print_content = c.CBwz_print_content->currentIndex();
+    f.run_maximized = c.CBrunmaximized->isChecked();
+    f.block_down_buttons = c.CBblock_down_buttons->isChecked();
+    return f;
+}
+
+}  // namespace wazenie
