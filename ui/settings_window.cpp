@@ -15,6 +15,7 @@
 #include "storage/system_clock.h"
 #include "ui/operator_dialog.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFocusEvent>
@@ -78,6 +79,7 @@ bool TFormUstaw::run() {
     show_form(c_, form);
     c_.GBrstimeout->setVisible(form.timings_shown);
     PCconf->setCurrentIndex(0);
+    c_.RGNumPortu->checkedButton()->setFocus();
     if (exec() != QDialog::Accepted) {
         return false;
     }
@@ -153,7 +155,12 @@ void TFormUstaw::weight_enabled_clicked(int scale) {
 
 void TFormUstaw::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        focusNextChild();
+        // A focused button still takes Enter as its click; everywhere else it moves on.
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+            button->click();
+        } else {
+            focusNextChild();
+        }
         return;
     }
     QDialog::keyPressEvent(event);
