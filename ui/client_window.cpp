@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -67,14 +68,20 @@ TFwybor_kontrah::TFwybor_kontrah(ClientWindow& controller, bool restricted, QWid
 
     // Widths for typical Polish names; the full name takes what the window has to spare.
     const QFontMetrics metrics(LVkontrahent->font());
+    const int widths[] = {
+        metrics.horizontalAdvance(QStringLiteral("PRZEDSIĘBIORSTWO")) + 24,
+        metrics.horizontalAdvance(QStringLiteral("Przedsiębiorstwo Budowlane BUDREX Sp. z o.o.")) + 24,
+        metrics.horizontalAdvance(QStringLiteral("ul. Przemysłowa 12, 25-001 Kielce")) + 24,
+        metrics.horizontalAdvance(QStringLiteral("000-000-00-00")) + 24,
+    };
     auto* header = LVkontrahent->header();
-    header->resizeSection(0, metrics.horizontalAdvance(QStringLiteral("PRZEDSIĘBIORSTWO")) + 16);
-    header->resizeSection(
-        2, metrics.horizontalAdvance(QStringLiteral("ul. Przemysłowa 12, 25-001 Kielce")) + 16);
-    header->resizeSection(3, metrics.horizontalAdvance(QStringLiteral("000-000-00-00")) + 24);
+    int total = 0;
+    for (int column = 0; column < 4; ++column) {
+        header->resizeSection(column, widths[column]);
+        total += widths[column];
+    }
     header->setSectionResizeMode(1, QHeaderView::Stretch);
-    header->setMinimumSectionSize(metrics.horizontalAdvance(QStringLiteral("Nazwa krótka")) + 16);
-    LVkontrahent->setMinimumSize(metrics.horizontalAdvance(QString(100, QLatin1Char('x'))), 320);
+    LVkontrahent->setMinimumSize(total + LVkontrahent->verticalScrollBar()->sizeHint().width() + 8, 320);
     Esearch_kontrah->setMinimumWidth(metrics.horizontalAdvance(QString(24, QLatin1Char('W'))));
 
     auto* search = new QHBoxLayout;
