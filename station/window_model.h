@@ -44,18 +44,18 @@ ScaleLayout scale_layout(const weight_record& w);
 bool technical_panel_shown(const Settings& settings);
 int window_min_height(const Settings& settings);
 
-struct MaterialRow {
+struct ScaleMaterialRow {
     std::string n;  // "1."
     std::string name;
     std::string jest;
     std::string ma_byc;
     RowIcon icon = RowIcon::none;
-    bool operator==(const MaterialRow&) const = default;
+    bool operator==(const ScaleMaterialRow&) const = default;
 };
 
 // refresh_scales (cycle v), for scale n: v is the shown cycle, 0 meaning the scale's own curr_cycle.
 struct ScaleView {
-    std::vector<MaterialRow> materials;
+    std::vector<ScaleMaterialRow> materials;
     std::string mass;    // curr_weight[k] with the scale's precision; kDisabledMass for a disabled scale
     std::string target;  // "Ma być:" of the cycle
     int gauge = 0;       // percent of max_weight, rounded

@@ -194,7 +194,7 @@ void ScalePanel::show_view(const ScaleView& view) {
     const int rows = static_cast<int>(view.materials.size());
     sync::row_count(materials_, rows);
     for (int i = 0; i < rows; ++i) {
-        const MaterialRow& row = view.materials[static_cast<std::size_t>(i)];
+        const ScaleMaterialRow& row = view.materials[static_cast<std::size_t>(i)];
         QTreeWidgetItem* item = materials_->topLevelItem(i);
         sync::icon(item, kIcon, row.icon);
         sync::cell(item, kNumber, row.n);

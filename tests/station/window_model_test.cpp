@@ -13,7 +13,7 @@ using Icons = std::vector<RowIcon>;
 
 Icons icons(const ScaleView& view) {
     Icons out;
-    for (const MaterialRow& row : view.materials) {
+    for (const ScaleMaterialRow& row : view.materials) {
         out.push_back(row.icon);
     }
     return out;
@@ -95,7 +95,7 @@ TEST(WindowModel, LastCycleCarriesTheCorrection) {
     EXPECT_EQ(scale_view(p, 1, 2, ScaleButton::none).materials[0].ma_byc, "33.3");
     EXPECT_EQ(scale_view(p, 1, 2, ScaleButton::none).target, "33.3");
     EXPECT_EQ(scale_view(p, 1, 3, ScaleButton::none).materials[0],
-              (MaterialRow{"1.", "Cement", "0.0", "33.4", RowIcon::none}));
+              (ScaleMaterialRow{"1.", "Cement", "0.0", "33.4", RowIcon::none}));
     EXPECT_EQ(scale_view(p, 1, 3, ScaleButton::none).target, "33.4");
     EXPECT_EQ(cycle_rows(p, 2)[2].ma_byc, "33.40");
 }
