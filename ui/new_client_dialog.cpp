@@ -88,6 +88,7 @@ std::optional<Client> TFnowy_kontrahent::edit(const std::string& caption, const 
     nip_value_ = initial.nip;
     nip_kept_ = MEnip->text();
     nip_touched_ = false;
+    closing_ = false;
     Ekontrahent_brief->setFocus();
     if (exec() != QDialog::Accepted) {
         return std::nullopt;
@@ -130,6 +131,12 @@ void TFnowy_kontrahent::accept() {
     QDialog::accept();
 }
 
+// Closing the dialog takes the focus from the NIP too; that is no leaving of the field.
+void TFnowy_kontrahent::done(int result) {
+    closing_ = true;
+    QDialog::done(result);
+}
+
 bool TFnowy_kontrahent::eventFilter(QObject* watched, QEvent* event) {
     if (is_enter(event)) {
         focusNextChild();
@@ -142,7 +149,7 @@ bool TFnowy_kontrahent::eventFilter(QObject* watched, QEvent* event) {
         nip_touched_ = false;
         return true;
     }
-    if (watched == MEnip && event->type() == QEvent::FocusOut) {
+    if (watched == MEnip && event->type() == QEvent::FocusOut && !closing_) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         const QWidget* next = QApplication::focusWidget();
         // A message box or a menu taking the focus is no leaving. A click on OK checks on its own

@@ -26,6 +26,7 @@ public:
     std::optional<Client> edit(const std::string& caption, const Client& initial) override;
 
     void accept() override;
+    void done(int result) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -38,6 +39,7 @@ private:
     std::string nip_value_;     // the NIP as last accepted: as it came, or typed and complete
     QString nip_kept_;          // what Escape brings back into the field
     bool nip_touched_ = false;  // typed into since it was last accepted
+    bool closing_ = false;
     QLineEdit* Ekontrahent_brief;
     QLineEdit* Ekontrahent;
     QLineEdit* Emiejscowosc;
