@@ -30,7 +30,6 @@ QToolButton* editor_button(QWidget* parent, const QString& name, const QString& 
     button->setObjectName(name);
     button->setText(text);
     button->setToolTip(hint);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     return button;
 }
 
@@ -54,7 +53,7 @@ RecipeScalePanel::RecipeScalePanel(int n, RecipeEditor& controller, std::functio
     list_->setColumnWidth(kPercent, digit * 5 + 10);
     list_->setMinimumWidth(340);
     // Seven rows, the most a scale holds, fit without a scroll bar.
-    const int row = QFontMetrics(number_font()).height() + 6;
+    const int row = QFontMetrics(number_font()).height() + 2;
     list_->setFixedHeight(header->sizeHint().height() + row * 7 + 2 * list_->frameWidth() + 2);
     list_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] {
