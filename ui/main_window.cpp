@@ -10,6 +10,7 @@
 #include "storage/operators.h"
 #include "ui/about_box.h"
 #include "ui/cycle_group.h"
+#include "ui/data_windows.h"
 #include "ui/help_page.h"
 #include "ui/list_sync.h"
 #include "ui/operator_dialog.h"
@@ -42,7 +43,8 @@ TForm1::TForm1(DesktopSeams seams, QWidget* parent)
       seams_(std::move(seams)),
       station_(
           std::make_unique<Station>(seams_.data_dir, seams_.link, seams_.clock, seams_.dialogs, throttle_)),
-      simulation_(std::make_unique<Simulation>(station_->process(), station_->protocol())) {
+      simulation_(std::make_unique<Simulation>(station_->process(), station_->protocol())),
+      data_windows_(std::make_unique<DataWindows>(*station_, seams_.dialogs, seams_.printer, *this, this)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Program do wag dozujących"));
     setCentralWidget(make_central());
@@ -81,7 +83,16 @@ QWidget* TForm1::make_central() {
     auto* central = new QWidget(this);
     strip_ = new ProcessStrip(*station_, central);
     connect(strip_, &ProcessStrip::weighing_params_requested, this,
-            [this] { open_weighing_params(*station_, seams_.dialogs, *this, this); });
+            [this] { data_windows_->open_weighing_params(); });
+    connect(&strip_->tools(), &ToolsGroup::settings_requested, this, [this] {
+        if (data_windows_->open_settings()) {
+            refresh_layout();
+        }
+    });
+    connect(&strip_->tools(), &ToolsGroup::recipes_requested, this,
+            [this] { data_windows_->open_recipes(); });
+    connect(&strip_->tools(), &ToolsGroup::clients_requested, this,
+            [this] { data_windows_->open_clients(); });
     connect(&strip_->tools(), &ToolsGroup::print_wz_requested, this, [this] {
         print_wz_of_station(*station_, seams_.printer, seams_.dialogs, seams_.clock,
                             [this](const std::string& name) { status_->set_printer(name); });

@@ -15,6 +15,7 @@
 namespace wazenie {
 
 class Clock;
+class DataWindows;
 class Dialogs;
 class ProcessStrip;
 class QtPrinter;
@@ -73,6 +74,7 @@ private:
     DisplayThrottle throttle_{*this};
     std::unique_ptr<Station> station_;
     std::unique_ptr<Simulation> simulation_;
+    std::unique_ptr<DataWindows> data_windows_;
     ProcessStrip* strip_ = nullptr;
     IndexedArray<ScalePanel*, kScales> scales_{};
     TechnicalPanel* technical_ = nullptr;

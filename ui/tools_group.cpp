@@ -15,11 +15,12 @@ ToolsGroup::ToolsGroup(QWidget* parent) : QGroupBox(QStringLiteral("Narzędzia "
     auto* print = make_button(QStringLiteral("BBprint_wz"), QStringLiteral("  Drukuj WZ"));
     auto* recipes = make_button(QStringLiteral("BBrecipes"), QStringLiteral("Baza receptur"));
     auto* clients = make_button(QStringLiteral("BBclients"), QStringLiteral(" Baza klientów"));
+    connect(settings_, &QPushButton::clicked, this, &ToolsGroup::settings_requested);
     connect(print, &QPushButton::clicked, this, &ToolsGroup::print_wz_requested);
-    // The settings, report, recipe and client windows are not part of this program yet.
-    for (QPushButton* waiting : {settings_, reports, recipes, clients}) {
-        waiting->setEnabled(false);
-    }
+    connect(recipes, &QPushButton::clicked, this, &ToolsGroup::recipes_requested);
+    connect(clients, &QPushButton::clicked, this, &ToolsGroup::clients_requested);
+    // The report window is not part of this program yet.
+    reports->setEnabled(false);
 
     auto* logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("Icompany_logo"));

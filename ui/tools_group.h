@@ -18,7 +18,10 @@ public:
     void restrict_to_operator();
 
 signals:
+    void settings_requested();
     void print_wz_requested();
+    void recipes_requested();
+    void clients_requested();
 
 private:
     QPushButton* make_button(const QString& name, const QString& caption);

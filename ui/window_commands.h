@@ -4,7 +4,6 @@
 #include <string>
 
 #include "core/dialogs.h"
-#include "core/display.h"
 
 class QWidget;
 
@@ -13,9 +12,6 @@ namespace wazenie {
 class Clock;
 class Printer;
 class Station;
-
-// "Parametry naważania": the guard, the dialog over `parent`, loading the recipe into the process.
-void open_weighing_params(Station& station, Dialogs& dialogs, Display& display, QWidget* parent);
 
 // "  Drukuj WZ": the chosen printer's name goes to `show_printer_name`.
 void print_wz_of_station(Station& station, Printer& printer, Dialogs& dialogs, const Clock& clock,
