@@ -13,6 +13,7 @@
 #include "storage/date_time.h"
 #include "storage/process_file.h"
 #include "support/modal_watch.h"
+#include "support/simulating_operator.h"
 #include "ui/main_window.h"
 
 #include <QCheckBox>
@@ -27,43 +28,13 @@ using wazenie::testing::FakeClock;
 using wazenie::testing::FakeDialogs;
 using wazenie::testing::FakeSerialLink;
 using wazenie::testing::ScratchDir;
+using wazenie::testing::simulate_process;
 using wazenie::testing::when_modal_shown;
 
 namespace {
 
 constexpr const char* kRecipe = "B20 beton towarowy";
 constexpr const char* kEnded = "informacja: Proces naważania został zakończony!";
-
-// The operator at the simulation's toggles: a scale's tank is opened once its reading has reached the
-// cycle's mass, and closed again once the system has moved on from that cycle (or the process ended).
-class SimulatingOperator {
-public:
-    explicit SimulatingOperator(TForm1& window) : window_(window) {}
-
-    void step() {
-        const ProcessState& p = window_.station().process();
-        for (int n = 1; n <= kScales; ++n) {
-            const weight_record& w = p.w[n];
-            auto* open = window_.findChild<QPushButton*>(QStringLiteral("SBweight%1_open").arg(n));
-            if (!w.weight_enabled || open == nullptr) {
-                continue;
-            }
-            const double target = cycle_mass(w.recipe_total_weight_c1, w.recipe_total_weight_clast,
-                                             w.curr_cycle, p.r.total_cycle);
-            if (!open->isChecked() && w.curr_cycle_status == cycle_status::STARTED &&
-                w.curr_weight[w.curr_cycle] >= target) {
-                open->click();
-                opened_in_[n] = p.r.curr_cycle;
-            } else if (open->isChecked() && (p.r.curr_cycle > opened_in_[n] || p.r.stop_time != 0)) {
-                open->click();
-            }
-        }
-    }
-
-private:
-    TForm1& window_;
-    IndexedArray<int, kScales> opened_in_{};
-};
 
 class WholeProcessTest : public QObject {
     Q_OBJECT
@@ -110,22 +81,9 @@ private slots:
         QTRY_VERIFY2(p.r.recipe_name == kRecipe, dialogs.last().c_str());
         QVERIFY(p.r.total_cycle > 1);
 
-        for (int n = 1; n <= kScales; ++n) {
-            window->findChild<QCheckBox*>(QStringLiteral("CBweight%1_auto").arg(n))
-                ->setChecked(p.w[n].weight_enabled);
-            const double per_question = std::ceil(p.w[n].recipe_total_weight_c1 / 4);
-            window->findChild<QSpinBox*>(QStringLiteral("SEweight%1_auto_delta").arg(n))
-                ->setValue(static_cast<int>(std::max(per_question, 1.0)));
-        }
-        window->findChild<QPushButton*>(QStringLiteral("SBstart"))->click();
-
-        SimulatingOperator at_the_toggles(*window);
-        QTimer toggles;
-        connect(&toggles, &QTimer::timeout, [&] { at_the_toggles.step(); });
-        toggles.start(10);
-        QTRY_VERIFY_WITH_TIMEOUT(std::count(dialogs.journal.begin(), dialogs.journal.end(), kEnded) == 1,
-                                 60000);
-        toggles.stop();
+        QVERIFY(simulate_process(*window, [&] {
+            return std::count(dialogs.journal.begin(), dialogs.journal.end(), kEnded) == 1;
+        }));
 
         const std::string weight_doc = p.r.weight_doc;
         QVERIFY(!weight_doc.empty());
