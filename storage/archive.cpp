@@ -34,30 +34,44 @@ std::string archive_name(DateTime now) {
     return "Arch_waga_sam_" + compact_date_time(now);
 }
 
-std::vector<std::string> archive_file_arguments(const std::filesystem::path& base_dir) {
+namespace {
+
+// The data folder without a trailing separator, so that its name and its parent are the real ones.
+std::filesystem::path data_folder(const std::filesystem::path& data_dir) {
+    const std::filesystem::path normal = data_dir.lexically_normal();
+    return normal.has_filename() ? normal : normal.parent_path();
+}
+
+}  // namespace
+
+std::vector<std::string> archive_file_arguments(const std::filesystem::path& data_dir) {
+    const std::filesystem::path folder = data_folder(data_dir);
+    const std::string prefix = folder.filename().string() + "/";
     std::vector<std::string> names;
     std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(base_dir / "dane", ec)) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
         if (entry.is_regular_file(ec) && entry.path().extension() == ".txt") {
-            names.push_back("dane/" + entry.path().filename().string());
+            names.push_back(prefix + entry.path().filename().string());
         }
     }
     std::sort(names.begin(), names.end());
     return names;
 }
 
-void archive_data(const std::filesystem::path& base_dir, ArchiveSeams seams) {
+void archive_data(const std::filesystem::path& data_dir, ArchiveSeams seams) {
+    const std::filesystem::path data = data_folder(data_dir);
+    const std::filesystem::path base_dir = data.parent_path();
     const auto folder = seams.folders.choose_folder("Wskaż katalog docelowy:");
     if (!folder) {
         return;
     }
     const std::string name = archive_name(seams.clock.now());
     std::error_code ec;
-    const std::filesystem::path own = std::filesystem::absolute(base_dir / "dane" / "zip", ec);
+    const std::filesystem::path own = std::filesystem::absolute(data / "zip", ec);
     const std::filesystem::path archiver =
         std::filesystem::exists(own, ec) ? own : std::filesystem::path("zip");
     std::vector<std::string> arguments{name};
-    const std::vector<std::string> files = archive_file_arguments(base_dir);
+    const std::vector<std::string> files = archive_file_arguments(data);
     arguments.insert(arguments.end(), files.begin(), files.end());
     seams.runner.run(archiver, arguments, base_dir, kArchiverTimeLimit);
 

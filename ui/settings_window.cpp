@@ -175,11 +175,7 @@ void TFormUstaw::archive() {
     QtFolderChoice folders(this);
     QtProcessRunner runner;
     SystemClock clock;
-    // The archiver runs beside the data folder and names its files dane/*.txt.
-    const std::filesystem::path data_dir = station_.data_dir().lexically_normal();
-    const std::filesystem::path base =
-        data_dir.has_filename() ? data_dir.parent_path() : data_dir.parent_path().parent_path();
-    archive_data(base, {folders, runner, dialogs_, clock});
+    archive_data(station_.data_dir(), {folders, runner, dialogs_, clock});
 }
 
 }  // namespace wazenie

@@ -25,7 +25,7 @@ protected:
         clock.time = *make_date_time({2024, 3, 5, 7, 8, 9, 0});
         folders.folder = target;
     }
-    void run() { archive_data(base, {folders, runner, dialogs, clock}); }
+    void run() { archive_data(base / "dane", {folders, runner, dialogs, clock}); }
 
     ScratchDir dir;
     std::filesystem::path base = dir / "program";
@@ -61,6 +61,17 @@ TEST_F(ArchiveTest, ArchiverGetsTheNameAndEveryTextFileAndTheResultIsMoved) {
               std::vector<std::string>{"informacja: Utworzono plik archiwum: " + archive.string()});
     EXPECT_EQ(read_bytes(archive), "PK");
     EXPECT_FALSE(std::filesystem::exists(base / "Arch_waga_sam_20240305_070809.zip"));
+}
+
+// --data may name a folder of any name: the archive holds it under that name.
+TEST_F(ArchiveTest, ADataFolderOfAnotherNameIsArchivedUnderItsOwnName) {
+    std::filesystem::create_directories(base / "moje_dane");
+    write_bytes(base / "moje_dane" / "klienci.txt", "K");
+    archive_data(base / "moje_dane" / "", {folders, runner, dialogs, clock});
+    ASSERT_EQ(runner.calls.size(), 1u);
+    EXPECT_EQ(runner.calls[0].working_directory, base);
+    EXPECT_EQ(runner.calls[0].arguments,
+              (std::vector<std::string>{"Arch_waga_sam_20240305_070809", "moje_dane/klienci.txt"}));
 }
 
 TEST_F(ArchiveTest, OwnArchiverIsPreferredAndAMissingResultIsAnError) {
