@@ -40,7 +40,7 @@ TEST(QtProcessRunner, ArchiveWithTheSystemArchiver) {
     FakeDialogs dialogs;
     FakeClock clock;
     clock.time = *make_date_time({2024, 3, 5, 7, 8, 9, 0});
-    archive_data(dir.path(), {folders, runner, dialogs, clock});
+    archive_data(dir / "dane", {folders, runner, dialogs, clock});
     const auto archive = dir / "cel" / "Arch_waga_sam_20240305_070809.zip";
     EXPECT_EQ(dialogs.last(), "informacja: Utworzono plik archiwum: " + archive.string());
     EXPECT_EQ(read_bytes(archive).substr(0, 2), "PK");
