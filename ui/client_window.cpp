@@ -17,25 +17,6 @@
 
 namespace wazenie {
 
-namespace {
-
-QPushButton* named_button(QWidget* parent, const char* name, const QString& text) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    return button;
-}
-
-QToolButton* tool_button(QWidget* parent, const char* name, const QString& text, const QString& hint) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setText(text);
-    button->setToolTip(hint);
-    return button;
-}
-
-}  // namespace
-
 TFwybor_kontrah::TFwybor_kontrah(ClientWindow& controller, bool restricted, QWidget* parent)
     : QDialog(parent),
       controller_(controller),

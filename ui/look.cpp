@@ -3,6 +3,8 @@
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
 #include <QTreeWidget>
 
 namespace wazenie {
@@ -30,6 +32,21 @@ QLabel* number_label(const QString& name, int width_chars, QWidget* parent, int 
     label->setFixedSize(metrics.horizontalAdvance(QString(width_chars, QLatin1Char('0'))) + 10,
                         label->sizeHint().height());
     return label;
+}
+
+QPushButton* named_button(QWidget* parent, const char* name, const QString& text) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+QToolButton* tool_button(QWidget* parent, const QString& name, const QString& text, const QString& hint) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setText(text);
+    button->setToolTip(hint);
+    return button;
 }
 
 QTreeWidget* make_list(const QString& name, const QStringList& headers, std::initializer_list<int> numbers,

@@ -6,6 +6,8 @@
 #include <initializer_list>
 
 class QLabel;
+class QPushButton;
+class QToolButton;
 class QTreeWidget;
 class QWidget;
 
@@ -16,6 +18,12 @@ QFont number_font(int point_size = 0);
 
 // A right-aligned number field with a sunken frame; width_chars digits fit without clipping.
 QLabel* number_label(const QString& name, int width_chars, QWidget* parent, int point_size = 0);
+
+// A push button with its object name that never takes Enter for itself: in these dialogs only OK does.
+QPushButton* named_button(QWidget* parent, const char* name, const QString& text);
+
+// A tool button with its object name, text and hint.
+QToolButton* tool_button(QWidget* parent, const QString& name, const QString& text, const QString& hint);
 
 // A report-style list: no tree decoration, whole rows selected, one header per column; the columns
 // named in `numbers` are right-aligned in the number font.

@@ -19,18 +19,6 @@
 
 namespace wazenie {
 
-namespace {
-
-QPushButton* named_button(QWidget* parent, const char* name, const QString& text) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    // Only OK may take Enter, and not while a name is being edited.
-    button->setAutoDefault(false);
-    return button;
-}
-
-}  // namespace
-
 TFmaterial::TFmaterial(MaterialWindow& controller, QWidget* parent)
     : QDialog(parent),
       controller_(controller),

@@ -1,6 +1,7 @@
 #include "ui/operator_dialog.h"
 
 #include "platform/qt_text.h"
+#include "ui/look.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -12,19 +13,6 @@
 #include <QVBoxLayout>
 
 namespace wazenie {
-
-namespace {
-
-QToolButton* tool_button(QWidget* parent, const char* name, const QString& text, const QString& hint) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setText(text);
-    button->setToolTip(hint);
-    button->setAutoRaise(true);
-    return button;
-}
-
-}  // namespace
 
 TFwytop::TFwytop(OperatorWindow& controller, QWidget* parent)
     : QDialog(parent),
@@ -43,6 +31,9 @@ TFwytop::TFwytop(OperatorWindow& controller, QWidget* parent)
     setObjectName(QStringLiteral("TFwytop"));
     setWindowTitle(QStringLiteral("Wybierz operatora"));
     Ptools->setObjectName(QStringLiteral("Ptools"));
+    for (QToolButton* tool : {SBadd, SBdelete, SBpassword}) {
+        tool->setAutoRaise(true);
+    }
     LVoperators->setObjectName(QStringLiteral("LVoperators"));
     BBok->setObjectName(QStringLiteral("BBok"));
     BBcancel->setObjectName(QStringLiteral("BBcancel"));

@@ -107,7 +107,7 @@ TFrecipe::TFrecipe(RecipeEditor& controller, bool restricted, QWidget* parent)
 
 QToolButton* TFrecipe::recipe_button(const char* name, const QString& text, const QString& hint,
                                      void (RecipeEditor::*command)(), bool takes_focus) {
-    QToolButton* button = editor_button(this, QLatin1String(name), text, hint);
+    QToolButton* button = tool_button(this, QLatin1String(name), text, hint);
     connect(button, &QToolButton::clicked, this, [this, command, takes_focus] {
         (controller_.*command)();
         show_state();

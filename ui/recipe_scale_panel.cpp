@@ -25,14 +25,6 @@ QString numbered(const char* name, int n) {
 
 }  // namespace
 
-QToolButton* editor_button(QWidget* parent, const QString& name, const QString& text, const QString& hint) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setText(text);
-    button->setToolTip(hint);
-    return button;
-}
-
 RecipeScalePanel::RecipeScalePanel(int n, RecipeEditor& controller, std::function<void()> changed,
                                    QWidget* parent)
     : QGroupBox(QStringLiteral("Waga ") + QString::number(n), parent),
@@ -91,7 +83,7 @@ RecipeScalePanel::RecipeScalePanel(int n, RecipeEditor& controller, std::functio
 QToolButton* RecipeScalePanel::forward(const char* kind, const QString& text, const QString& hint,
                                        void (RecipeEditor::*command)(int)) {
     QToolButton* button =
-        editor_button(this, numbered("SBweight", n_) + QLatin1Char('_') + QLatin1String(kind), text, hint);
+        tool_button(this, numbered("SBweight", n_) + QLatin1Char('_') + QLatin1String(kind), text, hint);
     connect(button, &QToolButton::clicked, this, [this, command] {
         (controller_.*command)(n_);
         changed_();

@@ -10,12 +10,7 @@ class QTreeWidget;
 
 namespace wazenie {
 
-// Only a pointer here: the editor's row types share names with the main window's display model, and
-// moc compiles every window header into one file.
 class RecipeEditor;
-
-// A speed button of the recipe editor: a short caption, the hint as its tool tip.
-QToolButton* editor_button(QWidget* parent, const QString& name, const QString& text, const QString& hint);
 
 // One scale's part of the recipe editor: "Waga N", its capacity, the material list and its five buttons.
 // A button forwards to the editor and then calls `changed`, since a mass changes every list's "[%]".

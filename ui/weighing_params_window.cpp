@@ -1,6 +1,7 @@
 #include "ui/weighing_params_window.h"
 
 #include "platform/qt_text.h"
+#include "ui/look.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -14,17 +15,6 @@
 #include <QVBoxLayout>
 
 namespace wazenie {
-
-namespace {
-
-QPushButton* named_button(QWidget* parent, const char* name, const QString& text) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    return button;
-}
-
-}  // namespace
 
 TFrecipe_summary::TFrecipe_summary(WeighingParamsDialog& controller, QWidget* parent)
     : QDialog(parent),
