@@ -2,9 +2,11 @@
 # a temporary folder on its own socket (a system cupsd is left alone) with one raw queue whose
 # backend keeps every job as a PDF file. start_test_queue exports to the tests:
 #   WAZENIE_TEST_QUEUE  the queue's name,
-#   CUPS_SERVER         the private server's socket,
+#   WAZENIE_TEST_CUPS_SERVER  the private server's socket; the printing tests set CUPS_SERVER from it,
+#                       so other tests keep seeing the system's printers (or none) as before,
 #   WAZENIE_TEST_SPOOL  the folder the jobs are kept in (<job-id>.pdf and <job-id>.title).
-# Without root or without CUPS nothing is exported and the printing tests skip.
+# Without root, or when the server cannot be set up, nothing is exported and the printing tests skip.
+# Steps are checked one by one: the caller runs this under `||`, where set -e does not apply.
 
 test_queue_root=""
 test_queue_pid=""
@@ -20,16 +22,16 @@ start_test_queue() {
     done
     if [ ${#missing[@]} -gt 0 ]; then
         echo "Installing: ${missing[*]}"
-        apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+        apt-get update -qq || return 1
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" || return 1
     fi
 
-    test_queue_root=$(mktemp -d /tmp/wazenie-cups.XXXXXX)
+    test_queue_root=$(mktemp -d /tmp/wazenie-cups.XXXXXX) || return 1
     local root=$test_queue_root
-    mkdir -p "$root"/{conf,spool,cache,state,log,bin/backend,out}
+    mkdir -p "$root"/{conf,spool,cache,state,log,bin/backend,out} || return 1
     # cupsd runs backends as root only when they are owned by root and not writable by others; the
     # jobs land in a folder below this root-only one.
-    install -m 0700 -o root -g root tests/printing/keep_pdf_backend "$root/bin/backend/keep-pdf"
+    install -m 0700 -o root -g root tests/printing/keep_pdf_backend "$root/bin/backend/keep-pdf" || return 1
     local d
     for d in filter daemon notifier; do
         ln -s "/usr/lib/cups/$d" "$root/bin/$d"
@@ -59,16 +61,16 @@ SystemGroup root
 CONF
     cupsd -f -c "$root/conf/cupsd.conf" -s "$root/conf/cups-files.conf" &
     test_queue_pid=$!
-    export CUPS_SERVER="$root/cups.sock"
-    local i
+    local server="$root/cups.sock" i
     for i in $(seq 1 100); do
-        [ -S "$CUPS_SERVER" ] && lpstat -r >/dev/null 2>&1 && break
+        [ -S "$server" ] && CUPS_SERVER=$server lpstat -r >/dev/null 2>&1 && break
+        [ "$i" -lt 100 ] && kill -0 "$test_queue_pid" 2>/dev/null || return 1
         sleep 0.1
     done
     # A raw queue: the PDF QPrinter sends goes to the backend unchanged.
-    lpadmin -p wazenie-test -v "keep-pdf:$root/out" -E
-    export WAZENIE_TEST_QUEUE=wazenie-test WAZENIE_TEST_SPOOL="$root/out"
-    echo "Printing tests: queue $WAZENIE_TEST_QUEUE on $CUPS_SERVER, jobs kept in $WAZENIE_TEST_SPOOL"
+    CUPS_SERVER=$server lpadmin -p wazenie-test -v "keep-pdf:$root/out" -E || return 1
+    export WAZENIE_TEST_CUPS_SERVER=$server WAZENIE_TEST_QUEUE=wazenie-test WAZENIE_TEST_SPOOL="$root/out"
+    echo "Printing tests: queue $WAZENIE_TEST_QUEUE on $server, jobs kept in $WAZENIE_TEST_SPOOL"
 }
 
 stop_test_queue() {
@@ -81,5 +83,5 @@ stop_test_queue() {
         rm -rf "$test_queue_root"
         test_queue_root=""
     fi
-    unset CUPS_SERVER WAZENIE_TEST_QUEUE WAZENIE_TEST_SPOOL
+    unset WAZENIE_TEST_CUPS_SERVER WAZENIE_TEST_QUEUE WAZENIE_TEST_SPOOL
 }
