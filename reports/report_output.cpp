@@ -126,17 +126,21 @@ void print_report(const ReportSheet& sheet, Printer& printer, Dialogs& dialogs, 
     dialogs.information("Raport wysłano do drukarki.");
 }
 
-void save_report(const ReportSheet& sheet, SaveFileDialog& save_dialog, Dialogs& dialogs,
-                 const Clock& clock) {
+void save_report(const ReportSheet& sheet, SaveFileDialog& save_dialog, Dialogs& dialogs, const Clock& clock,
+                 const DocumentFileWriter& pdf) {
     if (sheet.rows.empty()) {
         dialogs.error("Raport jest pusty!");
         return;
     }
-    const auto file = save_dialog.ask_save_file({"Zapisz raport...", "raport ważeń", "txt", "*.txt"});
+    const auto file = save_dialog.ask_save_file(
+        {"Zapisz raport...", "raport ważeń", "txt", pdf ? "*.txt;;*.pdf" : "*.txt"});
     if (!file) {
         return;
     }
-    if (!write_report_file(*file, sheet, clock.now())) {
+    const bool as_pdf = pdf && upper_pl(file->extension().string()) == ".PDF";
+    const Status written = as_pdf ? pdf(report_document(sheet, clock.now(), true), *file)
+                                  : write_report_file(*file, sheet, clock.now());
+    if (!written) {
         dialogs.error("Błąd (51) przy zapisie do pliku: " + file->string() +
                       "\rBrak miejsca na dysku lub dysk zabezpieczony przed zapisem.");
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,9 +36,14 @@ PrintDocument report_document(const ReportSheet& sheet, DateTime now, bool for_p
 std::vector<std::string> report_text_lines(const ReportSheet& sheet, DateTime now);
 Status write_report_file(const std::filesystem::path& file, const ReportSheet& sheet, DateTime now);
 
-// "Drukuj raport" and " Zapisz raport", with their guards and messages.
+// Writes the printout's layout to a file (the desktop renders it as PDF).
+using DocumentFileWriter = std::function<Status(const PrintDocument&, const std::filesystem::path&)>;
+
+// "Drukuj raport" and " Zapisz raport", with their guards and messages. With `pdf` given, the save
+// dialog offers "*.pdf" beside "*.txt" and a chosen ".pdf" file gets the printout's layout.
 void print_report(const ReportSheet& sheet, Printer& printer, Dialogs& dialogs, const Clock& clock);
-void save_report(const ReportSheet& sheet, SaveFileDialog& save_dialog, Dialogs& dialogs, const Clock& clock);
+void save_report(const ReportSheet& sheet, SaveFileDialog& save_dialog, Dialogs& dialogs, const Clock& clock,
+                 const DocumentFileWriter& pdf = {});
 
 // "Kopiuj raport": at most 1000 rows from a first row the operator chooses when there are more, and
 // never more than 1,000,000 characters (the whole rows that fit, with a warning).

@@ -10,7 +10,7 @@ struct SaveFileRequest {
     std::string title;
     std::string default_name;
     std::string extension;
-    std::string filter;
+    std::string filter;  // several file types separated by ";;", the first one chosen at first
 };
 
 // The save-file dialog: the chosen file, or nothing when cancelled. An existing file is chosen

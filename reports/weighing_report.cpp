@@ -145,7 +145,7 @@ void WeighingReport::copy_report() {
 }
 
 void WeighingReport::save_report() {
-    wazenie::save_report(sheet(), seams_.save_dialog, seams_.dialogs, seams_.clock);
+    wazenie::save_report(sheet(), seams_.save_dialog, seams_.dialogs, seams_.clock, pdf_);
 }
 
 }  // namespace wazenie

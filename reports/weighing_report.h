@@ -82,6 +82,8 @@ public:
     void print_report();
     void copy_report();
     void save_report();
+    // " Zapisz raport" offers a PDF of the printout as well.
+    void save_pdf_with(DocumentFileWriter writer) { pdf_ = std::move(writer); }
 
 private:
     bool last_row_selected() const { return selected_ && *selected_ + 1 == rows_.size(); }
@@ -101,6 +103,7 @@ private:
     std::vector<DetailRow> details_;
     ProcessState p_;
     bool loaded_ = false;
+    DocumentFileWriter pdf_;
 };
 
 }  // namespace wazenie

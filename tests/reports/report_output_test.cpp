@@ -182,6 +182,23 @@ TEST_F(ReportOutputTest, FailedSaveIsReportedWithoutTheSuccessMessage) {
                                        "\rBrak miejsca na dysku lub dysk zabezpieczony przed zapisem."});
 }
 
+TEST_F(ReportOutputTest, PdfChosenGetsThePrintoutAndTextStaysText) {
+    std::vector<PrintDocument> pdfs;
+    const DocumentFileWriter pdf = [&pdfs](const PrintDocument& doc, const std::filesystem::path&) {
+        pdfs.push_back(doc);
+        return Status{};
+    };
+    save_dialog.answers = {dir / "r.PDF", dir / "r.txt"};
+    save_report(sheet(), save_dialog, dialogs, clock, pdf);
+    save_report(sheet(), save_dialog, dialogs, clock, pdf);
+    EXPECT_EQ(save_dialog.requests[0].filter, "*.txt;;*.pdf");
+    ASSERT_EQ(pdfs.size(), 1u);
+    EXPECT_EQ(pdfs[0].orientation, PageOrientation::Landscape);
+    EXPECT_FALSE(std::filesystem::exists(dir / "r.PDF"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "r.txt"));
+    EXPECT_EQ(dialogs.journal[0], "informacja: Raport zapisano do pliku: " + (dir / "r.PDF").string());
+}
+
 class ReportCopyTest : public ::testing::Test {
 protected:
     void make_rows(int n) {
