@@ -1,0 +1,151 @@
+#include <filesystem>
+#include <string>
+
+#include "core/number_text.h"
+#include "fakes/fake_clock.h"
+#include "fakes/fake_dialogs.h"
+#include "fakes/fake_display.h"
+#include "fakes/fake_printer.h"
+#include "fakes/fake_serial_link.h"
+#include "fakes/scratch_dir.h"
+#include "station/station.h"
+#include "ui/report_window.h"
+#include "ui/support/report_logs.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+using namespace wazenie;
+using namespace wazenie::testing;
+
+namespace {
+
+// The demo data, a station over fakes on 2024-03-05, and the report window shown.
+struct ReportRig {
+    ReportRig() {
+        std::filesystem::copy(DEMO_DATA, dir.path(), std::filesystem::copy_options::recursive);
+        station.start_up();
+        window.show();
+    }
+    template <typename T = QWidget>
+    T* find(const char* name) const {
+        return window.findChild<T*>(QLatin1String(name));
+    }
+    void click(const char* name) const {
+        QPushButton* button = find<QPushButton>(name);
+        QVERIFY(button && button->isEnabled());
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    void refresh(const QString& from, const QString& to) const {
+        find<QLineEdit>("Edate_from")->setText(from);
+        find<QLineEdit>("Edate_to")->setText(to);
+        click("BBrefresh");
+    }
+    QStringList column(const char* list, int c) const {
+        QStringList texts;
+        auto* view = find<QTreeWidget>(list);
+        for (int i = 0; i < view->topLevelItemCount(); ++i) {
+            texts << view->topLevelItem(i)->text(c);
+        }
+        return texts;
+    }
+
+    ScratchDir dir;
+    FakeSerialLink link;
+    FakeClock clock;
+    FakeDialogs dialogs;
+    FakeDisplay display;
+    FakePrinter printer;
+    Station station{dir.path(), link, clock, dialogs, display};
+    TFraport window{station, dialogs, printer, clock};
+};
+
+}  // namespace
+
+class ReportWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstShowingIsTodayAndEmptyRangesAreRefused() {
+        ReportRig rig;
+        QCOMPARE(rig.find<QLineEdit>("Edate_from")->text(), QStringLiteral("2024-03-05"));
+        QCOMPARE(rig.find<QLineEdit>("Edate_to")->text(), QStringLiteral("2024-03-05"));
+        rig.click("BBprint_report");
+        QCOMPARE(rig.dialogs.last(), std::string("błąd: Raport jest pusty!"));
+
+        rig.refresh("2024-03-05", "2024-03-01");
+        QCOMPARE(rig.dialogs.last(), std::string("błąd: Data początkowa musi być wcześniejsza od końcowej."));
+        QCOMPARE(rig.find<QTreeWidget>("LVreport")->topLevelItemCount(), 0);
+
+        rig.refresh("2023-12-01", "2024-01-31");
+        QCOMPARE(rig.column("LVreport", 0), QStringList{QStringLiteral("<brak pomiarów>")});
+        rig.click("BBprint_wz");
+        QCOMPARE(rig.dialogs.last(), std::string("błąd: Nie zaznaczono żadnego ważenia."));
+        auto* list = rig.find<QTreeWidget>("LVreport");
+        list->setCurrentItem(list->topLevelItem(0));
+        QCOMPARE(rig.find<QTreeWidget>("LVdetails")->topLevelItemCount(), 0);
+        rig.click("BBprint_wz");
+        QCOMPARE(rig.dialogs.last(), std::string("błąd: Zaznaczony wiersz nie jest raportem ważenia."));
+        QVERIFY(rig.printer.printed.empty());
+    }
+
+    void cycleChoiceShowsThatCyclesMasses() {
+        ReportRig rig;
+        QVERIFY(write_month_log(rig.dir.path(), 2024, 3, 2, rig.station.settings(), 5));
+        rig.refresh("2024-03-01", "2024-03-05");
+        QCOMPARE(rig.column("LVreport", 2).last(), QStringLiteral("RAZEM:"));
+        auto* list = rig.find<QTreeWidget>("LVreport");
+        list->setCurrentItem(list->topLevelItem(0));
+        auto* cycle = rig.find<QComboBox>("CBcycle");
+        QCOMPARE(cycle->count(), 3);
+        QCOMPARE(cycle->itemText(2), QStringLiteral("cykl 2"));
+
+        const int precision = rig.station.process().w[1].precision;
+        auto mass = [precision](double kg) { return QString::fromStdString(fixed_text(kg, precision)); };
+        QCOMPARE(rig.column("LVdetails", 2).first(), QStringLiteral("Piasek 0-2"));
+        QCOMPARE(rig.column("LVdetails", 3).first(), mass(2005));
+        cycle->setCurrentIndex(1);
+        emit cycle->activated(1);
+        QCOMPARE(rig.column("LVdetails", 3).first(), mass(1005));
+        cycle->setCurrentIndex(2);
+        emit cycle->activated(2);
+        QCOMPARE(rig.column("LVdetails", 3), (QStringList{mass(1000), mass(1000), mass(1000)}));
+
+        rig.click("BBprint_wz");
+        QCOMPARE(rig.printer.printed.size(), std::size_t{1});
+    }
+
+    void bigReportIsCopiedFromTheRowAskedFor() {
+        ReportRig rig;
+        QVERIFY(write_month_log(rig.dir.path(), 2024, 2, 2499, rig.station.settings()));
+        rig.refresh("2024-02-01", "2024-02-29");
+        QCOMPARE(rig.find<QTreeWidget>("LVreport")->topLevelItemCount(), 2500);
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        auto copied_rows = [clipboard] { return clipboard->text().count(QStringLiteral("\r\n")); };
+
+        rig.dialogs.values = {"1501", "2001", "2501"};
+        rig.click("BBcopy_report");
+        QCOMPARE(copied_rows(), 1000);
+        QVERIFY(clipboard->text().startsWith(QStringLiteral("01501/02/2024\t")));
+        rig.click("BBcopy_report");
+        QCOMPARE(copied_rows(), 500);
+        QVERIFY(clipboard->text()
+                    .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)
+                    .last()
+                    .startsWith(QStringLiteral("\t\tRAZEM:\t")));
+        rig.click("BBcopy_report");
+        QCOMPARE(rig.dialogs.last(), std::string("błąd: Błędna wartość!"));
+        QCOMPARE(copied_rows(), 500);
+        QCOMPARE(rig.dialogs.value_requests.size(), std::size_t{3});
+        QCOMPARE(rig.dialogs.value_requests[0].caption, std::string("Wiersz początkowy"));
+        QVERIFY(!QApplication::overrideCursor());
+    }
+};
+
+QTEST_MAIN(ReportWindowTest)
+#include "report_window_test.moc"

@@ -1,0 +1,254 @@
+#include "ui/report_window.h"
+
+#include <algorithm>
+
+#include "platform/qt_document_painter.h"
+#include "platform/qt_text.h"
+#include "station/station.h"
+#include "storage/date_time.h"
+#include "storage/operators.h"
+#include "ui/client_window.h"
+#include "ui/look.h"
+#include "ui/material_window.h"
+#include "ui/recipe_editor_launcher.h"
+#include "ui/report_filters.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace wazenie {
+
+namespace {
+
+constexpr int kMassColumn = 3;
+constexpr int kCyclesColumn = 4;
+constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
+
+QDate date_of(DateTime t) {
+    const DateTimeParts parts = split_date_time(t);
+    return QDate(parts.year, parts.month, parts.day);
+}
+
+QStringList headers_of(auto names) {
+    QStringList headers;
+    for (std::string_view name : names) {
+        headers.append(to_qt(std::string(name)));
+    }
+    return headers;
+}
+
+// Widths that hold the usual texts of each column whole; the list scrolls sideways for the rest.
+void size_columns(QTreeWidget* list, const QStringList& samples) {
+    const QFontMetrics metrics(list->font());
+    for (int column = 0; column < samples.size(); ++column) {
+        const int width = std::max(metrics.horizontalAdvance(samples[column]),
+                                   metrics.horizontalAdvance(list->headerItem()->text(column)));
+        list->header()->resizeSection(column, width + 20);
+    }
+}
+
+}  // namespace
+
+TFraport::TFraport(Station& station, Dialogs& dialogs, Printer& printer, const Clock& clock, QWidget* parent)
+    : QDialog(parent),
+      station_(station),
+      plain_dialogs_(dialogs),
+      printer_(printer),
+      dialogs_(dialogs),
+      qt_save_dialog_(this),
+      save_dialog_(qt_save_dialog_),
+      report_(station.data_dir(), station.settings(), station.process().w,
+              {dialogs_, clock, printer, clipboard_, save_dialog_,
+               [this](const std::string& name) { emit printer_chosen(to_qt(name)); }}),
+      filters_(new ReportFilters(report_,
+                                 {[this] { return choose_client(); }, [this] { return choose_recipe(); }},
+                                 date_of(clock.now()), this)),
+      BBrefresh(named_button(this, "BBrefresh", QStringLiteral("Odśwież\nraport"))),
+      LVreport(make_list(QStringLiteral("LVreport"), headers_of(kReportColumns), {kMassColumn, kCyclesColumn},
+                         this)),
+      CBcycle(new QComboBox(this)),
+      LVdetails(make_list(
+          QStringLiteral("LVdetails"),
+          {QStringLiteral("W"), QStringLiteral("N"), QStringLiteral("Substancja"), QStringLiteral("Masa")},
+          {3}, this)),
+      BBprint_wz(named_button(this, "BBprint_wz", QStringLiteral(" Drukuj poj. dokument WZ"))),
+      BBprint_report(named_button(this, "BBprint_report", QStringLiteral("Drukuj raport"))),
+      BBcopy_report(named_button(this, "BBcopy_report", QStringLiteral("Kopiuj raport"))),
+      BBsave_report(named_button(this, "BBsave_report", QStringLiteral(" Zapisz raport"))),
+      BBclose(named_button(this, "BBclose", QStringLiteral(" Zamknij"))) {
+    setObjectName(QStringLiteral("TFraport"));
+    setWindowTitle(QStringLiteral("Raport ważeń zakończonych"));
+    report_.save_pdf_with(&write_pdf);
+    BBrefresh->setToolTip(QStringLiteral("Zbuduj raport z dzienników ważeń"));
+    BBrefresh->setMinimumHeight(2 * BBrefresh->fontMetrics().height() + 16);
+    LVreport->setToolTip(QStringLiteral("Zaznacz ważenie, aby zobaczyć jego masy"));
+    size_columns(LVreport, {QStringLiteral("WZ/00000/2024"), QStringLiteral("2024-03-05 07:08:09"),
+                            QStringLiteral("2024-03-05 07:08:09"), QStringLiteral("1234567.89"),
+                            QStringLiteral("Cykle"), QStringLiteral("B25 beton konstrukcyjny"),
+                            QStringLiteral("PRZEDSIĘBIORSTWO"),
+                            QStringLiteral("Przedsiębiorstwo Budowlane BUDREX Sp. z o.o."),
+                            QStringLiteral("ul. Przemysłowa 12, 25-001 Kielce"),
+                            QStringLiteral("000-000-00-00"), QStringLiteral("ADMINISTRATOR")});
+    LVreport->setMinimumSize(900, 300);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(filters_, 1);
+    top->addWidget(BBrefresh);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(make_details(), 1);
+    bottom->addWidget(make_report_buttons());
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(LVreport, 1);
+    layout->addLayout(bottom);
+    resize(1180, 760);
+
+    connect(BBrefresh, &QPushButton::clicked, this, &TFraport::refresh);
+    connect(LVreport, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        const int row = LVreport->indexOfTopLevelItem(item);
+        report_.select_row(row < 0 ? std::nullopt : std::optional<std::size_t>(row));
+        show_details();
+    });
+    connect(CBcycle, &QComboBox::activated, this, [this](int index) {
+        report_.choose_cycle(index);
+        show_details();
+    });
+    connect(BBprint_wz, &QPushButton::clicked, this, [this] { report_.print_wz_again(); });
+    connect(BBprint_report, &QPushButton::clicked, this, [this] { report_.print_report(); });
+    connect(BBcopy_report, &QPushButton::clicked, this, [this] {
+        const BusyCursor busy;
+        report_.copy_report();
+    });
+    connect(BBsave_report, &QPushButton::clicked, this, [this] {
+        const BusyCursor busy;
+        report_.save_report();
+    });
+    connect(BBclose, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+QWidget* TFraport::make_details() {
+    auto* box = new QWidget(this);
+    size_columns(LVdetails, {QStringLiteral("4."), QStringLiteral("7."),
+                             QStringLiteral("Kruszywo łamane 8-16 mm"), QStringLiteral("123456.789")});
+    LVdetails->header()->setSectionResizeMode(2, QHeaderView::Stretch);
+    LVdetails->setMinimumHeight(180);
+    CBcycle->setObjectName(QStringLiteral("CBcycle"));
+    CBcycle->setMinimumContentsLength(12);
+    CBcycle->setToolTip(QStringLiteral("Masy wszystkich cykli razem albo jednego cyklu"));
+    auto* cycle = new QHBoxLayout;
+    cycle->addWidget(new QLabel(QStringLiteral("Cykl:"), box));
+    cycle->addWidget(CBcycle);
+    cycle->addStretch();
+    cycle->addWidget(BBprint_wz);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(cycle);
+    layout->addWidget(LVdetails);
+    return box;
+}
+
+QWidget* TFraport::make_report_buttons() {
+    auto* box = new QWidget(this);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QPushButton* button : {BBprint_report, BBcopy_report, BBsave_report}) {
+        layout->addWidget(button);
+    }
+    layout->addStretch();
+    layout->addWidget(BBclose);
+    return box;
+}
+
+void TFraport::run() {
+    exec();
+}
+
+void TFraport::showEvent(QShowEvent* event) {
+    report_.show();
+    filters_->show_values();
+    show_details();
+    QDialog::showEvent(event);
+}
+
+// Rights are the logged-in operator's, as at the main window's own buttons.
+bool TFraport::restricted(bool admin_only_setting) const {
+    return admin_only_setting && !has_admin_rights(station_.operator_name());
+}
+
+std::optional<std::string> TFraport::choose_client() {
+    ClientWindowChooser clients(station_.data_dir(), plain_dialogs_, clipboard_, printer_,
+                                restricted(station_.settings().admin_change_client), this);
+    return clients.choose_client();
+}
+
+std::optional<std::string> TFraport::choose_recipe() {
+    MaterialWindowChooser materials(plain_dialogs_, clipboard_, station_.data_dir(), this);
+    RecipeEditorWindowLauncher editor(station_.data_dir(), station_.settings(), plain_dialogs_, materials,
+                                      station_.process().w, station_.operator_name(),
+                                      restricted(station_.settings().admin_change_recipe), this);
+    const auto choice = editor.open_recipe_editor();
+    if (!choice) {
+        return std::nullopt;
+    }
+    return choice->recipe_name;
+}
+
+void TFraport::refresh() {
+    const BusyCursor busy;
+    // A refused range leaves the list as it was; a new list is a new vector.
+    const ReportRow* before = report_.rows().data();
+    report_.refresh();
+    if (report_.rows().data() != before) {
+        show_rows();
+    }
+}
+
+// One pass with painting off: a year of logs is tens of thousands of rows.
+void TFraport::show_rows() {
+    const QSignalBlocker quiet(LVreport);
+    LVreport->setUpdatesEnabled(false);
+    LVreport->clear();
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(report_.rows().size()));
+    for (const ReportRow& row : report_.rows()) {
+        QStringList texts;
+        texts.reserve(static_cast<qsizetype>(kReportColumns.size()));
+        for (std::string_view column : row.columns()) {
+            texts.append(QString::fromUtf8(column.data(), static_cast<qsizetype>(column.size())));
+        }
+        auto* item = new QTreeWidgetItem(texts);
+        item->setTextAlignment(kMassColumn, kRight);
+        item->setTextAlignment(kCyclesColumn, kRight);
+        items.append(item);
+    }
+    LVreport->addTopLevelItems(items);
+    LVreport->setUpdatesEnabled(true);
+    show_details();
+}
+
+void TFraport::show_details() {
+    {
+        const QSignalBlocker quiet(CBcycle);
+        CBcycle->clear();
+        for (const std::string& choice : report_.cycle_choices()) {
+            CBcycle->addItem(to_qt(choice));
+        }
+        CBcycle->setCurrentIndex(report_.cycle_choice());
+    }
+    LVdetails->clear();
+    QList<QTreeWidgetItem*> items;
+    for (const DetailRow& row : report_.details()) {
+        auto* item = new QTreeWidgetItem(
+            QStringList{to_qt(row.scale), to_qt(row.number), to_qt(row.material_name), to_qt(row.mass)});
+        item->setTextAlignment(3, kRight);
+        items.append(item);
+    }
+    LVdetails->addTopLevelItems(items);
+}
+
+}  // namespace wazenie

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "platform/qt_clipboard.h"
+#include "platform/qt_save_file_dialog.h"
+#include "reports/weighing_report.h"
+#include "ui/busy_cursor.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QPushButton;
+class QTreeWidget;
+
+namespace wazenie {
+
+class Clock;
+class Dialogs;
+class Printer;
+class ReportFilters;
+class Station;
+
+// "Raport ważeń zakończonych" over the report controller: the range and filters, the list of logged
+// processes, the selected one's masses by cycle, its WZ again, and the report printed, copied or
+// saved. Keep one window for the program's life: the range and filters stay between openings.
+class TFraport : public QDialog {
+    Q_OBJECT
+
+public:
+    TFraport(Station& station, Dialogs& dialogs, Printer& printer, const Clock& clock,
+             QWidget* parent = nullptr);
+
+    // Shows the window modally until " Zamknij".
+    void run();
+
+signals:
+    // The printer chosen for a WZ printed again, for the main window's status bar.
+    void printer_chosen(const QString& name);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QWidget* make_details();
+    QWidget* make_report_buttons();
+    std::optional<std::string> choose_client();
+    std::optional<std::string> choose_recipe();
+    void refresh();
+    void show_rows();
+    void show_details();
+    bool restricted(bool admin_only_setting) const;
+
+    Station& station_;
+    Dialogs& plain_dialogs_;
+    Printer& printer_;
+    ArrowForDialogs dialogs_;
+    QtClipboard clipboard_;
+    QtSaveFileDialog qt_save_dialog_;
+    ArrowForSaveDialog save_dialog_;
+    WeighingReport report_;
+    ReportFilters* filters_;
+    QPushButton* BBrefresh;
+    QTreeWidget* LVreport;
+    QComboBox* CBcycle;
+    QTreeWidget* LVdetails;
+    QPushButton* BBprint_wz;
+    QPushButton* BBprint_report;
+    QPushButton* BBcopy_report;
+    QPushButton* BBsave_report;
+    QPushButton* BBclose;
+};
+
+}  // namespace wazenie
