@@ -18,6 +18,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -100,7 +101,8 @@ TFraport::TFraport(Station& station, Dialogs& dialogs, Printer& printer, const C
     top->addWidget(filters_, 1);
     top->addWidget(BBrefresh);
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(make_details(), 1);
+    bottom->addWidget(make_details());
+    bottom->addStretch();
     bottom->addWidget(make_report_buttons());
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
@@ -135,7 +137,9 @@ QWidget* TFraport::make_details() {
     auto* box = new QWidget(this);
     size_columns(LVdetails, {QStringLiteral("4."), QStringLiteral("7."),
                              QStringLiteral("Kruszywo łamane 8-16 mm"), QStringLiteral("123456.789")});
-    LVdetails->header()->setSectionResizeMode(2, QHeaderView::Stretch);
+    LVdetails->setFixedWidth(LVdetails->header()->length() +
+                             LVdetails->verticalScrollBar()->sizeHint().width() +
+                             2 * LVdetails->frameWidth());
     LVdetails->setMinimumHeight(180);
     CBcycle->setObjectName(QStringLiteral("CBcycle"));
     CBcycle->setMinimumContentsLength(12);
