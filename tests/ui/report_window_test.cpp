@@ -10,13 +10,16 @@
 #include "fakes/scratch_dir.h"
 #include "station/station.h"
 #include "ui/report_window.h"
+#include "ui/support/modal_watch.h"
 #include "ui/support/report_logs.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -92,6 +95,29 @@ private slots:
         rig.click("BBprint_wz");
         QCOMPARE(rig.dialogs.last(), std::string("błąd: Zaznaczony wiersz nie jest raportem ważenia."));
         QVERIFY(rig.printer.printed.empty());
+    }
+
+    // The calendar opens at the date last chosen in it; closing it without OK changes no field.
+    void calendarKeepsTheLastChosenDate() {
+        ReportRig rig;
+        QDate opened_at;
+        when_modal_shown(QStringLiteral("TFcalendar"), [&opened_at](QWidget* calendar) {
+            auto* month = calendar->findChild<QCalendarWidget*>(QStringLiteral("Calendar"));
+            opened_at = month->selectedDate();
+            month->setSelectedDate(QDate(2024, 2, 29));
+            QTest::mouseClick(calendar->findChild<QPushButton*>(QStringLiteral("BBok")), Qt::LeftButton);
+        });
+        rig.find<QToolButton>("SBcalendar_to")->click();
+        QCOMPARE(opened_at, QDate(2024, 3, 5));
+        QCOMPARE(rig.find<QLineEdit>("Edate_to")->text(), QStringLiteral("2024-02-29"));
+
+        when_modal_shown(QStringLiteral("TFcalendar"), [&opened_at](QWidget* calendar) {
+            opened_at = calendar->findChild<QCalendarWidget*>(QStringLiteral("Calendar"))->selectedDate();
+            static_cast<QDialog*>(calendar)->reject();
+        });
+        rig.find<QToolButton>("SBcalendar_from")->click();
+        QCOMPARE(opened_at, QDate(2024, 2, 29));
+        QCOMPARE(rig.find<QLineEdit>("Edate_from")->text(), QStringLiteral("2024-03-05"));
     }
 
     void cycleChoiceShowsThatCyclesMasses() {
