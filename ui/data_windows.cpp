@@ -6,15 +6,26 @@
 #include "storage/operators.h"
 #include "ui/client_window.h"
 #include "ui/material_window.h"
+#include "platform/qt_text.h"
 #include "ui/recipe_editor_launcher.h"
+#include "ui/report_window.h"
 #include "ui/settings_window.h"
 #include "ui/weighing_params_window.h"
 
 namespace wazenie {
 
-DataWindows::DataWindows(Station& station, Dialogs& dialogs, Printer& printer, Display& display,
+DataWindows::DataWindows(Station& station, Dialogs& dialogs, Printer& printer, const Clock& clock,
+                         Display& display, std::function<void(const std::string&)> show_printer_name,
                          QWidget* parent)
-    : station_(station), dialogs_(dialogs), printer_(printer), display_(display), parent_(parent) {}
+    : station_(station),
+      dialogs_(dialogs),
+      printer_(printer),
+      clock_(clock),
+      display_(display),
+      show_printer_name_(std::move(show_printer_name)),
+      parent_(parent) {}
+
+DataWindows::~DataWindows() = default;
 
 // Rights are the logged-in operator's: the administrator has no restriction, any other operator
 // those that the settings name.
@@ -57,6 +68,15 @@ void DataWindows::open_weighing_params() {
                                             [this] { station_.save_status(); });
     ProcessState& p = station_.process();
     confirmation.run(p, [&] { return TFrecipe_summary(controller, parent_).run(p.r); });
+}
+
+void DataWindows::open_reports() {
+    if (!reports_) {
+        reports_ = std::make_unique<TFraport>(station_, dialogs_, printer_, clock_, parent_);
+        QObject::connect(reports_.get(), &TFraport::printer_chosen, reports_.get(),
+                         [this](const QString& name) { show_printer_name_(from_qt(name)); });
+    }
+    reports_->run();
 }
 
 }  // namespace wazenie

@@ -44,7 +44,9 @@ TForm1::TForm1(DesktopSeams seams, QWidget* parent)
       station_(
           std::make_unique<Station>(seams_.data_dir, seams_.link, seams_.clock, seams_.dialogs, throttle_)),
       simulation_(std::make_unique<Simulation>(station_->process(), station_->protocol())),
-      data_windows_(std::make_unique<DataWindows>(*station_, seams_.dialogs, seams_.printer, *this, this)) {
+      data_windows_(std::make_unique<DataWindows>(
+          *station_, seams_.dialogs, seams_.printer, seams_.clock, *this,
+          [this](const std::string& name) { status_->set_printer(name); }, this)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Program do wag dozujących"));
     setCentralWidget(make_central());
@@ -93,6 +95,8 @@ QWidget* TForm1::make_central() {
             [this] { data_windows_->open_recipes(); });
     connect(&strip_->tools(), &ToolsGroup::clients_requested, this,
             [this] { data_windows_->open_clients(); });
+    connect(&strip_->tools(), &ToolsGroup::reports_requested, this,
+            [this] { data_windows_->open_reports(); });
     connect(&strip_->tools(), &ToolsGroup::print_wz_requested, this, [this] {
         print_wz_of_station(*station_, seams_.printer, seams_.dialogs, seams_.clock,
                             [this](const std::string& name) { status_->set_printer(name); });

@@ -16,11 +16,10 @@ ToolsGroup::ToolsGroup(QWidget* parent) : QGroupBox(QStringLiteral("Narzędzia "
     auto* recipes = make_button(QStringLiteral("BBrecipes"), QStringLiteral("Baza receptur"));
     auto* clients = make_button(QStringLiteral("BBclients"), QStringLiteral(" Baza klientów"));
     connect(settings_, &QPushButton::clicked, this, &ToolsGroup::settings_requested);
+    connect(reports, &QPushButton::clicked, this, &ToolsGroup::reports_requested);
     connect(print, &QPushButton::clicked, this, &ToolsGroup::print_wz_requested);
     connect(recipes, &QPushButton::clicked, this, &ToolsGroup::recipes_requested);
     connect(clients, &QPushButton::clicked, this, &ToolsGroup::clients_requested);
-    // The report window is not part of this program yet.
-    reports->setEnabled(false);
 
     auto* logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("Icompany_logo"));

@@ -19,6 +19,7 @@ public:
 
 signals:
     void settings_requested();
+    void reports_requested();
     void print_wz_requested();
     void recipes_requested();
     void clients_requested();

@@ -179,6 +179,19 @@ private slots:
         QCOMPARE(logged.w[1].m[1].recipe_total_weight, 801.0);
         QCOMPARE(logged.w[2].m[1].recipe_total_weight, 2000.0);
         QVERIFY(logged.r.curr_weight >= logged.r.recipe_total_weight);
+
+        // The day's report shows the process.
+        int report_rows = 0;
+        when_modal_shown(QStringLiteral("TFraport"), [&report_rows](QWidget* reports) {
+            click(reports, "BBrefresh");
+            auto* list = reports->findChild<QTreeWidget*>(QStringLiteral("LVreport"));
+            constexpr int kRecipeColumn = 5;
+            report_rows = static_cast<int>(
+                list->findItems(QString::fromUtf8(kRecipe), Qt::MatchExactly, kRecipeColumn).size());
+            click(reports, "BBclose");
+        });
+        click(window.get(), "BBreports");
+        QVERIFY2(report_rows == 1, dialogs.last().c_str());
         window->close();
 
         const auto materials = *text_file::read_lines(dir / "materialy.txt");
