@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
-#include <QProcess>
 #include <sstream>
 
 #include "fakes/scratch_dir.h"
+#include "qt/pdf_text.h"
 #include "platform/qt_document_painter.h"
 #include "platform/qt_text.h"
 #include "reports/wz_document.h"
@@ -12,45 +11,9 @@
 namespace wazenie {
 namespace {
 
-// Fonts need a QGuiApplication; one for the whole test program, on the offscreen platform.
-bool gui_application() {
-    static int argc = 1;
-    static char name[] = "test_platform";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        // Kept to the end of the process: destroying it among the static destructors crashes.
-        new QGuiApplication(argc, argv);
-    }
-    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
-}
-
-std::string run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
-        return {};
-    }
-    return from_qt(QString::fromUtf8(process.readAllStandardOutput()));
-}
-
-std::string simplified(const std::string& text) {
-    return from_qt(to_qt(text).simplified());
-}
-
-// The lines of the text with blanks collapsed, empty ones left out.
-std::vector<std::string> text_lines(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (auto s = simplified(line); !s.empty()) {
-            out.push_back(s);
-        }
-    }
-    return out;
-}
+using testing::gui_application;
+using testing::simplified;
+using testing::text_lines;
 
 class PdfRenderTest : public ::testing::Test {
 protected:
@@ -88,7 +51,7 @@ protected:
     std::vector<std::string> render_and_read(const PrintDocument& doc, const std::string& name) {
         const auto file = dir / name;
         EXPECT_TRUE(write_pdf(doc, file).ok());
-        return text_lines(run("pdftotext", {"-layout", to_qt(file.string()), "-"}));
+        return text_lines(testing::run_tool("pdftotext", {"-layout", to_qt(file.string()), "-"}));
     }
 
     testing::ScratchDir dir;
@@ -112,13 +75,13 @@ TEST_F(PdfRenderTest, EveryWzVariantReadsBackLineByLine) {
 TEST_F(PdfRenderTest, FallbackFontsKeepTheMassColumnsAligned) {
     const auto file = dir / "wz3.pdf";
     ASSERT_TRUE(write_pdf(wz(3), file).ok());
-    const std::string fonts = run("pdffonts", {to_qt(file.string())});
+    const std::string fonts = testing::run_tool("pdffonts", {to_qt(file.string())});
     EXPECT_NE(fonts.find("LiberationMono"), std::string::npos) << fonts;
     EXPECT_NE(fonts.find("LiberationSerif-Bold"), std::string::npos) << fonts;
 
     // Equal columns end at equal places on paper only when every character has the width the layout
     // assumes: the right edges of the " kg" after the masses of the scales and of the total.
-    const std::string boxes = run("pdftotext", {"-bbox", to_qt(file.string()), "-"});
+    const std::string boxes = testing::run_tool("pdftotext", {"-bbox", to_qt(file.string()), "-"});
     std::vector<double> kg_ends;
     std::istringstream in(boxes);
     for (std::string line; std::getline(in, line);) {
@@ -150,7 +113,7 @@ TEST_F(PdfRenderTest, LongDocumentsGoOnToNewPages) {
     ASSERT_EQ(read.size(), 150u);
     EXPECT_EQ(read.front(), "Wiersz 1 zażółć gęślą jaźń");
     EXPECT_EQ(read.back(), "Wiersz 150 zażółć gęślą jaźń");
-    const std::string info = run("pdfinfo", {to_qt((dir / "long.pdf").string())});
+    const std::string info = testing::run_tool("pdfinfo", {to_qt((dir / "long.pdf").string())});
     EXPECT_NE(info.find("Page size:"), std::string::npos);
     EXPECT_EQ(info.find("Pages:           1\n"), std::string::npos) << info;
 }

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
-#include <QProcess>
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
@@ -15,6 +13,7 @@
 #include "fakes/fake_dialogs.h"
 #include "platform/qt_printer.h"
 #include "platform/qt_text.h"
+#include "qt/pdf_text.h"
 #include "reports/report_output.h"
 #include "reports/wz_document.h"
 #include "reports/wz_print.h"
@@ -22,36 +21,12 @@
 namespace wazenie {
 namespace {
 
+using testing::gui_application;
+using testing::text_lines;
+
 namespace fs = std::filesystem;
 
 const std::string kPolish = "ąćęłńóśźż";
-
-bool gui_application() {
-    static int argc = 1;
-    static char name[] = "test_printing";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance()) {
-        // Kept to the end of the process: destroying it among the static destructors crashes.
-        new QGuiApplication(argc, argv);
-    }
-    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
-}
-
-std::string simplified(const std::string& text) {
-    return from_qt(to_qt(text).simplified());
-}
-
-// Non-empty lines with blanks collapsed: the layout's spacing is the renderer's business.
-std::vector<std::string> text_lines(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (auto s = simplified(line); !s.empty()) {
-            out.push_back(s);
-        }
-    }
-    return out;
-}
 
 std::vector<std::string> expected_lines(const PrintDocument& doc) {
     std::string joined;
@@ -62,12 +37,7 @@ std::vector<std::string> expected_lines(const PrintDocument& doc) {
 }
 
 std::string pdf_text(const fs::path& pdf) {
-    QProcess process;
-    process.start("pdftotext", {"-layout", to_qt(pdf.string()), "-"});
-    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
-        return {};
-    }
-    return from_qt(QString::fromUtf8(process.readAllStandardOutput()));
+    return testing::run_tool("pdftotext", {"-layout", to_qt(pdf.string()), "-"});
 }
 
 struct Job {
