@@ -3,13 +3,10 @@
 #include "core/display.h"
 #include "recipes/weighing_params.h"
 #include "station/station.h"
-#include "storage/operators.h"
-#include "ui/client_window.h"
-#include "ui/material_window.h"
 #include "platform/qt_text.h"
-#include "ui/recipe_editor_launcher.h"
 #include "ui/report_window.h"
 #include "ui/settings_window.h"
+#include "ui/station_choosers.h"
 #include "ui/weighing_params_window.h"
 
 namespace wazenie {
@@ -27,12 +24,6 @@ DataWindows::DataWindows(Station& station, Dialogs& dialogs, Printer& printer, c
 
 DataWindows::~DataWindows() = default;
 
-// Rights are the logged-in operator's: the administrator has no restriction, any other operator
-// those that the settings name.
-bool DataWindows::restricted(bool admin_only_setting) const {
-    return admin_only_setting && !has_admin_rights(station_.operator_name());
-}
-
 bool DataWindows::open_settings() {
     TFormUstaw window(station_, dialogs_, parent_);
     QObject::connect(&window, &TFormUstaw::precision_changed, &window,
@@ -41,29 +32,19 @@ bool DataWindows::open_settings() {
 }
 
 void DataWindows::open_recipes() {
-    MaterialWindowChooser materials(dialogs_, clipboard_, station_.data_dir(), parent_);
-    RecipeEditorWindowLauncher editor(station_.data_dir(), station_.settings(), dialogs_, materials,
-                                      station_.process().w, station_.operator_name(),
-                                      restricted(station_.settings().admin_change_recipe), parent_);
-    editor.open_recipe_editor();
+    StationChoosers(station_, dialogs_, clipboard_, printer_, parent_).recipes().open_recipe_editor();
 }
 
 void DataWindows::open_clients() {
-    ClientWindowChooser clients(station_.data_dir(), dialogs_, clipboard_, printer_,
-                                restricted(station_.settings().admin_change_client), parent_);
-    clients.choose_client();
+    StationChoosers(station_, dialogs_, clipboard_, printer_, parent_).clients().choose_client();
 }
 
 void DataWindows::open_weighing_params() {
     const Settings& settings = station_.settings();
-    MaterialWindowChooser materials(dialogs_, clipboard_, station_.data_dir(), parent_);
-    RecipeEditorWindowLauncher editor(station_.data_dir(), settings, dialogs_, materials,
-                                      station_.process().w, station_.operator_name(),
-                                      restricted(settings.admin_change_recipe), parent_);
-    ClientWindowChooser clients(station_.data_dir(), dialogs_, clipboard_, printer_,
-                                restricted(settings.admin_change_client), parent_);
-    WeighingParamsDialog controller(station_.data_dir(), settings, dialogs_, editor, clients);
-    editor.show_recipe_from([&controller] { return controller.values().recipe_name; });
+    StationChoosers choosers(station_, dialogs_, clipboard_, printer_, parent_);
+    WeighingParamsDialog controller(station_.data_dir(), settings, dialogs_, choosers.recipes(),
+                                    choosers.clients());
+    choosers.recipes().show_recipe_from([&controller] { return controller.values().recipe_name; });
     WeighingParamsConfirmation confirmation(station_.data_dir(), settings, dialogs_, display_,
                                             [this] { station_.save_status(); });
     ProcessState& p = station_.process();

@@ -37,8 +37,6 @@ public:
     void open_reports();
 
 private:
-    bool restricted(bool admin_only_setting) const;
-
     Station& station_;
     Dialogs& dialogs_;
     Printer& printer_;

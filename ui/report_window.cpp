@@ -6,11 +6,8 @@
 #include "platform/qt_text.h"
 #include "station/station.h"
 #include "storage/date_time.h"
-#include "storage/operators.h"
-#include "ui/client_window.h"
 #include "ui/look.h"
-#include "ui/material_window.h"
-#include "ui/recipe_editor_launcher.h"
+#include "ui/station_choosers.h"
 #include "ui/report_filters.h"
 
 #include <QComboBox>
@@ -179,23 +176,13 @@ void TFraport::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-// Rights are the logged-in operator's, as at the main window's own buttons.
-bool TFraport::restricted(bool admin_only_setting) const {
-    return admin_only_setting && !has_admin_rights(station_.operator_name());
-}
-
 std::optional<std::string> TFraport::choose_client() {
-    ClientWindowChooser clients(station_.data_dir(), plain_dialogs_, clipboard_, printer_,
-                                restricted(station_.settings().admin_change_client), this);
-    return clients.choose_client();
+    return StationChoosers(station_, plain_dialogs_, clipboard_, printer_, this).clients().choose_client();
 }
 
 std::optional<std::string> TFraport::choose_recipe() {
-    MaterialWindowChooser materials(plain_dialogs_, clipboard_, station_.data_dir(), this);
-    RecipeEditorWindowLauncher editor(station_.data_dir(), station_.settings(), plain_dialogs_, materials,
-                                      station_.process().w, station_.operator_name(),
-                                      restricted(station_.settings().admin_change_recipe), this);
-    const auto choice = editor.open_recipe_editor();
+    const auto choice =
+        StationChoosers(station_, plain_dialogs_, clipboard_, printer_, this).recipes().open_recipe_editor();
     if (!choice) {
         return std::nullopt;
     }

@@ -47,7 +47,6 @@ private:
     void refresh();
     void show_rows();
     void show_details();
-    bool restricted(bool admin_only_setting) const;
 
     Station& station_;
     Dialogs& plain_dialogs_;
