@@ -75,6 +75,21 @@ std::optional<std::string> IniDocument::value(std::string_view section, std::str
     return std::nullopt;
 }
 
+std::vector<std::pair<std::string, std::string>> IniDocument::entries(std::string_view section) const {
+    std::vector<std::pair<std::string, std::string>> found;
+    bool inside = false;
+    for (const std::string& line : lines_) {
+        if (const auto name = section_of(line)) {
+            inside = same_name(*name, section);
+        } else if (inside) {
+            if (const auto k = key_of(line)) {
+                found.emplace_back(std::string(*k), line.substr(line.find('=') + 1));
+            }
+        }
+    }
+    return found;
+}
+
 void IniDocument::set(std::string_view section, std::string_view key, std::string_view value) {
     // A line break in a value would start a new line of the file.
     std::string line = std::string(key) + "=" + clean_field(value);
