@@ -1,60 +1,16 @@
 #include "reports/report_list.h"
 
 #include <algorithm>
-#include <array>
 #include <string_view>
 #include <unordered_map>
 
 #include "clients/client_file.h"
 #include "core/number_text.h"
-#include "storage/process_file.h"
-#include "storage/text_file.h"
-#include "storage/text_helpers.h"
+#include "reports/log_scan.h"
 
 namespace wazenie {
 
 namespace {
-
-struct DayOfMonth {
-    int key = 0;  // year * 100 + month
-    int day = 0;
-};
-
-int number_at(const std::string& text, std::size_t pos, std::size_t length) {
-    if (text.size() < pos + length) {
-        return -1;
-    }
-    return parse_int(text.substr(pos, length)).value_or(-1);
-}
-
-std::optional<DayOfMonth> read_date(const std::string& text, Dialogs& dialogs) {
-    const int year = number_at(text, 0, 4);
-    const int month = number_at(text, 5, 2);
-    const int day = number_at(text, 8, 2);
-    if (year < 0 || day < 0 || month < 1 || month > 12) {
-        dialogs.error("Błędna data: " + text + "\rData musi mieć postać rrrr-mm-dd.");
-        return std::nullopt;
-    }
-    return DayOfMonth{year * 100 + month, day};
-}
-
-// The fields of an "r" line; a field the line lacks is empty.
-using ProcessFields = std::array<std::string_view, 12>;
-
-ProcessFields split_process_line(std::string_view line) {
-    ProcessFields f{};
-    std::size_t k = 0;
-    std::size_t begin = 0;
-    while (k < f.size()) {
-        const std::size_t tab = line.find('\t', begin);
-        f[k++] = line.substr(begin, tab == std::string_view::npos ? std::string_view::npos : tab - begin);
-        if (tab == std::string_view::npos) {
-            break;
-        }
-        begin = tab + 1;
-    }
-    return f;
-}
 
 std::optional<int> day_of(std::string_view date_time) {
     return date_time.size() >= 9 ? parse_int(date_time.substr(8, 2)) : std::nullopt;
@@ -83,13 +39,13 @@ private:
 
 class ReportBuilder {
 public:
-    ReportBuilder(const std::filesystem::path& data_dir, const ReportQuery& query, DayOfMonth from,
-                  DayOfMonth to, Dialogs& dialogs)
+    ReportBuilder(const std::filesystem::path& data_dir, const ReportQuery& query, LogRange range,
+                  Dialogs& dialogs)
         : data_dir_(data_dir),
-          from_(from),
-          to_(to),
-          client_(upper_pl(query.client)),
-          recipe_(upper_pl(query.recipe)),
+          from_(range.from),
+          to_(range.to),
+          client_(query.client),
+          recipe_(query.recipe),
           clients_(data_dir),
           dialogs_(dialogs) {}
 
@@ -103,17 +59,13 @@ public:
 private:
     void read_month(int key) {
         const std::string month = std::to_string(key);
-        const auto file = month_log_path(data_dir_, month);
-        const auto read = text_file::for_each_line(
-            file,
+        scan_month_log(
+            data_dir_, key,
             [&](std::string_view line) {
                 add_if_listed(key, month, split_process_line(line));
                 return true;
             },
-            "r\t");
-        if (!read && read.error().what != "missing") {
-            dialogs_.error("Błąd odczytu pliku z danymi:\r" + file.string());
-        }
+            "r\t", dialogs_);
     }
 
     // A record written before the process started has "---" for its start: its day is that of its stop.
@@ -127,16 +79,12 @@ private:
         return *day;
     }
 
-    bool matches(std::string_view field, const std::string& wanted) const {
-        return wanted.empty() || upper_pl(field).find(wanted) != std::string::npos;
-    }
-
     void add_if_listed(int key, const std::string& month, const ProcessFields& f) {
         const int day = process_day(key, f);
         if ((key == from_.key && day < from_.day) || (key == to_.key && day > to_.day)) {
             return;
         }
-        if (!matches(f[10], client_) || !matches(f[9], recipe_)) {
+        if (!client_.matches(f[10]) || !recipe_.matches(f[9])) {
             return;
         }
         ReportRow row;
@@ -158,10 +106,10 @@ private:
     }
 
     const std::filesystem::path& data_dir_;
-    DayOfMonth from_;
-    DayOfMonth to_;
-    std::string client_;
-    std::string recipe_;
+    LogDate from_;
+    LogDate to_;
+    TextFilter client_;
+    TextFilter recipe_;
     ClientIndex clients_;
     Dialogs& dialogs_;
     std::vector<ReportRow> rows_;
@@ -186,16 +134,11 @@ std::vector<int> report_months(int from_key, int to_key) {
 std::optional<std::vector<ReportRow>> build_report(const std::filesystem::path& data_dir,
                                                    const ReportQuery& query, int total_precision,
                                                    Dialogs& dialogs) {
-    const auto from = read_date(query.date_from, dialogs);
-    const auto to = from ? read_date(query.date_to, dialogs) : std::nullopt;
-    if (!from || !to) {
+    const auto range = read_range(query, dialogs);
+    if (!range) {
         return std::nullopt;
     }
-    if (to->key < from->key || (to->key == from->key && to->day < from->day)) {
-        dialogs.error("Data początkowa musi być wcześniejsza od końcowej.");
-        return std::nullopt;
-    }
-    auto rows = ReportBuilder(data_dir, query, *from, *to, dialogs).rows();
+    auto rows = ReportBuilder(data_dir, query, *range, dialogs).rows();
     ReportRow last;
     if (rows.empty()) {
         last.weight_doc = kNoMeasurements;

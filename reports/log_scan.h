@@ -1,0 +1,72 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/dialogs.h"
+#include "reports/report_list.h"
+#include "storage/text_file.h"
+
+namespace wazenie {
+
+// A date of a report's range or of a log line: the month key year * 100 + month, and the day.
+struct LogDate {
+    int key = 0;
+    int day = 0;
+    int ordinal() const { return key * 100 + day; }  // yyyymmdd, ordered as the dates
+};
+
+// The "yyyy-mm-dd" at the start of a text (a date or a logged date-time); nothing when it does not read.
+std::optional<LogDate> date_at_start(std::string_view text);
+
+// The query's two dates, in order; nothing when one does not read or the range is reversed (the
+// message has been shown).
+struct LogRange {
+    LogDate from;
+    LogDate to;
+};
+std::optional<LogRange> read_range(const ReportQuery& query, Dialogs& dialogs);
+
+// The first N tab-separated fields of a log line; a field the line lacks is empty.
+template <std::size_t N>
+std::array<std::string_view, N> split_fields(std::string_view line) {
+    std::array<std::string_view, N> f{};
+    std::size_t begin = 0;
+    for (std::size_t k = 0; k < N; ++k) {
+        const std::size_t tab = line.find('\t', begin);
+        f[k] = line.substr(begin, tab == std::string_view::npos ? std::string_view::npos : tab - begin);
+        if (tab == std::string_view::npos) {
+            break;
+        }
+        begin = tab + 1;
+    }
+    return f;
+}
+
+// The fields of an "r" line.
+using ProcessFields = std::array<std::string_view, 12>;
+inline ProcessFields split_process_line(std::string_view line) {
+    return split_fields<12>(line);
+}
+
+// A filter field of a report: the field contains the wanted text, letter case ignored; an empty
+// filter lets everything through.
+class TextFilter {
+public:
+    explicit TextFilter(std::string_view wanted);
+    bool matches(std::string_view field) const;
+
+private:
+    std::string wanted_;
+};
+
+// One pass over the log data_dir/yyyymm.txt of the month key, as text_file::for_each_line; a month
+// without a log is passed over, a log that cannot be read is reported.
+void scan_month_log(const std::filesystem::path& data_dir, int key, const text_file::LineVisitor& visit,
+                    std::string_view ascii_prefix, Dialogs& dialogs);
+
+}  // namespace wazenie
