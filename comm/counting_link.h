@@ -15,6 +15,7 @@ public:
 
     bool open(const std::string& device, int baud_rate) override { return link_.open(device, baud_rate); }
     bool is_open() const override { return link_.is_open(); }
+    std::string open_failure() const override { return link_.open_failure(); }
     std::size_t write(const std::string& bytes) override {
         ++frames_written_;
         return link_.write(bytes);

@@ -27,7 +27,13 @@ std::string PortConnection::open_port() {
         link_.open(port_device(settings_, port_num_), speed_);
     }
     const std::string port = "port " + port_name(port_num_) + ", " + std::to_string(speed_) + "bps";
-    connection_text_ = link_.is_open() ? port : "brak połączenia! (" + port + ")";
+    if (link_.is_open()) {
+        connection_text_ = port;
+        return connection_text_;
+    }
+    // The device and the reason follow the fixed start, which the status bar and scripts look for.
+    const std::string why = link_.open_failure();
+    connection_text_ = "brak połączenia! (" + port + ")" + (why.empty() ? "" : " " + why);
     return connection_text_;
 }
 

@@ -30,7 +30,8 @@ public:
     // Port name from port_num; speed from baud_rate unless it is not one of the thirteen.
     void configure_port();
     // Opens the port if it is closed; returns the connection text, "port COM2, 9600bps" or
-    // "brak połączenia! (port COM3, 9600bps)". Never retries.
+    // "brak połączenia! (port COM3, 9600bps)", followed by the link's reason when it gives one
+    // ("brak połączenia! (port COM3, 9600bps) /dev/ttyS2: ..."). Never retries.
     std::string open_port();
     void close_port();
     bool is_connected() const { return link_.is_open(); }

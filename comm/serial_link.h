@@ -13,6 +13,9 @@ public:
     // device: the system name of the port (from the [Porty] section), name: "COM1".."COM16" for messages.
     virtual bool open(const std::string& device, int baud_rate) = 0;
     virtual bool is_open() const = 0;
+    // Why the last open failed, naming the device ("/dev/ttyS2: brak uprawnień ..."); empty when the
+    // link cannot tell.
+    virtual std::string open_failure() const { return {}; }
     // The number of bytes the port took (fewer than bytes.size() is a failed send).
     virtual std::size_t write(const std::string& bytes) = 0;
     virtual std::string read(std::size_t max_bytes) = 0;

@@ -3,11 +3,31 @@
 #include "comm/exchange_log.h"
 #include "platform/qt_text.h"
 
+#include <QFileInfo>
+
 namespace wazenie {
 
 namespace {
 
 constexpr qint64 kInputBuffer = 1024;
+
+// The port reports a lock held by another program and a device the user may not open alike; the
+// device's own access rights tell them apart (on Windows a COM port is no file, and a refusal means busy).
+std::string open_failure_reason(const QSerialPort& port, const QString& device) {
+    switch (port.error()) {
+        case QSerialPort::DeviceNotFoundError:
+            return "nie ma takiego urządzenia";
+        case QSerialPort::PermissionError: {
+            const QFileInfo file(device);
+            if (file.exists() && !(file.isReadable() && file.isWritable())) {
+                return "brak uprawnień (użytkownik musi należeć do grupy dialout)";
+            }
+            return "urządzenie zajęte przez inny program";
+        }
+        default:
+            return "nie można otworzyć urządzenia (" + from_qt(port.errorString()) + ")";
+    }
+}
 
 }  // namespace
 
@@ -35,7 +55,9 @@ bool QtSerialLink::open(const std::string& device, int baud_rate) {
     port_.setStopBits(QSerialPort::OneStop);
     port_.setFlowControl(QSerialPort::NoFlowControl);
     port_.setReadBufferSize(kInputBuffer);
+    open_failure_.clear();
     if (!port_.open(QIODevice::ReadWrite)) {
+        open_failure_ = device + ": " + open_failure_reason(port_, to_qt(device));
         port_.clearError();
         return false;
     }
@@ -88,7 +110,8 @@ void QtSerialLink::on_bytes_arrived(std::function<void()> handler) {
 }
 
 void QtSerialLink::port_error(QSerialPort::SerialPortError error) {
-    if (error == QSerialPort::NoError || setting_lines_) {
+    // A failed open is read and cleared by open() itself.
+    if (error == QSerialPort::NoError || setting_lines_ || !port_.isOpen()) {
         return;
     }
     if (error == QSerialPort::WriteError) {

@@ -18,6 +18,7 @@ public:
 
     bool open(const std::string& device, int baud_rate) override;
     bool is_open() const override;
+    std::string open_failure() const override { return open_failure_; }
     std::size_t write(const std::string& bytes) override;
     std::string read(std::size_t max_bytes) override;
     void close() override;
@@ -32,6 +33,7 @@ private:
     std::function<void(const std::string&)> error_line_;
     std::function<void()> bytes_arrived_;
     std::string last_written_;
+    std::string open_failure_;
     bool setting_lines_ = false;
 };
 

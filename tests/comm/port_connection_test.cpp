@@ -35,6 +35,9 @@ TEST_F(PortConnectionTest, ConnectionTexts) {
     EXPECT_FALSE(port.is_connected());
     EXPECT_EQ(port.write_text("A1;"), 0u);
     EXPECT_TRUE(link.written.empty());
+
+    link.refusal = "/dev/ttyS2: brak uprawnień";
+    EXPECT_EQ(port.open_port(), "brak połączenia! (port COM3, 9600bps) /dev/ttyS2: brak uprawnień");
 }
 
 TEST_F(PortConnectionTest, SpeedFromTheSettingsOnlyWhenItIsOneOfTheThirteen) {

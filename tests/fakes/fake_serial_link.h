@@ -14,6 +14,7 @@ class FakeSerialLink : public SerialLink {
 public:
     bool opened = false;
     bool refuse_open = false;
+    std::string refusal;  // the reason a refused open gives
     std::string device;
     int baud = 0;
     std::vector<std::string> written;
@@ -28,6 +29,7 @@ public:
         return opened;
     }
     bool is_open() const override { return opened; }
+    std::string open_failure() const override { return opened ? std::string() : refusal; }
     std::size_t write(const std::string& bytes) override {
         written.push_back(bytes);
         return bytes.size() < accept_bytes ? bytes.size() : accept_bytes;

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <pty.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -105,12 +106,29 @@ TEST_F(QtSerialLinkTest, ArrivalAnnouncedOnTheEventLoopThenRead) {
 TEST_F(QtSerialLinkTest, ClosedOrMissingPortTakesNothing) {
     EXPECT_FALSE(link.open("/dev/wazenie-no-such-port", 9600));
     EXPECT_FALSE(link.is_open());
+    EXPECT_EQ(link.open_failure(), "/dev/wazenie-no-such-port: nie ma takiego urządzenia");
     EXPECT_EQ(link.write("A1;"), 0u);
     EXPECT_EQ(link.read(10), "");
     ASSERT_TRUE(link.open(device, 9600));
     link.close();
     EXPECT_FALSE(link.is_open());
     EXPECT_EQ(link.write("A1;"), 0u);
+}
+
+TEST_F(QtSerialLinkTest, RefusedPortNamesTheDeviceAndWhy) {
+    ASSERT_TRUE(link.open(device, 9600));
+    EXPECT_EQ(link.open_failure(), "");
+    QtSerialLink second;
+    EXPECT_FALSE(second.open(device, 9600));
+    EXPECT_EQ(second.open_failure(), device + ": urządzenie zajęte przez inny program");
+    link.close();
+
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root may open any device; the dialout case needs an ordinary user";
+    }
+    ASSERT_EQ(chmod(device.c_str(), 0), 0);
+    EXPECT_FALSE(link.open(device, 9600));
+    EXPECT_EQ(link.open_failure(), device + ": brak uprawnień (użytkownik musi należeć do grupy dialout)");
 }
 
 }  // namespace
