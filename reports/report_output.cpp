@@ -1,6 +1,6 @@
 #include "reports/report_output.h"
 
-#include "reports/wz_document.h"
+#include "reports/report_heading.h"
 #include "reports/wz_print.h"
 #include "storage/text_file.h"
 #include "storage/text_helpers.h"
@@ -16,37 +16,6 @@ std::string fit_columns(const std::array<std::string_view, 11>& c) {
            pad_right(c[6], 20) + " " + pad_right(first_chars(c[10], 20), 20);
 }
 
-PrintFont report_font() {
-    PrintFont font;
-    font.name = "Courier New";
-    font.size = 9;
-    return font;
-}
-
-// Lines of the report with a margin and the printout's styles; the file form drops the styles.
-class ReportWriter {
-public:
-    ReportWriter(PrintDocument& doc, bool for_printer) : doc_(doc), margin_(for_printer ? 8 : 0, ' ') {}
-
-    // An empty line has no margin either.
-    void line(const std::string& text, const PrintFont& font) {
-        doc_.new_line();
-        doc_.add(text.empty() ? text : margin_ + text, font);
-    }
-    // The margin is never styled; `text` is underlined on paper.
-    void underlined(const std::string& lead, const std::string& text) {
-        PrintFont underline = report_font();
-        underline.underline = true;
-        doc_.new_line();
-        doc_.add(margin_ + lead, report_font());
-        doc_.add(text, underline);
-    }
-
-private:
-    PrintDocument& doc_;
-    std::string margin_;
-};
-
 }  // namespace
 
 std::string fixed_width_row(const ReportRow& row) {
@@ -60,41 +29,21 @@ std::string fixed_width_header() {
 PrintDocument report_document(const ReportSheet& sheet, DateTime now, bool for_printer) {
     PrintDocument doc;
     ReportWriter out(doc, for_printer);
-    const PrintFont regular = report_font();
-    PrintFont bold = regular;
-    bold.bold = true;
-    PrintFont italic = regular;
-    italic.italic = true;
-    if (for_printer) {
-        doc.title = "Raport ważeń " + wz_date_time(now);
-        doc.orientation = PageOrientation::Landscape;
-        for (int i = 0; i < 4; ++i) {
-            out.line("", regular);
-        }
-    }
-    out.line("Raport naważań przeprowadzonych w dniach: " + sheet.date_from + " - " + sheet.date_to, bold);
-    out.line("Data sporządzenia raportu: " + wz_date_time(now), regular);
-    if (!sheet.client.empty() || !sheet.recipe.empty()) {
-        out.line("Kryteria:", regular);
-        if (!sheet.client.empty()) {
-            out.line("Klient: " + sheet.client, regular);
-        }
-        if (!sheet.recipe.empty()) {
-            out.line("Receptura: " + sheet.recipe, regular);
-        }
-    }
-    out.line("", regular);
+    out.heading({"Raport ważeń",
+                 "Raport naważań przeprowadzonych w dniach: " + sheet.date_from + " - " + sheet.date_to,
+                 sheet.client, sheet.recipe},
+                now);
+    out.line("");
     out.underlined("", fixed_width_header());
-    out.line("", regular);
+    out.line("");
     for (std::size_t i = 0; i < sheet.rows.size(); ++i) {
         if (i + 1 == sheet.rows.size()) {
             // The rule over "Zakończenie" and "Masa" above the total.
             out.underlined(std::string(37, ' '), std::string(30, ' '));
         }
-        out.line(fixed_width_row(sheet.rows[i]), regular);
+        out.line(fixed_width_row(sheet.rows[i]));
     }
-    out.line("", regular);
-    out.line("Koniec raportu.", italic);
+    out.ending();
     return doc;
 }
 

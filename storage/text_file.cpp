@@ -50,6 +50,44 @@ Status write_to(const std::filesystem::path& file, const std::vector<std::string
     return {};
 }
 
+Status write_bytes(const std::filesystem::path& file, std::string_view bytes) {
+    std::ofstream out;
+    if (!g_faults.fail_create) {
+        out.open(file, std::ios::binary | std::ios::trunc);
+    }
+    if (!out.is_open()) {
+        return error("create", file);
+    }
+    if (g_faults.fail_write_line == 0) {
+        return error("write", file, 1);
+    }
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) {
+        return error("write", file, 1);
+    }
+    return {};
+}
+
+// The work file is written first and renamed over the target: the old target is never deleted first.
+template <typename Write>
+Status replace_with(const std::filesystem::path& target, const std::filesystem::path& work_file,
+                    Write write) {
+    std::error_code ec;
+    if (auto written = write(); !written) {
+        std::filesystem::remove(work_file, ec);
+        return written;
+    }
+    if (!g_faults.fail_rename) {
+        std::filesystem::rename(work_file, target, ec);
+    }
+    if (g_faults.fail_rename || ec) {
+        std::filesystem::remove(work_file, ec);
+        return error("rename", target);
+    }
+    return {};
+}
+
 }  // namespace
 
 Result<std::vector<std::string>> read_lines(const std::filesystem::path& file) {
@@ -93,19 +131,12 @@ Status append_lines(const std::filesystem::path& file, const std::vector<std::st
 
 Status replace_atomically(const std::filesystem::path& target, const std::filesystem::path& work_file,
                           const std::vector<std::string>& lines) {
-    std::error_code ec;
-    if (auto written = write_lines(work_file, lines); !written) {
-        std::filesystem::remove(work_file, ec);
-        return written;
-    }
-    if (!g_faults.fail_rename) {
-        std::filesystem::rename(work_file, target, ec);
-    }
-    if (g_faults.fail_rename || ec) {
-        std::filesystem::remove(work_file, ec);
-        return error("rename", target);
-    }
-    return {};
+    return replace_with(target, work_file, [&] { return write_lines(work_file, lines); });
+}
+
+Status replace_bytes_atomically(const std::filesystem::path& target, const std::filesystem::path& work_file,
+                                std::string_view bytes) {
+    return replace_with(target, work_file, [&] { return write_bytes(work_file, bytes); });
 }
 
 void inject_faults(const Faults& faults) {

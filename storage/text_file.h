@@ -43,6 +43,9 @@ Status append_lines(const std::filesystem::path& file, const std::vector<std::st
 // is removed.
 Status replace_atomically(const std::filesystem::path& target, const std::filesystem::path& work_file,
                           const std::vector<std::string>& lines);
+// The same with the bytes written as they are: no conversion, no line ends added (files for other programs).
+Status replace_bytes_atomically(const std::filesystem::path& target, const std::filesystem::path& work_file,
+                                std::string_view bytes);
 
 // Failure injection for tests: the next operations fail at the chosen step. Reset by reset_faults().
 struct Faults {
