@@ -1,0 +1,413 @@
+#include "reports/production_analysis.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <map>
+#include <numeric>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "core/dose.h"
+#include "core/number_text.h"
+#include "core/trim.h"
+#include "reports/log_scan.h"
+#include "storage/process_file.h"
+#include "storage/text_helpers.h"
+
+namespace wazenie {
+
+namespace {
+
+constexpr const char* kUnnamedMaterial = "<bez nazwy>";
+constexpr int kMaxMassPrecision = 3;
+constexpr std::uint32_t kNoProcess = std::numeric_limits<std::uint32_t>::max();
+// The fewest bytes of log a finished dose takes in practice (its "wmc" line and a share of its "wm"
+// line): the doses are reserved for once from the logs' size, so that growing the largest table of
+// the analysis never holds two copies of it. Pages reserved and never written cost no memory.
+constexpr std::uintmax_t kLogBytesPerDose = 24;
+
+std::optional<int> int_field(std::string_view text) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc{} && ptr == end ? std::optional<int>(value) : std::nullopt;
+}
+
+// Logs write masses with a point; a comma, as the process reader accepts, takes the slow road.
+std::optional<double> mass_field(std::string_view text) {
+    double value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
+    if (ec != std::errc{} || ptr != end) {
+        return parse_decimal(text);
+    }
+    return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
+}
+
+int decimals_of(std::string_view mass) {
+    const auto mark = mass.find_first_of(".,");
+    return mark == std::string_view::npos ? 0 : static_cast<int>(mass.size() - mark - 1);
+}
+
+std::string date_text(int ordinal) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", ordinal / 10000 % 10000, ordinal / 100 % 100,
+                  ordinal % 100);
+    return text;
+}
+
+int next_month(int key) {
+    return key % 100 >= 12 ? (key / 100 + 1) * 100 + 1 : key + 1;
+}
+
+struct TransparentHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+};
+
+// The sums of one material on one scale.
+struct ScaleSum {
+    double target = 0;
+    double dosed = 0;
+    int processes = 0;
+    std::uint32_t last_process = kNoProcess;
+};
+
+// Everything kept per material name.
+struct NameSums {
+    double tolerance = 0;
+    int processes = 0;
+    std::uint32_t last_process = kNoProcess;
+    int doses = 0;
+    int judged = 0;
+    double mean = 0;  // running mean and sum of squared differences of the judged deviations (Welford)
+    double squares = 0;
+    double largest = 0;
+    int outside = 0;
+    std::array<ScaleSum, kScales> scales{};
+};
+
+// What the "w" and "wm" lines of the current record told of a scale.
+struct ScaleState {
+    weight_record w;  // only its cycle, cycle status and material are read
+    bool valid = false;
+    struct Material {
+        std::uint32_t name = 0;
+        double c1 = 0;
+        double clast = 0;
+        bool valid = false;
+    };
+    std::array<Material, kMaterials> materials{};
+};
+
+class Analyser {
+public:
+    Analyser(const ReportQuery& query, LogRange range, const Tolerances& tolerances)
+        : from_(range.from.ordinal()),
+          to_(range.to.ordinal()),
+          client_(query.client),
+          recipe_(query.recipe),
+          tolerances_(tolerances) {}
+
+    void read(const std::filesystem::path& data_dir, int key, Dialogs& dialogs) {
+        scan_month_log(
+            data_dir, key,
+            [this](std::string_view line) {
+                on_line(line);
+                return true;
+            },
+            {}, dialogs);
+        end_process();
+    }
+
+    void reserve_doses(std::uintmax_t log_bytes) { result_.doses.reserve(log_bytes / kLogBytesPerDose); }
+
+    ProductionAnalysis result() {
+        const auto order = names_in_order();
+        add_consumption(order);
+        add_accuracy(order);
+        for (const auto& [ordinal, day] : days_) {
+            result_.days.push_back({date_text(ordinal), day.dosed, day.processes});
+        }
+        result_.mass_precision = mass_precision_;
+        return std::move(result_);
+    }
+
+private:
+    void on_line(std::string_view line) {
+        if (line.size() < 2) {
+            return;
+        }
+        if (line[0] == 'r' && line[1] == '\t') {
+            on_process(line);
+        } else if (!listed_ || line[0] != 'w') {
+            return;
+        } else if (line[1] == '\t') {
+            on_scale(line);
+        } else if (line.starts_with("wm\t")) {
+            on_material(line);
+        } else if (line.starts_with("wmc\t")) {
+            on_dose(line);
+        }
+    }
+
+    void on_process(std::string_view line) {
+        end_process();
+        const auto f = split_process_line(line);
+        const auto date = date_at_start(f[2] == "---" ? f[3] : f[2]);
+        const auto total_cycle = int_field(f[5]);
+        if (!date || date->ordinal() < from_ || date->ordinal() > to_ || !total_cycle) {
+            return;
+        }
+        if (!client_.matches(f[10]) || !recipe_.matches(f[9])) {
+            return;
+        }
+        // A completed process stopped again is logged a second time: its doses count once.
+        if (f[2] != "---" && !logged_.emplace(std::string(f[1]) + '\t' + std::string(f[2])).second) {
+            return;
+        }
+        listed_ = true;
+        process_ = static_cast<std::uint32_t>(result_.processes.size());
+        day_ = date->ordinal();
+        total_cycle_ = std::clamp(*total_cycle, 1, kCycles);
+        for (auto& scale : scales_) {
+            scale.valid = false;
+        }
+        result_.processes.push_back(
+            {std::string(f[1]), std::string(f[2]), std::string(f[3]), std::string(f[9]), std::string(f[10])});
+    }
+
+    void on_scale(std::string_view line) {
+        const auto f = split_fields<11>(line);
+        const auto i = int_field(f[1]);
+        if (!i || !Scales::in_range(*i)) {
+            return;
+        }
+        ScaleState& scale = scales_[*i - 1];
+        const auto cycle = int_field(f[8]);
+        const auto status = int_field(f[9]);
+        const auto material = int_field(f[10]);
+        scale.valid = cycle && status && material;
+        scale.w.curr_cycle = cycle.value_or(0);
+        scale.w.curr_cycle_status = status.value_or(cycle_status::NOT_STARTED);
+        scale.w.curr_material = material.value_or(0);
+        for (auto& m : scale.materials) {
+            m.valid = false;
+        }
+    }
+
+    void on_material(std::string_view line) {
+        const auto f = split_fields<8>(line);
+        const auto i = int_field(f[1]);
+        const auto j = int_field(f[2]);
+        if (!i || !j || !Scales::in_range(*i) || !arr_material_record::in_range(*j)) {
+            return;
+        }
+        const auto c1 = mass_field(f[5]);
+        const auto clast = mass_field(f[6]);
+        auto& m = scales_[*i - 1].materials[*j - 1];
+        m.valid = c1 && clast;
+        if (m.valid) {
+            m.name = name_index(trim(f[3]));
+            m.c1 = *c1;
+            m.clast = *clast;
+        }
+    }
+
+    void on_dose(std::string_view line) {
+        const auto f = split_fields<5>(line);
+        const auto i = int_field(f[1]);
+        const auto j = int_field(f[2]);
+        const auto c = int_field(f[3]);
+        const auto dosed = mass_field(f[4]);
+        if (!i || !j || !c || !dosed || !Scales::in_range(*i) || !arr_material_record::in_range(*j) ||
+            !CycleMasses::in_range(*c)) {
+            return;
+        }
+        const ScaleState& scale = scales_[*i - 1];
+        const auto& m = scale.materials[*j - 1];
+        if (!scale.valid || !m.valid) {
+            return;
+        }
+        mass_precision_ = std::max(mass_precision_, std::min(decimals_of(f[4]), kMaxMassPrecision));
+        const bool finished = dose_finished(scale.w, *j, *c);
+        const bool begun =
+            finished || (*c == scale.w.curr_cycle && scale.w.curr_cycle_status == cycle_status::STARTED &&
+                         *j == scale.w.curr_material);
+        if (!begun) {
+            return;
+        }
+        const double target = finished ? cycle_mass(m.c1, m.clast, *c, total_cycle_) : 0;
+        consume(m.name, *i, target, *dosed);
+        if (finished) {
+            result_.doses.push_back({process_, m.name, static_cast<std::uint8_t>(*i),
+                                     static_cast<std::uint8_t>(*c), target, *dosed});
+            judge(names_[m.name], target, *dosed);
+        }
+    }
+
+    void consume(std::uint32_t name, int scale, double target, double dosed) {
+        NameSums& sums = names_[name];
+        ScaleSum& on_scale = sums.scales[scale - 1];
+        on_scale.target += target;
+        on_scale.dosed += dosed;
+        if (on_scale.last_process != process_) {
+            on_scale.last_process = process_;
+            ++on_scale.processes;
+        }
+        if (sums.last_process != process_) {
+            sums.last_process = process_;
+            ++sums.processes;
+        }
+        process_dosed_ += dosed;
+        process_consumed_ = true;
+    }
+
+    static void judge(NameSums& sums, double target, double dosed) {
+        ++sums.doses;
+        const DoseDeviation d = dose_deviation(target, dosed, sums.tolerance);
+        if (!d.percent) {
+            return;
+        }
+        const double p = *d.percent;
+        ++sums.judged;
+        const double delta = p - sums.mean;
+        sums.mean += delta / sums.judged;
+        sums.squares += delta * (p - sums.mean);
+        if (sums.judged == 1 || std::fabs(p) > std::fabs(sums.largest)) {
+            sums.largest = p;
+        }
+        sums.outside += d.outside ? 1 : 0;
+    }
+
+    void end_process() {
+        if (listed_ && process_consumed_) {
+            DayProduction& day = days_[day_];
+            day.dosed += process_dosed_;
+            ++day.processes;
+            ++processes_consumed_;
+        }
+        listed_ = false;
+        process_consumed_ = false;
+        process_dosed_ = 0;
+    }
+
+    std::uint32_t name_index(std::string_view name) {
+        if (name.empty()) {
+            name = kUnnamedMaterial;
+        }
+        if (const auto it = index_.find(name); it != index_.end()) {
+            return it->second;
+        }
+        const auto index = static_cast<std::uint32_t>(result_.material_names.size());
+        result_.material_names.emplace_back(name);
+        index_.emplace(name, index);
+        names_.emplace_back().tolerance = tolerances_.percent_for(name);
+        return index;
+    }
+
+    std::vector<std::uint32_t> names_in_order() const {
+        std::vector<std::uint32_t> order(names_.size());
+        std::iota(order.begin(), order.end(), 0u);
+        const auto& names = result_.material_names;
+        std::sort(order.begin(), order.end(),
+                  [&names](std::uint32_t a, std::uint32_t b) { return polish_less(names[a], names[b]); });
+        return order;
+    }
+
+    void add_consumption(const std::vector<std::uint32_t>& order) {
+        auto& rows = result_.consumption;
+        ConsumptionRow total{kTotalLabel, 0, 0, 0, processes_consumed_};
+        for (const std::uint32_t n : order) {
+            const NameSums& sums = names_[n];
+            ConsumptionRow name_total{result_.material_names[n], 0, 0, 0, sums.processes};
+            int scales = 0;
+            for (int i = 1; i <= kScales; ++i) {
+                const ScaleSum& s = sums.scales[i - 1];
+                if (s.processes == 0) {
+                    continue;
+                }
+                rows.push_back({result_.material_names[n], i, s.target, s.dosed, s.processes});
+                name_total.target += s.target;
+                name_total.dosed += s.dosed;
+                ++scales;
+            }
+            if (scales > 1) {
+                rows.push_back(name_total);
+            }
+            total.target += name_total.target;
+            total.dosed += name_total.dosed;
+        }
+        rows.push_back(std::move(total));
+    }
+
+    void add_accuracy(const std::vector<std::uint32_t>& order) {
+        for (const std::uint32_t n : order) {
+            const NameSums& s = names_[n];
+            if (s.doses == 0) {
+                continue;
+            }
+            const double std_dev = s.judged > 1 ? std::sqrt(s.squares / (s.judged - 1)) : 0;
+            result_.accuracy.push_back({result_.material_names[n], s.tolerance, s.doses, s.judged, s.mean,
+                                        std_dev, s.largest, s.outside});
+        }
+    }
+
+    const int from_;
+    const int to_;
+    const TextFilter client_;
+    const TextFilter recipe_;
+    const Tolerances& tolerances_;
+    ProductionAnalysis result_;
+    std::unordered_map<std::string, std::uint32_t, TransparentHash, std::equal_to<>> index_;
+    std::vector<NameSums> names_;
+    std::unordered_set<std::string> logged_;
+    std::map<int, DayProduction> days_;  // by yyyymmdd; the date text is made at the end
+    std::array<ScaleState, kScales> scales_{};
+    bool listed_ = false;
+    bool process_consumed_ = false;
+    std::uint32_t process_ = 0;
+    int day_ = 0;
+    int total_cycle_ = 1;
+    double process_dosed_ = 0;
+    int processes_consumed_ = 0;
+    int mass_precision_ = 0;
+};
+
+}  // namespace
+
+std::optional<ProductionAnalysis> analyse_production(const std::filesystem::path& data_dir,
+                                                     const ReportQuery& query, const Tolerances& tolerances,
+                                                     Dialogs& dialogs) {
+    const auto range = read_range(query, dialogs);
+    if (!range) {
+        return std::nullopt;
+    }
+    // A process begun on the last day of the range may have ended, and been logged, in the next month.
+    const auto months = report_months(range->from.key, next_month(range->to.key));
+    std::uintmax_t log_bytes = 0;
+    for (const int key : months) {
+        std::error_code ec;
+        const auto size = std::filesystem::file_size(month_log_path(data_dir, std::to_string(key)), ec);
+        log_bytes += ec ? 0 : size;
+    }
+    Analyser analyser(query, *range, tolerances);
+    analyser.reserve_doses(log_bytes);
+    for (const int key : months) {
+        analyser.read(data_dir, key, dialogs);
+    }
+    return analyser.result();
+}
+
+DoseDeviation deviation_of(const Dose& dose, const ProductionAnalysis& analysis,
+                           const Tolerances& tolerances) {
+    const double tolerance = dose.material < analysis.material_names.size()
+                                 ? tolerances.percent_for(analysis.material_names[dose.material])
+                                 : tolerances.default_percent();
+    return dose_deviation(dose.target, dose.dosed, tolerance);
+}
+
+}  // namespace wazenie
