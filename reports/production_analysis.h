@@ -40,7 +40,7 @@ struct ConsumptionRow {
     int scale = 0;
     double target = 0;
     double dosed = 0;
-    int processes = 0;  // processes in which it was dosed
+    int processes = 0;  // processes in which it was dosed (the grand total: anything was dosed)
 };
 
 // The dosing accuracy of one material name, over every finished dose of it. Deviations are
@@ -61,24 +61,27 @@ struct AccuracyRow {
 struct DayProduction {
     std::string date;  // "yyyy-mm-dd"
     double dosed = 0;
-    int processes = 0;
+    int processes = 0;  // the day's processes in which anything was dosed
 };
 
 struct ProductionAnalysis {
     std::vector<AnalysedProcess> processes;  // in month and file order
+    // As written in the logs, trimmed ("<bez nazwy>" for none): a renamed material is another name.
     std::vector<std::string> material_names;
-    std::vector<Dose> doses;                    // the finished doses, in log order
-    std::vector<ConsumptionRow> consumption;    // names in Polish alphabetical order, scales ascending
-    std::vector<AccuracyRow> accuracy;          // names in Polish alphabetical order
-    std::vector<DayProduction> days;            // the days with production, ascending
-    // The precision masses are shown with: the largest of the total's and the scales' of the logs.
+    std::vector<Dose> doses;                  // the finished doses, in log order
+    std::vector<ConsumptionRow> consumption;  // names in Polish alphabetical order, scales ascending
+    std::vector<AccuracyRow> accuracy;        // names with a finished dose, in Polish alphabetical order
+    std::vector<DayProduction> days;          // the days with production, ascending
+    // The precision masses are shown with: the most decimals of the logged doses' masses ("wmc"), at
+    // most 3 (the scales' precision as it was when the processes were logged).
     int mass_precision = 0;
 };
 
 // One pass over the month logs of the query's range, choosing processes as the weighing report does
 // (the client and recipe filters), with one difference: a process belongs to the date of its start
 // (of its stop when it never started), so one that ran past midnight at a month's end, logged in the
-// next month's file, counts on the day it began.
+// next month's file, counts on the day it began. A process logged twice (a completed process stopped
+// again: the same document and start) counts once, as first logged.
 //
 // What counts, per material line of a listed process:
 // - a dose is finished (see core/dose.h) by the scale's state in the record: the cycles it has gone
@@ -89,12 +92,14 @@ struct ProductionAnalysis {
 // - accuracy and `doses` take the finished doses only;
 // - the daily production is the dosed mass of the consumption, by the day of its process.
 // Nothing when the range is reversed or a date does not read (the message has been shown); a log
-// that cannot be read is reported as the weighing report does and passed over.
+// that cannot be read is reported as the weighing report does and passed over, and a line that does
+// not read (a number, an index outside its range) is passed over.
 std::optional<ProductionAnalysis> analyse_production(const std::filesystem::path& data_dir,
                                                      const ReportQuery& query, const Tolerances& tolerances,
                                                      Dialogs& dialogs);
 
 // A dose's deviation against its material's tolerance.
-DoseDeviation deviation_of(const Dose& dose, const ProductionAnalysis& analysis, const Tolerances& tolerances);
+DoseDeviation deviation_of(const Dose& dose, const ProductionAnalysis& analysis,
+                           const Tolerances& tolerances);
 
 }  // namespace wazenie
