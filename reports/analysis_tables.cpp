@@ -1,0 +1,124 @@
+#include "reports/analysis_tables.h"
+
+#include "core/number_text.h"
+#include "reports/report_list.h"
+#include "storage/text_prefix.h"
+
+namespace wazenie {
+
+namespace {
+
+// Rounding a tiny negative difference to zero must not print "-0.00".
+std::string number(double x, int decimals) {
+    std::string text = fixed_text(x, decimals);
+    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) {
+        text.erase(0, 1);
+    }
+    return text;
+}
+
+std::string percent(double x) {
+    return number(x, 2);
+}
+
+std::string percent(const std::optional<double>& x) {
+    return x ? percent(*x) : "";
+}
+
+struct DoseCells {
+    const AnalysedProcess& process;
+    const std::string& material;
+    DoseDeviation deviation;
+};
+
+DoseCells cells_of(const AnalysisSheet& sheet, const Dose& dose) {
+    const ProductionAnalysis& a = sheet.analysis;
+    return {a.processes.at(dose.process), a.material_names.at(dose.material),
+            deviation_of(dose, a, sheet.tolerances)};
+}
+
+}  // namespace
+
+AnalysisTable consumption_table(const AnalysisSheet& sheet) {
+    AnalysisTable t{{"Materiał", "Waga", "Zadane [kg]", "Dozowane [kg]", "Różnica [kg]", "Procesy"},
+                    {false, true, true, true, true, true},
+                    {}};
+    const int p = sheet.analysis.mass_precision;
+    for (const ConsumptionRow& row : sheet.analysis.consumption) {
+        const bool grand_total = &row == &sheet.analysis.consumption.back();
+        const std::string scale = row.scale > 0 ? std::to_string(row.scale) : grand_total ? "" : "razem";
+        t.rows.push_back({row.material_name, scale, number(row.target, p), number(row.dosed, p),
+                          number(row.dosed - row.target, p), std::to_string(row.processes)});
+    }
+    return t;
+}
+
+AnalysisTable accuracy_table(const AnalysisSheet& sheet) {
+    AnalysisTable t{{"Materiał", "Dawki", "Średnia odch. [%]", "Odch. std. [%]", "Największa odch. [%]",
+                     "Tolerancja [%]", "Poza tol."},
+                    {false, true, true, true, true, true, true},
+                    {}};
+    for (const AccuracyRow& row : sheet.analysis.accuracy) {
+        // Without a dose of a target above 0 there is no percentage to show.
+        const bool judged = row.judged > 0;
+        t.rows.push_back({row.material_name, std::to_string(row.doses), judged ? percent(row.mean) : "",
+                          judged ? percent(row.std_dev) : "", judged ? percent(row.largest) : "",
+                          percent(row.tolerance), std::to_string(row.outside)});
+    }
+    return t;
+}
+
+AnalysisTable outside_doses_table(const AnalysisSheet& sheet) {
+    AnalysisTable t{{"Nr WZ", "Rozpoczęcie", "Receptura", "Waga", "Materiał", "Cykl", "Zadane [kg]",
+                     "Dozowane [kg]", "Różnica [kg]", "Odch. [%]"},
+                    {false, false, false, true, false, true, true, true, true, true},
+                    {}};
+    const int p = sheet.analysis.mass_precision;
+    for (const Dose& dose : sheet.analysis.doses) {
+        const DoseCells c = cells_of(sheet, dose);
+        if (!c.deviation.outside) {
+            continue;
+        }
+        // Cut as the weighing report cuts them, to keep the line on a landscape page.
+        t.rows.push_back({first_chars(c.process.weight_doc, 15), c.process.start_time,
+                          first_chars(c.process.recipe_name, 20), std::to_string(dose.scale), c.material,
+                          std::to_string(dose.cycle), number(dose.target, p), number(dose.dosed, p),
+                          number(c.deviation.kg, p), percent(c.deviation.percent)});
+    }
+    return t;
+}
+
+AnalysisTable doses_table(const AnalysisSheet& sheet) {
+    AnalysisTable t{
+        {"Nr WZ", "Rozpoczęcie", "Zakończenie", "Receptura", "Klient - skrót", "Waga", "Materiał", "Cykl",
+         "Zadane [kg]", "Dozowane [kg]", "Różnica [kg]", "Odch. [%]", "Tolerancja [%]", "Poza tolerancją"},
+        {false, false, false, false, false, true, false, true, true, true, true, true, true, false},
+        {}};
+    const int p = sheet.analysis.mass_precision;
+    for (const Dose& dose : sheet.analysis.doses) {
+        const DoseCells c = cells_of(sheet, dose);
+        t.rows.push_back({c.process.weight_doc, c.process.start_time, c.process.stop_time,
+                          c.process.recipe_name, c.process.client_short, std::to_string(dose.scale),
+                          c.material, std::to_string(dose.cycle), number(dose.target, p),
+                          number(dose.dosed, p), number(c.deviation.kg, p), percent(c.deviation.percent),
+                          percent(sheet.tolerances.percent_for(c.material)),
+                          c.deviation.outside ? "TAK" : ""});
+    }
+    return t;
+}
+
+AnalysisTable daily_table(const AnalysisSheet& sheet) {
+    AnalysisTable t{{"Data", "Dozowane [kg]", "Procesy"}, {false, true, true}, {}};
+    const int p = sheet.analysis.mass_precision;
+    double dosed = 0;
+    int processes = 0;
+    for (const DayProduction& day : sheet.analysis.days) {
+        t.rows.push_back({day.date, number(day.dosed, p), std::to_string(day.processes)});
+        dosed += day.dosed;
+        processes += day.processes;
+    }
+    t.rows.push_back({kTotalLabel, number(dosed, p), std::to_string(processes)});
+    return t;
+}
+
+}  // namespace wazenie
