@@ -22,6 +22,12 @@ const std::vector<CliCommand>& cli_commands() {
         {"report", "--from RRRR-MM-DD --to RRRR-MM-DD [--client TEKST] [--recipe TEKST] [--output PLIK]",
          report_command},
         {"wz", "--month RRRRMM --doc NR --start \"RRRR-MM-DD GG:MM:SS\" [--pdf PLIK]", wz_command},
+        {"zuzycie", "--from RRRR-MM-DD --to RRRR-MM-DD [--client TEKST] [--recipe TEKST] [--csv PLIK]",
+         consumption_command},
+        {"dokladnosc", "--from RRRR-MM-DD --to RRRR-MM-DD [--client TEKST] [--recipe TEKST] [--csv PLIK]",
+         accuracy_command},
+        {"produkcja", "--from RRRR-MM-DD --to RRRR-MM-DD [--client TEKST] [--recipe TEKST] [--csv PLIK]",
+         daily_command},
     };
     return commands;
 }
@@ -36,7 +42,9 @@ void print_usage(std::ostream& out) {
     for (const CliCommand& command : cli_commands()) {
         out << "  " << command.name << " " << command.usage << "\n";
     }
-    out << "Hasło operatora: zmienna WAZENIE_HASLO albo jeden wiersz na wejściu.\n"
+    out << "zuzycie, dokladnosc, produkcja: zużycie materiałów, dokładność dozowania wobec tolerancji\n"
+           "  z konfig.ini [Tolerancje] i produkcja dzienna; z --csv zapis do pliku CSV zamiast tabeli.\n"
+           "Hasło operatora: zmienna WAZENIE_HASLO albo jeden wiersz na wejściu.\n"
            "Kody wyjścia: 0 proces zakończony, 1 nie można otworzyć portu, 2 błędne argumenty lub wartości,\n"
            "  3 program już uruchomiony, 4 upłynął czas --timeout, 5 błąd zapisu w trakcie procesu.\n";
 }

@@ -8,12 +8,15 @@
 #include "core/clock.h"
 #include "storage/system_clock.h"
 #include "platform/qt_document_painter.h"
+#include "reports/analysis_output.h"
+#include "reports/production_analysis.h"
 #include "reports/report_list.h"
 #include "reports/report_output.h"
 #include "reports/wz_document.h"
 #include "clients/client_process.h"
 #include "storage/process_file.h"
 #include "storage/settings.h"
+#include "storage/tolerances.h"
 
 namespace wazenie {
 
@@ -54,20 +57,57 @@ void print_lines(const std::vector<std::string>& lines) {
     std::cout.flush();
 }
 
+// The range and filters of `report`, with one more option that names a file.
+std::optional<ParsedOptions> query_options(const CommandContext& context, const char* file_option) {
+    return options(
+        context,
+        {{"--from", true}, {"--to", true}, {"--client", true}, {"--recipe", true}, {file_option, true}},
+        {"--from", "--to"});
+}
+
+ReportQuery query_of(const ParsedOptions& parsed) {
+    return {*parsed.value("--from"), *parsed.value("--to"), parsed.value("--client").value_or(""),
+            parsed.value("--recipe").value_or("")};
+}
+
+int analysis_command(const CommandContext& context, AnalysisView view) {
+    const auto parsed = query_options(context, "--csv");
+    if (!parsed) {
+        return exit_code::kRefused;
+    }
+    const Configuration config = configuration(context);
+    const Tolerances tolerances = Tolerances::from(config.settings.ini);
+    TerminalDialogs dialogs(std::cerr);
+    const ReportQuery query = query_of(*parsed);
+    const auto analysis = analyse_production(context.data_dir, query, tolerances, dialogs);
+    if (!analysis) {
+        return exit_code::kRefused;
+    }
+    const AnalysisSheet sheet{query, *analysis, tolerances};
+    const auto csv = parsed->value("--csv");
+    if (!csv) {
+        print_lines(analysis_document(sheet, view, SystemClock().now(), false).plain_lines());
+        return exit_code::kDone;
+    }
+    if (!write_csv_file(*csv, analysis_csv(sheet, view))) {
+        dialogs.error("Błąd (51) przy zapisie do pliku: " + *csv +
+                      "\rBrak miejsca na dysku lub dysk zabezpieczony przed zapisem.");
+        return exit_code::kNotRecorded;
+    }
+    dialogs.information("Analizę zapisano do pliku: " + *csv);
+    return exit_code::kDone;
+}
+
 }  // namespace
 
 int report_command(const CommandContext& context) {
-    const auto parsed = options(
-        context,
-        {{"--from", true}, {"--to", true}, {"--client", true}, {"--recipe", true}, {"--output", true}},
-        {"--from", "--to"});
+    const auto parsed = query_options(context, "--output");
     if (!parsed) {
         return exit_code::kRefused;
     }
     const Configuration config = configuration(context);
     TerminalDialogs dialogs(std::cerr);
-    const ReportQuery query{*parsed->value("--from"), *parsed->value("--to"),
-                            parsed->value("--client").value_or(""), parsed->value("--recipe").value_or("")};
+    const ReportQuery query = query_of(*parsed);
     const auto rows = build_report(context.data_dir, query, config.settings.total_precision, dialogs);
     if (!rows) {
         return exit_code::kRefused;
@@ -123,6 +163,18 @@ int wz_command(const CommandContext& context) {
         return exit_code::kNotRecorded;
     }
     return exit_code::kDone;
+}
+
+int consumption_command(const CommandContext& context) {
+    return analysis_command(context, AnalysisView::Consumption);
+}
+
+int accuracy_command(const CommandContext& context) {
+    return analysis_command(context, AnalysisView::Accuracy);
+}
+
+int daily_command(const CommandContext& context) {
+    return analysis_command(context, AnalysisView::Daily);
 }
 
 }  // namespace wazenie

@@ -8,5 +8,10 @@ namespace wazenie {
 int report_command(const CommandContext& context);
 // wazenie-cli wz: the WZ document of a logged process as text lines, or as a PDF file.
 int wz_command(const CommandContext& context);
+// wazenie-cli zuzycie, dokladnosc and produkcja: a view of the production analysis of a range of days,
+// printed as aligned tables, or with --csv written as CSV instead.
+int consumption_command(const CommandContext& context);
+int accuracy_command(const CommandContext& context);
+int daily_command(const CommandContext& context);
 
 }  // namespace wazenie

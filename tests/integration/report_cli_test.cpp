@@ -7,6 +7,7 @@
 #include "fakes/scratch_dir.h"
 #include "storage/date_time.h"
 #include "storage/process_file.h"
+#include "storage/text_file.h"
 
 #ifdef WAZENIE_CLI
 
@@ -104,6 +105,48 @@ TEST_F(ReportCliTest, WzAsTextAndAsPdf) {
     const std::string read = reader.readAllStandardOutput().toStdString();
     EXPECT_NE(read.find("Operator:          ŻANETA"), std::string::npos) << read;
     EXPECT_NE(read.find("DOKUMENT WZ NR: WZ/8/24"), std::string::npos);
+}
+
+TEST_F(ReportCliTest, ProductionAnalysisAsTablesAndAsCsvWithTheTolerancesOfKonfigIni) {
+    ProcessState p;
+    p.r.weight_doc = "WZ/9/24";
+    p.r.start_time = *parse_date_time("2024-03-05 09:00:00");
+    p.r.stop_time = *parse_date_time("2024-03-05 09:20:00");
+    p.r.recipe_name = "B25";
+    p.r.total_cycle = p.r.curr_cycle = 1;
+    p.w[1].precision = 1;
+    p.w[1].curr_cycle = 1;
+    p.w[1].curr_cycle_status = cycle_status::COMPLETED;
+    p.w[1].max_material = 1;
+    p.w[1].m[1].material_name = "Żwir";
+    p.w[1].m[1].recipe_weight_c1 = 1000;
+    p.w[1].m[1].curr_weight[1] = p.w[1].m[1].curr_total_weight = 1040;
+    ASSERT_TRUE(save_process(p, Settings{}, month_log_path(data.path(), "202403"), true));
+
+    auto consumption = run({"zuzycie", "--from", "2024-03-05", "--to", "2024-03-05"});
+    ASSERT_EQ(consumption.exit_code, 0) << consumption.errors;
+    EXPECT_NE(consumption.out.find("\nŻwir        1      1000.0        1040.0         40.0       1\n"),
+              std::string::npos)
+        << consumption.out;
+    auto accuracy = run({"dokladnosc", "--from", "2024-03-01", "--to", "2024-03-31"});
+    ASSERT_EQ(accuracy.exit_code, 0) << accuracy.errors;
+    EXPECT_NE(accuracy.out.find("\nWZ/9/24 2024-03-05 09:00:00 B25          1 Żwir        1"),
+              std::string::npos)
+        << accuracy.out;
+
+    ASSERT_TRUE(text_file::append_lines(data / "konfig.ini", {"[Tolerancje]", "Żwir=5"}));
+    const auto csv = data / "dokładność.csv";
+    auto saved = run({"dokladnosc", "--from", "2024-03-01", "--to", "2024-03-31", "--csv",
+                      QString::fromStdString(csv.string())});
+    ASSERT_EQ(saved.exit_code, 0) << saved.errors;
+    const std::string bytes = testing::read_bytes(csv);
+    EXPECT_EQ(bytes.rfind("\xEF\xBB\xBFNr WZ;", 0), 0u);
+    EXPECT_NE(bytes.find(
+                  "\r\nWZ/9/24;2024-03-05 09:00:00;2024-03-05 09:20:00;B25;;1;Żwir;1;1000,0;1040,0;40,0;4,00;"
+                  "5,00;\r\n"),
+              std::string::npos)
+        << bytes;
+    EXPECT_EQ(run({"produkcja", "--from", "2024-03-05", "--to", "2024-03-04"}).exit_code, 2);
 }
 
 }  // namespace
