@@ -56,6 +56,7 @@ void Station::start_up() {
     // the settings and opening the port touch only the scales' settings.
     p_.set_start_values();
     load_settings(settings_file(), settings_, p_.w);
+    tolerances_ = Tolerances::from(settings_.ini);
     parts_->port.configure_port();
     parts_->connection_text = parts_->port.open_port();
 }

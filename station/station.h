@@ -8,6 +8,7 @@
 #include "core/process_records.h"
 #include "station/scale_button.h"
 #include "storage/settings.h"
+#include "storage/tolerances.h"
 
 namespace wazenie {
 
@@ -84,6 +85,9 @@ public:
     const ProcessState& process() const { return p_; }
     Settings& settings() { return settings_; }
     const Settings& settings() const { return settings_; }
+    // konfig.ini's [Tolerancje] as read at start-up: no window edits it, and the file is rewritten
+    // from what was read.
+    const Tolerances& tolerances() const { return tolerances_; }
     ExchangeLog& exchange_log();
     MeterProtocol& protocol();
     const std::filesystem::path& data_dir() const { return data_dir_; }
@@ -95,6 +99,7 @@ private:
     std::filesystem::path data_dir_;
     ProcessState p_;
     Settings settings_;
+    Tolerances tolerances_;
     std::string operator_name_;
     bool exchange_paused_ = false;
     std::unique_ptr<Parts> parts_;

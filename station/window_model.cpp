@@ -5,10 +5,12 @@
 #include <initializer_list>
 #include <utility>
 
+#include "core/dose.h"
 #include "core/number_text.h"
 #include "station/scale_search.h"
 #include "storage/date_time.h"
 #include "storage/settings.h"
+#include "storage/tolerances.h"
 
 namespace wazenie {
 
@@ -50,6 +52,23 @@ RowIcon material_icon(const weight_record& w, int k, int j) {
         return RowIcon::done;
     }
     return j == w.curr_material ? RowIcon::current : RowIcon::none;
+}
+
+std::string signed_text(double x, int decimals) {
+    std::string text = fixed_text(x, decimals);
+    return text.front() == '-' ? text : "+" + text;
+}
+
+// The masses are judged as the row shows them, so a marked cell never contradicts its own figures.
+void mark_deviation(ScaleMaterialRow& row, double target, double dosed, int precision, double tolerance) {
+    const DoseDeviation d =
+        dose_deviation(round_to(target, precision), round_to(dosed, precision), tolerance);
+    if (!d.outside) {
+        return;
+    }
+    row.outside_tolerance = true;
+    row.deviation = "Odchyłka: " + signed_text(d.kg, precision) + " kg (" + signed_text(*d.percent, 1) +
+                    " %), tolerancja " + general_text(round_to(tolerance, 2)) + " %";
 }
 
 StateIcon state_icon(const weight_record& w, int k) {
@@ -125,7 +144,7 @@ int window_min_height(const Settings& settings) {
     return technical_panel_shown(settings) ? kMinHeightWithLog : kMinHeightWithoutLog;
 }
 
-ScaleView scale_view(const ProcessState& p, int n, int v, ScaleButton down) {
+ScaleView scale_view(const ProcessState& p, int n, int v, ScaleButton down, const Tolerances& tolerances) {
     ScaleView view;
     view.down = down;
     if (!Scales::in_range(n)) {
@@ -137,10 +156,18 @@ ScaleView scale_view(const ProcessState& p, int n, int v, ScaleButton down) {
 
     for (int j = 1; j <= materials_of(w); ++j) {
         const material_record& m = w.m[j];
-        view.materials.push_back(
-            {numbered(j), m.material_name, fixed_text(mass_in_cycle(m.curr_weight, k), w.precision),
-             fixed_text(cycle_mass(m.recipe_weight_c1, m.recipe_weight_clast, k, total), w.precision),
-             material_icon(w, k, j)});
+        const double dosed = mass_in_cycle(m.curr_weight, k);
+        const double target = cycle_mass(m.recipe_weight_c1, m.recipe_weight_clast, k, total);
+        ScaleMaterialRow& row = view.materials.emplace_back(ScaleMaterialRow{numbered(j),
+                                                                             m.material_name,
+                                                                             fixed_text(dosed, w.precision),
+                                                                             fixed_text(target, w.precision),
+                                                                             material_icon(w, k, j),
+                                                                             false,
+                                                                             {}});
+        if (dose_finished(w, j, k)) {
+            mark_deviation(row, target, dosed, w.precision, tolerances.percent_for(m.material_name));
+        }
     }
     const double gross = mass_in_cycle(w.curr_weight, k);
     view.mass = w.weight_enabled ? fixed_text(gross, w.precision) : kDisabledMass;

@@ -9,6 +9,7 @@
 namespace wazenie {
 
 struct Settings;
+class Tolerances;
 
 // What every field of the main window shows, computed from the records alone. The window applies
 // these values and writes only what differs from what it already shows.
@@ -50,6 +51,10 @@ struct ScaleMaterialRow {
     std::string jest;
     std::string ma_byc;
     RowIcon icon = RowIcon::none;
+    // A dose ended in the shown cycle outside its tolerance: "Jest" is marked and the tooltip gives
+    // the deviation ("Odchyłka: +6.4 kg (+3.2 %), tolerancja 3 %"); empty while not marked.
+    bool outside_tolerance = false;
+    std::string deviation;
     bool operator==(const ScaleMaterialRow&) const = default;
 };
 
@@ -64,7 +69,8 @@ struct ScaleView {
     ScaleButton down = ScaleButton::none;
     bool operator==(const ScaleView&) const = default;
 };
-ScaleView scale_view(const ProcessState& p, int n, int v, ScaleButton down);
+// Finished doses are held to the materials' tolerances.
+ScaleView scale_view(const ProcessState& p, int n, int v, ScaleButton down, const Tolerances& tolerances);
 
 struct CycleRow {
     std::string n;  // "1."

@@ -18,6 +18,9 @@ long long write_count = 0;
 // The icon a row shows is kept beside it, so an unchanged icon is recognised without comparing pictures.
 constexpr int kIconRole = Qt::UserRole + 1;
 
+// Calm enough for a cell that stays marked until the next cycle, and readable with black text.
+constexpr QColor kAmber(0xFF, 0xD2, 0x7F);
+
 QColor rgb(Colour c) {
     switch (c) {
         case Colour::grey:
@@ -118,6 +121,19 @@ void icon(QTreeWidgetItem* item, int column, RowIcon value) {
     item->setIcon(column, row_icon(value));
     item->setData(column, Qt::AccessibleTextRole, row_icon_name(value));
     ++write_count;
+}
+
+void marked(QTreeWidgetItem* item, int column, bool on, const std::string& tooltip) {
+    const QBrush background = on ? QBrush(kAmber) : QBrush();
+    if (item->background(column) != background) {
+        item->setBackground(column, background);
+        ++write_count;
+    }
+    const QString tip = to_qt(tooltip);
+    if (item->toolTip(column) != tip) {
+        item->setToolTip(column, tip);
+        ++write_count;
+    }
 }
 
 }  // namespace wazenie::sync

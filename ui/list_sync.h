@@ -31,5 +31,8 @@ void shown(QWidget* widget, bool on);
 void row_count(QTreeWidget* list, int count);
 void cell(QTreeWidgetItem* item, int column, const std::string& value);
 void icon(QTreeWidgetItem* item, int column, RowIcon value);
+// A cell that needs the operator's eye: an amber background (never the red of a lost scale) and the
+// reason in its tooltip; unmarked, a plain background and no tooltip.
+void marked(QTreeWidgetItem* item, int column, bool on, const std::string& tooltip);
 
 }  // namespace wazenie::sync

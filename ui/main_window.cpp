@@ -228,7 +228,8 @@ void TForm1::refresh_technical() {
 void TForm1::refresh_scales(int view_cycle) {
     const ProcessState& p = station_->process();
     for (int n = 1; n <= kScales; ++n) {
-        scales_[n]->show_view(scale_view(p, n, view_cycle, station_->scale_button_down(n)));
+        scales_[n]->show_view(
+            scale_view(p, n, view_cycle, station_->scale_button_down(n), station_->tolerances()));
     }
     strip_->cycles().show_rows(cycle_rows(p, station_->settings().total_precision));
     const ProcessView process = process_view(p, station_->settings());

@@ -200,6 +200,7 @@ void ScalePanel::show_view(const ScaleView& view) {
         sync::cell(item, kNumber, row.n);
         sync::cell(item, kName, row.name);
         sync::cell(item, kJest, row.jest);
+        sync::marked(item, kJest, row.outside_tolerance, row.deviation);
         sync::cell(item, kMaByc, row.ma_byc);
     }
     sync::text(mass_, view.mass);

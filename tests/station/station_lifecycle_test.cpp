@@ -16,8 +16,9 @@ using testing::StationRig;
 TEST(StationLifecycle, StartUpReadsTheSettingsAndOpensTheConfiguredPort) {
     testing::ScratchDir dir;
     ASSERT_TRUE(text_file::write_lines(
-        dir / "konfig.ini", {"[Polaczenie_RS]", "port=3", "predkosc=19200", "opoznienie_wysylania=7",
-                             "[Podlaczone_wagi]", "waga1=0", "waga2=1", "[Porty]", "COM3=/dev/waga"}));
+        dir / "konfig.ini",
+        {"[Polaczenie_RS]", "port=3", "predkosc=19200", "opoznienie_wysylania=7", "[Podlaczone_wagi]",
+         "waga1=0", "waga2=1", "[Porty]", "COM3=/dev/waga", "[Tolerancje]", "Cement=5"}));
     testing::FakeSerialLink link;
     testing::FakeClock clock;
     testing::FakeDialogs dialogs;
@@ -28,6 +29,7 @@ TEST(StationLifecycle, StartUpReadsTheSettingsAndOpensTheConfiguredPort) {
     EXPECT_EQ(link.baud, 19200);
     EXPECT_EQ(station.connection_text(), "port COM3, 19200bps");
     EXPECT_EQ(station.settings().rs_delay, 7);
+    EXPECT_EQ(station.tolerances().percent_for("cement"), 5.0);
     EXPECT_FALSE(station.process().w[1].weight_enabled);
     EXPECT_TRUE(station.process().w[2].weight_enabled);
     EXPECT_EQ(station.process().r.total_cycle, 1);

@@ -5,11 +5,14 @@
 #include "station/window_model.h"
 #include "storage/date_time.h"
 #include "storage/settings.h"
+#include "storage/tolerances.h"
 
 namespace wazenie {
 namespace {
 
 using Icons = std::vector<RowIcon>;
+
+const Tolerances kTolerances;
 
 Icons icons(const ScaleView& view) {
     Icons out;
@@ -26,8 +29,8 @@ TEST(WindowModel, DisabledScaleAndLostConnection) {
     rig.p.w[2].curr_weight[1] = 40;
     EXPECT_EQ(connection_view(rig.p, 2), (ConnectionView{kScaleDisabledText, Colour::grey}));
     EXPECT_EQ(scale_layout(rig.p.w[2]), (ScaleLayout{"maks. 200 kg", Colour::grey, false}));
-    EXPECT_EQ(scale_view(rig.p, 2, 0, ScaleButton::stop).mass, kDisabledMass);
-    EXPECT_EQ(scale_view(rig.p, 2, 0, ScaleButton::stop).gauge, 0);
+    EXPECT_EQ(scale_view(rig.p, 2, 0, ScaleButton::stop, kTolerances).mass, kDisabledMass);
+    EXPECT_EQ(scale_view(rig.p, 2, 0, ScaleButton::stop, kTolerances).gauge, 0);
 
     // Five failed questions show the lost connection; the next valid answer clears it.
     rig.meters.scales[1].answers = false;
@@ -54,22 +57,22 @@ TEST(WindowModel, PanelsFollowEachScalesCycle) {
     p.w[2].curr_weight[2] = 60;
 
     // Scale 2 is a cycle ahead: it shows its own cycle, the others the system's.
-    const ScaleView ahead = scale_view(p, 2, 0, ScaleButton::start);
+    const ScaleView ahead = scale_view(p, 2, 0, ScaleButton::start, kTolerances);
     EXPECT_EQ(ahead.ahead, "(+1c)");
     EXPECT_EQ(ahead.materials[0].jest, "13");
     EXPECT_EQ(ahead.gauge, 60);
     EXPECT_EQ(icons(ahead), (Icons{RowIcon::done, RowIcon::current, RowIcon::none}));
-    EXPECT_EQ(scale_view(p, 1, 0, ScaleButton::start).ahead, "");
-    EXPECT_EQ(scale_view(p, 1, 0, ScaleButton::start).state, StateIcon::tank_open);
+    EXPECT_EQ(scale_view(p, 1, 0, ScaleButton::start, kTolerances).ahead, "");
+    EXPECT_EQ(scale_view(p, 1, 0, ScaleButton::start, kTolerances).state, StateIcon::tank_open);
 
     // Its ended cycle 1 is all done and completed; cycle 3 is still to come.
-    EXPECT_EQ(icons(scale_view(p, 2, 1, ScaleButton::start)), Icons(3, RowIcon::done));
-    EXPECT_EQ(scale_view(p, 2, 1, ScaleButton::start).state, StateIcon::completed);
-    EXPECT_EQ(icons(scale_view(p, 2, 3, ScaleButton::start)), Icons(3, RowIcon::none));
+    EXPECT_EQ(icons(scale_view(p, 2, 1, ScaleButton::start, kTolerances)), Icons(3, RowIcon::done));
+    EXPECT_EQ(scale_view(p, 2, 1, ScaleButton::start, kTolerances).state, StateIcon::completed);
+    EXPECT_EQ(icons(scale_view(p, 2, 3, ScaleButton::start, kTolerances)), Icons(3, RowIcon::none));
     p.w[1].curr_status = run_mode::STOPPED;  // a stopped meter marks no material
-    EXPECT_EQ(icons(scale_view(p, 1, 0, ScaleButton::stop)), Icons(3, RowIcon::none));
+    EXPECT_EQ(icons(scale_view(p, 1, 0, ScaleButton::stop, kTolerances)), Icons(3, RowIcon::none));
     p.w[2].curr_weight[2] = 250;  // an over-full scale fills the gauge
-    EXPECT_EQ(scale_view(p, 2, 0, ScaleButton::none).gauge, 100);
+    EXPECT_EQ(scale_view(p, 2, 0, ScaleButton::none, kTolerances).gauge, 100);
 
     // The system's cycle is current until every scale in it has completed; sums span the scales.
     p.w[1].curr_cycle_weight[1] = 10;
@@ -92,12 +95,62 @@ TEST(WindowModel, LastCycleCarriesTheCorrection) {
     p.r.recipe_total_weight = 100;
     p.r.total_cycle = split_into_cycles(p);
     ASSERT_EQ(p.r.total_cycle, 3);
-    EXPECT_EQ(scale_view(p, 1, 2, ScaleButton::none).materials[0].ma_byc, "33.3");
-    EXPECT_EQ(scale_view(p, 1, 2, ScaleButton::none).target, "33.3");
-    EXPECT_EQ(scale_view(p, 1, 3, ScaleButton::none).materials[0],
-              (ScaleMaterialRow{"1.", "Cement", "0.0", "33.4", RowIcon::none}));
-    EXPECT_EQ(scale_view(p, 1, 3, ScaleButton::none).target, "33.4");
+    EXPECT_EQ(scale_view(p, 1, 2, ScaleButton::none, kTolerances).materials[0].ma_byc, "33.3");
+    EXPECT_EQ(scale_view(p, 1, 2, ScaleButton::none, kTolerances).target, "33.3");
+    EXPECT_EQ(scale_view(p, 1, 3, ScaleButton::none, kTolerances).materials[0],
+              (ScaleMaterialRow{"1.", "Cement", "0.0", "33.4", RowIcon::none, false, ""}));
+    EXPECT_EQ(scale_view(p, 1, 3, ScaleButton::none, kTolerances).target, "33.4");
     EXPECT_EQ(cycle_rows(p, 2)[2].ma_byc, "33.40");
+}
+
+// Scale 1 in cycle 1 of 2, dosing material 3: materials 1 and 2 have ended, 3 has not.
+TEST(WindowModel, FinishedDosesOutsideTheirToleranceAreMarked) {
+    ProcessState p;
+    p.r.total_cycle = 2;
+    weight_record& w = p.w[1];
+    w.precision = 1;
+    w.max_material = 4;
+    w.curr_cycle = 1;
+    w.curr_status = run_mode::RUNNING;
+    w.curr_cycle_status = cycle_status::STARTED;
+    w.curr_material = 3;
+    const auto dose = [&](int j, const char* name, double target, double dosed) {
+        w.m[j].material_name = name;
+        w.m[j].recipe_weight_c1 = target;
+        w.m[j].curr_weight[1] = dosed;
+    };
+    dose(1, "Cement", 200, 194);    // -3 %, at the limit
+    dose(2, "Domieszka", 0, 42);    // no target, no percentage
+    dose(3, "Woda", 100, 120);      // still being dosed
+    dose(4, "Kruszywo", 100, 104);  // not started
+    const auto marks = [&](const Tolerances& t) {
+        std::vector<std::string> out;
+        for (const ScaleMaterialRow& row : scale_view(p, 1, 0, ScaleButton::start, t).materials) {
+            EXPECT_EQ(row.outside_tolerance, !row.deviation.empty());
+            out.push_back(row.deviation);
+        }
+        return out;
+    };
+    EXPECT_EQ(marks(kTolerances), std::vector<std::string>(4));
+
+    w.m[1].curr_weight[1] = 206.04;  // judged as shown, 206.0: at the limit
+    w.m[2].recipe_weight_c1 = 40;    // +5 %: outside the default, inside the admixture's own 5 %
+    EXPECT_EQ(marks(kTolerances),
+              (std::vector<std::string>{"", "Odchyłka: +2.0 kg (+5.0 %), tolerancja 3 %", "", ""}));
+    const Tolerances own =
+        Tolerances::from(IniDocument::parse({"[Tolerancje]", "domyslna=2.5", "DOMIESZKA=5"}));
+    w.m[1].curr_weight[1] = 193.6;
+    EXPECT_EQ(marks(own),
+              (std::vector<std::string>{"Odchyłka: -6.4 kg (-3.2 %), tolerancja 2.5 %", "", "", ""}));
+
+    // The tank opening ends every dose of the cycle; an earlier cycle shows its own doses.
+    w.curr_cycle_status = cycle_status::OPEN_TRAY;
+    EXPECT_EQ(marks(kTolerances)[2], "Odchyłka: +20.0 kg (+20.0 %), tolerancja 3 %");
+    w.curr_cycle = 2;
+    w.curr_cycle_status = cycle_status::NOT_STARTED;
+    EXPECT_EQ(marks(kTolerances)[2], "");
+    EXPECT_EQ(scale_view(p, 1, 1, ScaleButton::start, kTolerances).materials[2].deviation,
+              "Odchyłka: +20.0 kg (+20.0 %), tolerancja 3 %");
 }
 
 TEST(WindowModel, ProcessAndTechnicalPanels) {
@@ -151,13 +204,13 @@ TEST(WindowModel, DamagedNumbersNeverThrow) {
     p.w[3].max_weight = 0;
     for (int v : {0, -1, 10}) {
         for (int n : {0, 1, 2, 3, 4, 5}) {
-            EXPECT_NO_THROW(scale_view(p, n, v, ScaleButton::none)) << n << ' ' << v;
+            EXPECT_NO_THROW(scale_view(p, n, v, ScaleButton::none, kTolerances)) << n << ' ' << v;
             EXPECT_NO_THROW(connection_view(p, n));
         }
     }
-    EXPECT_EQ(scale_view(p, 1, 0, ScaleButton::none).materials.size(), 7u);
-    EXPECT_EQ(scale_view(p, 1, 0, ScaleButton::none).mass, "0");
-    EXPECT_TRUE(scale_view(p, 2, 0, ScaleButton::none).materials.empty());
+    EXPECT_EQ(scale_view(p, 1, 0, ScaleButton::none, kTolerances).materials.size(), 7u);
+    EXPECT_EQ(scale_view(p, 1, 0, ScaleButton::none, kTolerances).mass, "0");
+    EXPECT_TRUE(scale_view(p, 2, 0, ScaleButton::none, kTolerances).materials.empty());
     EXPECT_EQ(cycle_rows(p, 0).size(), 9u);
 }
 

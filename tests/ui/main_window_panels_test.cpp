@@ -22,6 +22,7 @@ class MainWindowPanelsTest : public QObject {
 
 private slots:
     void lists_keep_their_rows();
+    void dose_outside_tolerance_marks_its_cell();
     void simulation_controls_drive_the_simulation();
     void manual_answers_reach_the_protocol();
     void weighing_params_through_the_dialog();
@@ -50,6 +51,29 @@ void MainWindowPanelsTest::lists_keep_their_rows() {
     QCOMPARE(cycles->topLevelItem(3)->text(3), QString("1747"));
     QVERIFY(!cycles->topLevelItem(0)->icon(0).isNull());
     QVERIFY(cycles->topLevelItem(3)->icon(0).isNull());
+}
+
+void MainWindowPanelsTest::dose_outside_tolerance_marks_its_cell() {
+    Rig rig(0);
+    rig.load_process();
+    weight_record& w = rig.window->station().process().w[2];
+    w.curr_cycle = 1;
+    w.curr_status = run_mode::RUNNING;
+    w.curr_cycle_status = cycle_status::STARTED;
+    w.curr_material = 2;  // material 1 has ended 10 % over its target
+    w.m[1].curr_weight[1] = w.m[1].recipe_weight_c1 * 1.1;
+    rig.window->refresh_scales(0);
+    auto* list = rig.find<QTreeWidget>("LVweight2");
+    QTreeWidgetItem* first = list->topLevelItem(0);
+    QCOMPARE(first->background(3).color(), QColor(0xFF, 0xD2, 0x7F));
+    QVERIFY2(first->toolTip(3).startsWith("Odchyłka: +") && first->toolTip(3).endsWith(" %), tolerancja 3 %"),
+             qPrintable(first->toolTip(3)));
+    QCOMPARE(list->topLevelItem(1)->background(3).style(), Qt::NoBrush);
+
+    w.m[1].curr_weight[1] = w.m[1].recipe_weight_c1;
+    rig.window->refresh_scales(0);
+    QCOMPARE(first->background(3).style(), Qt::NoBrush);
+    QVERIFY(first->toolTip(3).isEmpty());
 }
 
 void MainWindowPanelsTest::simulation_controls_drive_the_simulation() {
