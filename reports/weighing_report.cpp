@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "reports/wz_print.h"
-#include "storage/date_time.h"
 #include "core/number_text.h"
 #include "clients/client_process.h"
 #include "storage/process_file.h"
@@ -12,47 +11,28 @@ namespace wazenie {
 
 namespace {
 
-std::string date_text(DateTime t) {
-    return file_date_time(t).substr(0, 10);
-}
-
 const std::string kAllCycles = "<wszystkie>";
 
 }  // namespace
 
 WeighingReport::WeighingReport(std::filesystem::path data_dir, const Settings& settings,
                                const Scales& station_scales, Seams seams)
-    : data_dir_(std::move(data_dir)),
+    : ReportRange(seams.clock),
+      data_dir_(std::move(data_dir)),
       settings_(settings),
       station_scales_(station_scales),
       seams_(std::move(seams)),
       cycle_choices_{kAllCycles} {}
 
 void WeighingReport::show() {
-    if (query_.date_from.empty()) {
+    if (date_from().empty()) {
         today();
     }
     choose_cycle(0);
 }
 
-void WeighingReport::today() {
-    query_.date_from = date_text(seams_.clock.now());
-    query_.date_to = query_.date_from;
-}
-
-void WeighingReport::current_month() {
-    query_.date_to = date_text(seams_.clock.now());
-    query_.date_from = query_.date_to.substr(0, 8) + "01";
-}
-
-void WeighingReport::recipe_chosen(const std::string& name) {
-    if (!name.empty()) {
-        query_.recipe = name;
-    }
-}
-
 void WeighingReport::refresh() {
-    auto rows = build_report(data_dir_, query_, settings_.total_precision, seams_.dialogs);
+    auto rows = build_report(data_dir_, query(), settings_.total_precision, seams_.dialogs);
     if (!rows) {
         return;
     }
@@ -133,7 +113,7 @@ void WeighingReport::print_wz_again() {
 }
 
 ReportSheet WeighingReport::sheet() const {
-    return {query_.date_from, query_.date_to, query_.client, query_.recipe, rows_};
+    return {date_from(), date_to(), client_text(), recipe_text(), rows_};
 }
 
 void WeighingReport::print_report() {

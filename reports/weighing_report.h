@@ -13,6 +13,7 @@
 #include "core/process_records.h"
 #include "reports/report_list.h"
 #include "reports/report_output.h"
+#include "reports/report_range.h"
 #include "reports/save_file_dialog.h"
 #include "storage/settings.h"
 
@@ -29,7 +30,7 @@ struct DetailRow {
 
 // What the report window ("Raport ważeń zakończonych") does, without the window. The view shows the
 // dates, filters, rows(), cycle_choices() with cycle_choice() and details(), and forwards its buttons.
-class WeighingReport {
+class WeighingReport : public ReportRange {
 public:
     struct Seams {
         Dialogs& dialogs;
@@ -47,20 +48,6 @@ public:
 
     // Every showing: today's dates at the first one, the cycle choice back on its first entry.
     void show();
-
-    const std::string& date_from() const { return query_.date_from; }
-    const std::string& date_to() const { return query_.date_to; }
-    void set_date_from(std::string date) { query_.date_from = std::move(date); }
-    void set_date_to(std::string date) { query_.date_to = std::move(date); }
-    void today();          // " dzisiaj"
-    void current_month();  // "bież. miesiąc"
-
-    const std::string& client_text() const { return query_.client; }
-    const std::string& recipe_text() const { return query_.recipe; }
-    void set_client_text(std::string text) { query_.client = std::move(text); }
-    void set_recipe_text(std::string text) { query_.recipe = std::move(text); }
-    // "Wybierz recepturę" closed with OK: an editor closed with no recipe selected changes nothing.
-    void recipe_chosen(const std::string& name);
 
     // "Odśwież raport".
     void refresh();
@@ -95,7 +82,6 @@ private:
     const Settings& settings_;
     const Scales& station_scales_;
     Seams seams_;
-    ReportQuery query_;
     std::vector<ReportRow> rows_;
     std::optional<std::size_t> selected_;
     std::vector<std::string> cycle_choices_;

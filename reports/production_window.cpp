@@ -1,0 +1,156 @@
+#include "reports/production_window.h"
+
+#include "core/number_text.h"
+#include "reports/wz_print.h"
+#include "storage/text_helpers.h"
+
+namespace wazenie {
+
+namespace {
+
+std::string signed_text(double x, int decimals) {
+    const std::string text = fixed_text(x, decimals);
+    return x > 0 && text.find_first_not_of("0.") != std::string::npos ? "+" + text : text;
+}
+
+std::string file_name_of(AnalysisView view) {
+    switch (view) {
+        case AnalysisView::Accuracy:
+            return "dokładność dozowania";
+        case AnalysisView::Daily:
+            return "produkcja dzienna";
+        default:
+            return "zużycie materiałów";
+    }
+}
+
+}  // namespace
+
+ProductionAnalysisWindow::ProductionAnalysisWindow(std::filesystem::path data_dir, const Settings& settings,
+                                                   Seams seams)
+    : ReportRange(seams.clock), data_dir_(std::move(data_dir)), settings_(settings), seams_(seams) {}
+
+void ProductionAnalysisWindow::refresh() {
+    Tolerances tolerances = Tolerances::from(settings_.ini);
+    auto analysis = analyse_production(data_dir_, query(), tolerances, seams_.dialogs);
+    if (!analysis) {
+        return;
+    }
+    analysis_ = std::move(analysis);
+    analysed_query_ = query();
+    tolerances_ = std::move(tolerances);
+    material_tolerance_.clear();
+    for (const std::string& name : analysis_->material_names) {
+        material_tolerance_.push_back(tolerances_.percent_for(name));
+    }
+    outside_.clear();
+    for (std::size_t i = 0; i < analysis_->doses.size(); ++i) {
+        if (deviation(analysis_->doses[i]).outside) {
+            outside_.push_back(static_cast<std::uint32_t>(i));
+        }
+    }
+}
+
+DoseDeviation ProductionAnalysisWindow::deviation(const Dose& dose) const {
+    const double tolerance = dose.material < material_tolerance_.size() ? material_tolerance_[dose.material]
+                                                                        : tolerances_.default_percent();
+    return dose_deviation(dose.target, dose.dosed, tolerance);
+}
+
+std::vector<std::vector<std::string>> ProductionAnalysisWindow::consumption_rows() const {
+    std::vector<std::vector<std::string>> rows;
+    if (!analysis_) {
+        return rows;
+    }
+    const int d = analysis_->mass_precision;
+    for (const ConsumptionRow& row : analysis_->consumption) {
+        rows.push_back({row.material_name, row.scale > 0 ? std::to_string(row.scale) + "." : "",
+                        fixed_text(row.target, d), fixed_text(row.dosed, d),
+                        signed_text(row.dosed - row.target, d), std::to_string(row.processes)});
+    }
+    return rows;
+}
+
+std::vector<std::vector<std::string>> ProductionAnalysisWindow::accuracy_rows() const {
+    std::vector<std::vector<std::string>> rows;
+    if (!analysis_) {
+        return rows;
+    }
+    for (const AccuracyRow& row : analysis_->accuracy) {
+        const bool judged = row.judged > 0;
+        rows.push_back({row.material_name, general_text(row.tolerance), std::to_string(row.doses),
+                        std::to_string(row.judged), judged ? signed_text(row.mean, 2) : "",
+                        judged ? fixed_text(row.std_dev, 2) : "", judged ? signed_text(row.largest, 2) : "",
+                        std::to_string(row.outside)});
+    }
+    return rows;
+}
+
+std::vector<std::vector<std::string>> ProductionAnalysisWindow::day_rows() const {
+    std::vector<std::vector<std::string>> rows;
+    if (!analysis_) {
+        return rows;
+    }
+    for (const DayProduction& day : analysis_->days) {
+        rows.push_back(
+            {day.date, fixed_text(day.dosed, analysis_->mass_precision), std::to_string(day.processes)});
+    }
+    return rows;
+}
+
+DoseLine ProductionAnalysisWindow::dose_line(std::size_t dose) const {
+    const Dose& d = analysis_->doses.at(dose);
+    const AnalysedProcess& process = analysis_->processes.at(d.process);
+    const int precision = analysis_->mass_precision;
+    const DoseDeviation dev = deviation(d);
+    return {{process.weight_doc, process.start_time, analysis_->material_names.at(d.material),
+             std::to_string(d.scale) + ".", std::to_string(d.cycle), fixed_text(d.target, precision),
+             fixed_text(d.dosed, precision), signed_text(dev.kg, precision),
+             dev.percent ? signed_text(*dev.percent, 2) : ""},
+            dev.outside};
+}
+
+bool ProductionAnalysisWindow::guard_analysed() {
+    if (!analysis_) {
+        seams_.dialogs.error("Analiza jest pusta! Najpierw ją odśwież.");
+    }
+    return analysis_.has_value();
+}
+
+void ProductionAnalysisWindow::print() {
+    if (!guard_analysed() || !seams_.dialogs.question("Czy napewno drukować analizę produkcji?")) {
+        return;
+    }
+    if (!seams_.printer.printer_name()) {
+        seams_.dialogs.error(kNoPrinter);
+        return;
+    }
+    const auto printed = seams_.printer.print(analysis_document(sheet(), view_, seams_.clock.now(), true));
+    if (!printed) {
+        seams_.dialogs.error(printed.error().what);
+        return;
+    }
+    seams_.dialogs.information("Analizę wysłano do drukarki.");
+}
+
+void ProductionAnalysisWindow::save() {
+    if (!guard_analysed()) {
+        return;
+    }
+    const auto file = seams_.save_dialog.ask_save_file(
+        {"Zapisz analizę...", file_name_of(view_), "csv", pdf_ ? "*.csv;;*.pdf" : "*.csv"});
+    if (!file) {
+        return;
+    }
+    const bool as_pdf = pdf_ && upper_pl(file->extension().string()) == ".PDF";
+    const Status written = as_pdf ? pdf_(analysis_document(sheet(), view_, seams_.clock.now(), true), *file)
+                                  : write_csv_file(*file, analysis_csv(sheet(), view_));
+    if (!written) {
+        seams_.dialogs.error("Błąd (51) przy zapisie do pliku: " + file->string() +
+                             "\rBrak miejsca na dysku lub dysk zabezpieczony przed zapisem.");
+        return;
+    }
+    seams_.dialogs.information("Analizę zapisano do pliku: " + file->string());
+}
+
+}  // namespace wazenie
