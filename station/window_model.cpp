@@ -71,6 +71,22 @@ void mark_deviation(ScaleMaterialRow& row, double target, double dosed, int prec
                     " %), tolerancja " + general_text(round_to(tolerance, 2)) + " %";
 }
 
+ScaleMaterialRow material_row(const weight_record& w, int j, int k, int total, const Tolerances& tolerances) {
+    const material_record& m = w.m[j];
+    const double dosed = mass_in_cycle(m.curr_weight, k);
+    const double target = cycle_mass(m.recipe_weight_c1, m.recipe_weight_clast, k, total);
+    ScaleMaterialRow row;
+    row.n = numbered(j);
+    row.name = m.material_name;
+    row.jest = fixed_text(dosed, w.precision);
+    row.ma_byc = fixed_text(target, w.precision);
+    row.icon = material_icon(w, k, j);
+    if (dose_finished(w, j, k)) {
+        mark_deviation(row, target, dosed, w.precision, tolerances.percent_for(m.material_name));
+    }
+    return row;
+}
+
 StateIcon state_icon(const weight_record& w, int k) {
     if (k != w.curr_cycle) {
         return k < w.curr_cycle ? StateIcon::completed : StateIcon::none;
@@ -155,19 +171,7 @@ ScaleView scale_view(const ProcessState& p, int n, int v, ScaleButton down, cons
     const int total = p.r.total_cycle;
 
     for (int j = 1; j <= materials_of(w); ++j) {
-        const material_record& m = w.m[j];
-        const double dosed = mass_in_cycle(m.curr_weight, k);
-        const double target = cycle_mass(m.recipe_weight_c1, m.recipe_weight_clast, k, total);
-        ScaleMaterialRow& row = view.materials.emplace_back(ScaleMaterialRow{numbered(j),
-                                                                             m.material_name,
-                                                                             fixed_text(dosed, w.precision),
-                                                                             fixed_text(target, w.precision),
-                                                                             material_icon(w, k, j),
-                                                                             false,
-                                                                             {}});
-        if (dose_finished(w, j, k)) {
-            mark_deviation(row, target, dosed, w.precision, tolerances.percent_for(m.material_name));
-        }
+        view.materials.push_back(material_row(w, j, k, total, tolerances));
     }
     const double gross = mass_in_cycle(w.curr_weight, k);
     view.mass = w.weight_enabled ? fixed_text(gross, w.precision) : kDisabledMass;
