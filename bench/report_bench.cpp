@@ -1,122 +1,18 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstdlib>
-#include <fstream>
-#include <string>
 
-#include "clients/client_file.h"
 #include "fakes/fake_dialogs.h"
-#include "fakes/scratch_dir.h"
 #include "reports/report_list.h"
-#include "storage/date_time.h"
-#include "storage/process_file.h"
-#include "storage/text_file.h"
+#include "synthetic_year.h"
 
 namespace wazenie {
 namespace {
 
-constexpr int kProcessesPerMonth = 6000;
-
-const std::string kMaterialNames[] = {"Piasek 0-2", "Żwir 2-8", "Cement CEM I 42,5R"};
-
-// One process of four scales, two or three materials each, three cycles.
-ProcessState synthetic_process(int month, int k) {
-    ProcessState p;
-    const DateTime day = *make_date_time({2024, month, 1 + k % 28, 6, 0, 0, 0});
-    p.r.weight_doc = "WZ/" + std::to_string(k + 1) + "/" + std::to_string(month) + "/2024";
-    p.r.start_time = day + (k % 200) / 24.0 / 12.0;
-    p.r.stop_time = p.r.start_time + 0.02;
-    p.r.total_cycle = p.r.curr_cycle = 3;
-    p.r.recipe_name = std::string("B").append(std::to_string(15 + k % 4 * 5));
-    p.r.recipe_client = std::string("KLIENT").append(std::to_string(k % 50));
-    p.r.user_name = std::string("OPERATOR").append(std::to_string(k % 3));
-    for (int n = 1; n <= kScales; ++n) {
-        weight_record& w = p.w[n];
-        w.precision = 1;
-        w.curr_cycle = 3;
-        w.curr_cycle_status = cycle_status::COMPLETED;
-        w.max_material = 2 + (n + k) % 2;
-        for (int j = 1; j <= w.max_material; ++j) {
-            material_record& m = w.m[j];
-            m.material_name = kMaterialNames[j - 1];
-            for (int c = 1; c <= 3; ++c) {
-                m.curr_weight[c] = 100.0 + n * 10 + j + c * 0.1;
-                m.curr_total_weight += m.curr_weight[c];
-                w.curr_weight[c] += m.curr_weight[c];
-            }
-            w.curr_total_weight += m.curr_total_weight;
-        }
-        p.r.curr_weight += w.curr_total_weight;
-    }
-    return p;
-}
-
-// A year of monthly logs written with the program's own record writer, and the client file.
-struct SyntheticYear {
-    testing::ScratchDir dir;
-    std::string files;
-    double megabytes = 0;
-
-    SyntheticYear() {
-        Settings settings;
-        std::vector<std::string> clients;
-        for (int c = 0; c < 50; ++c) {
-            clients.push_back(
-                client_line({"KLIENT" + std::to_string(c), "Firma Budowlana nr " + std::to_string(c),
-                             "ul. Łąkowa " + std::to_string(c), "725-000-11-22"}));
-        }
-        text_file::write_lines(clients_file_path(dir.path()), clients);
-        for (int month = 1; month <= 12; ++month) {
-            std::vector<std::string> lines = process_header_lines();
-            for (int k = 0; k < kProcessesPerMonth; ++k) {
-                for (auto& line : process_record_lines(synthetic_process(month, k), settings)) {
-                    lines.push_back(std::move(line));
-                }
-            }
-            const auto file = month_log_path(dir.path(), std::to_string(202400 + month));
-            text_file::write_lines(file, lines);
-            files += " '" + file.string() + "'";
-            megabytes += static_cast<double>(std::filesystem::file_size(file)) / 1e6;
-        }
-    }
-};
-
-const SyntheticYear& year() {
-    static const SyntheticYear y;
-    return y;
-}
-
-double peak_megabytes() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmHWM:", 0) == 0) {
-            return std::stod(line.substr(6)) / 1024.0;
-        }
-    }
-    return 0;
-}
-
-// Forgets the peak so far (the generation of the logs), so that the figure is the report's own.
-void reset_peak() {
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
-
-double grep_seconds() {
-    // GNU grep stops at the first match when its output is /dev/null, so it writes to a file.
-    const std::string command =
-        "grep -c '^r' " + year().files + " > '" + (year().dir.path() / "grep_c.txt").string() + "'";
-    const auto start = std::chrono::steady_clock::now();
-    if (std::system(command.c_str()) != 0) {
-        return -1;
-    }
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 void report_over_a_year(benchmark::State& state) {
-    const auto& data = year();
+    const auto& data = bench::synthetic_year();
     testing::FakeDialogs dialogs;
-    reset_peak();
+    bench::reset_peak();
     std::size_t rows = 0;
     double report_seconds = 0;
     for (auto _ : state) {
@@ -127,16 +23,13 @@ void report_over_a_year(benchmark::State& state) {
         benchmark::DoNotOptimize(list);
     }
     report_seconds /= static_cast<double>(state.iterations());
-    double grep = 0;
-    for (int i = 0; i < 3; ++i) {
-        grep += grep_seconds() / 3;
-    }
+    const double grep = bench::grep_seconds();
     state.counters["rows"] = static_cast<double>(rows);
     state.counters["logs_MB"] = data.megabytes;
     state.counters["report_ms"] = report_seconds * 1000;
     state.counters["grep_c_ms"] = grep * 1000;
     state.counters["times_grep"] = grep > 0 ? report_seconds / grep : 0;
-    state.counters["peak_MB"] = peak_megabytes();
+    state.counters["peak_MB"] = bench::peak_megabytes();
 }
 BENCHMARK(report_over_a_year)->Unit(benchmark::kMillisecond)->Iterations(10);
 

@@ -1,13 +1,13 @@
 #pragma once
 
 #include <array>
-#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/dialogs.h"
+#include "reports/log_fields.h"
 #include "reports/report_list.h"
 #include "storage/text_file.h"
 
@@ -30,22 +30,6 @@ struct LogRange {
     LogDate to;
 };
 std::optional<LogRange> read_range(const ReportQuery& query, Dialogs& dialogs);
-
-// The first N tab-separated fields of a log line; a field the line lacks is empty.
-template <std::size_t N>
-std::array<std::string_view, N> split_fields(std::string_view line) {
-    std::array<std::string_view, N> f{};
-    std::size_t begin = 0;
-    for (std::size_t k = 0; k < N; ++k) {
-        const std::size_t tab = line.find('\t', begin);
-        f[k] = line.substr(begin, tab == std::string_view::npos ? std::string_view::npos : tab - begin);
-        if (tab == std::string_view::npos) {
-            break;
-        }
-        begin = tab + 1;
-    }
-    return f;
-}
 
 // The fields of an "r" line.
 using ProcessFields = std::array<std::string_view, 12>;

@@ -1,14 +1,12 @@
 #include "reports/production_analysis.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
 #include <map>
 #include <numeric>
 #include <unordered_map>
-#include <unordered_set>
 
 #include "core/dose.h"
 #include "core/number_text.h"
@@ -28,29 +26,6 @@ constexpr std::uint32_t kNoProcess = std::numeric_limits<std::uint32_t>::max();
 // line): the doses are reserved for once from the logs' size, so that growing the largest table of
 // the analysis never holds two copies of it. Pages reserved and never written cost no memory.
 constexpr std::uintmax_t kLogBytesPerDose = 24;
-
-std::optional<int> int_field(std::string_view text) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return ec == std::errc{} && ptr == end ? std::optional<int>(value) : std::nullopt;
-}
-
-// Logs write masses with a point; a comma, as the process reader accepts, takes the slow road.
-std::optional<double> mass_field(std::string_view text) {
-    double value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
-    if (ec != std::errc{} || ptr != end) {
-        return parse_decimal(text);
-    }
-    return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
-}
-
-int decimals_of(std::string_view mass) {
-    const auto mark = mass.find_first_of(".,");
-    return mark == std::string_view::npos ? 0 : static_cast<int>(mass.size() - mark - 1);
-}
 
 std::string date_text(int ordinal) {
     char text[16];
@@ -157,16 +132,16 @@ private:
     void on_process(std::string_view line) {
         end_process();
         const auto f = split_process_line(line);
+        // A completed process stopped again is logged again, right after its first record: it counts once.
+        const bool again = f[2] != "---" && f[1] == last_doc_ && f[2] == last_start_;
+        last_doc_ = f[1];
+        last_start_ = f[2];
         const auto date = date_at_start(f[2] == "---" ? f[3] : f[2]);
-        const auto total_cycle = int_field(f[5]);
-        if (!date || date->ordinal() < from_ || date->ordinal() > to_ || !total_cycle) {
+        const auto total_cycle = FieldCursor(f[5]).integer();
+        if (again || !date || date->ordinal() < from_ || date->ordinal() > to_ || !total_cycle) {
             return;
         }
         if (!client_.matches(f[10]) || !recipe_.matches(f[9])) {
-            return;
-        }
-        // A completed process stopped again is logged a second time: its doses count once.
-        if (f[2] != "---" && !logged_.emplace(std::string(f[1]) + '\t' + std::string(f[2])).second) {
             return;
         }
         listed_ = true;
@@ -181,15 +156,17 @@ private:
     }
 
     void on_scale(std::string_view line) {
-        const auto f = split_fields<11>(line);
-        const auto i = int_field(f[1]);
+        FieldCursor f(line);
+        f.skip(1);
+        const auto i = f.integer();
         if (!i || !Scales::in_range(*i)) {
             return;
         }
         ScaleState& scale = scales_[*i - 1];
-        const auto cycle = int_field(f[8]);
-        const auto status = int_field(f[9]);
-        const auto material = int_field(f[10]);
+        f.skip(6);
+        const auto cycle = f.integer();
+        const auto status = f.integer();
+        const auto material = f.integer();
         scale.valid = cycle && status && material;
         scale.w.curr_cycle = cycle.value_or(0);
         scale.w.curr_cycle_status = status.value_or(cycle_status::NOT_STARTED);
@@ -200,29 +177,35 @@ private:
     }
 
     void on_material(std::string_view line) {
-        const auto f = split_fields<8>(line);
-        const auto i = int_field(f[1]);
-        const auto j = int_field(f[2]);
+        FieldCursor f(line);
+        f.skip(1);
+        const auto i = f.integer();
+        const auto j = f.integer();
         if (!i || !j || !Scales::in_range(*i) || !arr_material_record::in_range(*j)) {
             return;
         }
-        const auto c1 = mass_field(f[5]);
-        const auto clast = mass_field(f[6]);
+        const std::string_view name = trim(f.text());
+        f.skip(1);
+        int decimals = 0;
+        const auto c1 = f.mass(decimals);
+        const auto clast = f.mass(decimals);
         auto& m = scales_[*i - 1].materials[*j - 1];
         m.valid = c1 && clast;
         if (m.valid) {
-            m.name = name_index(trim(f[3]));
+            m.name = name_index(name);
             m.c1 = *c1;
             m.clast = *clast;
         }
     }
 
     void on_dose(std::string_view line) {
-        const auto f = split_fields<5>(line);
-        const auto i = int_field(f[1]);
-        const auto j = int_field(f[2]);
-        const auto c = int_field(f[3]);
-        const auto dosed = mass_field(f[4]);
+        FieldCursor f(line);
+        f.skip(1);
+        const auto i = f.integer();
+        const auto j = f.integer();
+        const auto c = f.integer();
+        int decimals = 0;
+        const auto dosed = f.mass(decimals);
         if (!i || !j || !c || !dosed || !Scales::in_range(*i) || !arr_material_record::in_range(*j) ||
             !CycleMasses::in_range(*c)) {
             return;
@@ -232,7 +215,7 @@ private:
         if (!scale.valid || !m.valid) {
             return;
         }
-        mass_precision_ = std::max(mass_precision_, std::min(decimals_of(f[4]), kMaxMassPrecision));
+        mass_precision_ = std::max(mass_precision_, std::min(decimals, kMaxMassPrecision));
         const bool finished = dose_finished(scale.w, *j, *c);
         const bool begun =
             finished || (*c == scale.w.curr_cycle && scale.w.curr_cycle_status == cycle_status::STARTED &&
@@ -364,7 +347,8 @@ private:
     ProductionAnalysis result_;
     std::unordered_map<std::string, std::uint32_t, TransparentHash, std::equal_to<>> index_;
     std::vector<NameSums> names_;
-    std::unordered_set<std::string> logged_;
+    std::string last_doc_;
+    std::string last_start_;
     std::map<int, DayProduction> days_;  // by yyyymmdd; the date text is made at the end
     std::array<ScaleState, kScales> scales_{};
     bool listed_ = false;

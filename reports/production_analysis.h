@@ -81,7 +81,7 @@ struct ProductionAnalysis {
 // (the client and recipe filters), with one difference: a process belongs to the date of its start
 // (of its stop when it never started), so one that ran past midnight at a month's end, logged in the
 // next month's file, counts on the day it began. A process logged twice (a completed process stopped
-// again: the same document and start) counts once, as first logged.
+// again: the same document and start, right after its first record) counts once.
 //
 // What counts, per material line of a listed process:
 // - a dose is finished (see core/dose.h) by the scale's state in the record: the cycles it has gone

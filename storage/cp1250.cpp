@@ -1,5 +1,6 @@
 #include "storage/cp1250.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -29,11 +30,17 @@ constexpr std::array<char16_t, 128> kHigh = {
 std::string cp1250_to_utf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    for (const char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        utf8::append(out, b < 0x80 ? char32_t{b} : char32_t{kHigh[b - 0x80]});
+    auto pos = bytes.begin();
+    for (;;) {
+        // Runs of plain ASCII read the same in both encodings: a year of logs has little else.
+        const auto high = std::find_if(pos, bytes.end(), [](char ch) { return (ch & 0x80) != 0; });
+        out.append(pos, high);
+        if (high == bytes.end()) {
+            return out;
+        }
+        utf8::append(out, kHigh[static_cast<unsigned char>(*high) - 0x80]);
+        pos = high + 1;
     }
-    return out;
 }
 
 std::string utf8_to_cp1250(std::string_view text) {

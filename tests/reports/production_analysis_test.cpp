@@ -209,11 +209,13 @@ TEST_F(ProductionAnalysisTest, GarbageIsPassedOverAndARecordLoggedTwiceCountsOnc
     log("202403", p);
     const auto file = month_log_path(dir.path(), "202403");
     auto lines = *text_file::read_lines(file);
-    // At the end of the first record, while its scale 1 and material 1 are still being read.
+    // At the end of the first record, while its scale 1 and material 1 are still being read, and after the
+    // second, in a record whose date does not read.
     lines.insert(lines.begin() + 13,
                  {"wmc\t1\t1\t99\t5", "wmc\t1\t1\t1\tabc", "wmc\t1\t8\t1\t5", "wmc\t0\t1\t1\t5",
-                  "wm\t5\t9\tX\t1\t1\t1\t1", "w\t0\t1\t1", "r", "\t\t\t", "wm", "r\tWZ/X\t2024-03-xx",
-                  "w\t1\t0\t0\t0\t0\t1\t0\t1\t3\t0", "wm\t1\t1\tX\t0\t5\t0\t5", "wmc\t1\t1\t1\t5"});
+                  "wm\t5\t9\tX\t1\t1\t1\t1", "w\t0\t1\t1", "\t\t\t", "wm"});
+    lines.insert(lines.end(), {"r", "r\tWZ/X\t2024-03-xx", "w\t1\t0\t0\t0\t0\t1\t0\t1\t3\t0",
+                               "wm\t1\t1\tX\t0\t5\t0\t5", "wmc\t1\t1\t1\t5"});
     ASSERT_TRUE(text_file::write_lines(file, lines));
     const auto a = analyse("2024-03-01", "2024-03-31");
     EXPECT_EQ(docs(a), std::vector<std::string>{"WZ/9"});

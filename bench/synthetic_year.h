@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+#include "fakes/scratch_dir.h"
+
+namespace wazenie::bench {
+
+inline constexpr int kProcessesPerMonth = 6000;
+
+// A year of monthly logs (12 x 6000 processes of four scales, two or three materials each, three
+// cycles, every dose a little over its target) written with the program's own record writer, and the
+// client file.
+struct SyntheticYear {
+    testing::ScratchDir dir;
+    std::string files;  // the logs, quoted for a shell
+    double megabytes = 0;
+
+    SyntheticYear();
+};
+
+// Made once for the whole run.
+const SyntheticYear& synthetic_year();
+
+// The time of `grep -c` over the year's logs, the mean of three runs.
+double grep_seconds();
+
+// The process's peak resident memory, and forgetting the peak so far (the generation of the logs) so
+// that the figure is that of what is measured; 0 and nothing where the system does not tell.
+double peak_megabytes();
+void reset_peak();
+
+}  // namespace wazenie::bench
