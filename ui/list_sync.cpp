@@ -18,9 +18,6 @@ long long write_count = 0;
 // The icon a row shows is kept beside it, so an unchanged icon is recognised without comparing pictures.
 constexpr int kIconRole = Qt::UserRole + 1;
 
-// Calm enough for a cell that stays marked until the next cycle, and readable with black text.
-constexpr QColor kAmber(0xFF, 0xD2, 0x7F);
-
 QColor rgb(Colour c) {
     switch (c) {
         case Colour::grey:

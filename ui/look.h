@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QString>
 #include <QStringList>
@@ -12,6 +13,10 @@ class QTreeWidget;
 class QWidget;
 
 namespace wazenie {
+
+// The one colour of a value the operator must look at (a dose outside its tolerance): calm enough
+// for a cell that stays marked, and readable with black text.
+inline constexpr QColor kAmber(0xFF, 0xD2, 0x7F);
 
 // Numbers in a font whose digits all have one width, so a changing mass does not make its field jump.
 QFont number_font(int point_size = 0);

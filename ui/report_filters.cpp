@@ -1,7 +1,7 @@
 #include "ui/report_filters.h"
 
 #include "platform/qt_text.h"
-#include "reports/weighing_report.h"
+#include "reports/report_range.h"
 #include "ui/calendar_dialog.h"
 #include "ui/look.h"
 
@@ -35,7 +35,7 @@ void show_text(QLineEdit* edit, const std::string& value) {
 
 }  // namespace
 
-ReportFilters::ReportFilters(WeighingReport& report, Choosers choosers, QDate today, QWidget* parent)
+ReportFilters::ReportFilters(ReportRange& report, Choosers choosers, QDate today, QWidget* parent)
     : QWidget(parent),
       report_(report),
       choosers_(std::move(choosers)),
@@ -82,13 +82,13 @@ ReportFilters::ReportFilters(WeighingReport& report, Choosers choosers, QDate to
         show_values();
     });
     connect(BBclient, &QPushButton::clicked, this, [this] {
-        if (const auto client = choosers_.client()) {
+        if (const auto client = choosers_.client(window())) {
             report_.set_client_text(*client);
             show_values();
         }
     });
     connect(BBrecipe, &QPushButton::clicked, this, [this] {
-        if (const auto recipe = choosers_.recipe()) {
+        if (const auto recipe = choosers_.recipe(window())) {
             report_.recipe_chosen(*recipe);
             show_values();
         }

@@ -13,24 +13,24 @@ class QToolButton;
 
 namespace wazenie {
 
-class WeighingReport;
+class ReportRange;
 
 // The report's range and filters: "Przedział czasu " with its calendars, " dzisiaj" and
 // "bież. miesiąc", and "Inne ograniczenia raportu  " with the client and recipe choices. Every value
-// lives in the report controller; the fields show it and hand the operator's typing back.
+// lives in the controller's range; the fields show it and hand the operator's typing back.
 class ReportFilters : public QWidget {
     Q_OBJECT
 
 public:
     struct Choosers {
-        // The client window; the chosen client's short name on OK.
-        std::function<std::optional<std::string>()> client;
-        // The recipe editor; on OK the recipe selected there (empty when none was).
-        std::function<std::optional<std::string>()> recipe;
+        // The client window over the given window; the chosen client's short name on OK.
+        std::function<std::optional<std::string>(QWidget*)> client;
+        // The recipe editor over the given window; on OK the recipe selected there (empty when none was).
+        std::function<std::optional<std::string>(QWidget*)> recipe;
     };
 
     // `today` is where the calendar starts; afterwards it starts at the date last chosen in it.
-    ReportFilters(WeighingReport& report, Choosers choosers, QDate today, QWidget* parent = nullptr);
+    ReportFilters(ReportRange& report, Choosers choosers, QDate today, QWidget* parent = nullptr);
 
     // Writes the controller's dates and texts into the fields that show something else.
     void show_values();
@@ -40,7 +40,7 @@ private:
     QWidget* make_limits();
     void pick_date(QLineEdit* field);
 
-    WeighingReport& report_;
+    ReportRange& report_;
     Choosers choosers_;
     QDate calendar_date_;
     QLineEdit* Edate_from;

@@ -7,6 +7,7 @@
 #include "station/station.h"
 #include "storage/date_time.h"
 #include "ui/look.h"
+#include "ui/production_window.h"
 #include "ui/station_choosers.h"
 #include "ui/report_filters.h"
 
@@ -57,15 +58,14 @@ TFraport::TFraport(Station& station, Dialogs& dialogs, Printer& printer, const C
       station_(station),
       plain_dialogs_(dialogs),
       printer_(printer),
+      clock_(clock),
       dialogs_(dialogs),
       qt_save_dialog_(this),
       save_dialog_(qt_save_dialog_),
       report_(station.data_dir(), station.settings(), station.process().w,
               {dialogs_, clock, printer, clipboard_, save_dialog_,
                [this](const std::string& name) { emit printer_chosen(to_qt(name)); }}),
-      filters_(new ReportFilters(report_,
-                                 {[this] { return choose_client(); }, [this] { return choose_recipe(); }},
-                                 date_of(clock.now()), this)),
+      filters_(new ReportFilters(report_, choosers(), date_of(clock.now()), this)),
       BBrefresh(named_button(this, "BBrefresh", QStringLiteral("Odśwież\nraport"))),
       LVreport(make_list(QStringLiteral("LVreport"), headers_of(kReportColumns), {kMassColumn, kCyclesColumn},
                          this)),
@@ -78,6 +78,7 @@ TFraport::TFraport(Station& station, Dialogs& dialogs, Printer& printer, const C
       BBprint_report(named_button(this, "BBprint_report", QStringLiteral("Drukuj raport"))),
       BBcopy_report(named_button(this, "BBcopy_report", QStringLiteral("Kopiuj raport"))),
       BBsave_report(named_button(this, "BBsave_report", QStringLiteral(" Zapisz raport"))),
+      BTanaliza(named_button(this, "BTanaliza", QStringLiteral("Analiza produkcji"))),
       BBclose(named_button(this, "BBclose", QStringLiteral(" Zamknij"))) {
     setObjectName(QStringLiteral("TFraport"));
     setWindowTitle(QStringLiteral("Raport ważeń zakończonych"));
@@ -127,6 +128,7 @@ TFraport::TFraport(Station& station, Dialogs& dialogs, Printer& printer, const C
         const BusyCursor busy;
         report_.save_report();
     });
+    connect(BTanaliza, &QPushButton::clicked, this, &TFraport::open_analysis);
     connect(BBclose, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -157,12 +159,21 @@ QWidget* TFraport::make_report_buttons() {
     auto* box = new QWidget(this);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
-    for (QPushButton* button : {BBprint_report, BBcopy_report, BBsave_report}) {
+    BTanaliza->setToolTip(
+        QStringLiteral("Zużycie materiałów, dokładność dozowania i produkcja dzienna w tym przedziale"));
+    for (QPushButton* button : {BBprint_report, BBcopy_report, BBsave_report, BTanaliza}) {
         layout->addWidget(button);
     }
     layout->addStretch();
     layout->addWidget(BBclose);
     return box;
+}
+
+// A new window at every opening, with the range and filters of this one: an analysis of a year holds
+// millions of doses, given back when it closes.
+void TFraport::open_analysis() {
+    TFanaliza analysis(station_, plain_dialogs_, printer_, clock_, choosers(), this);
+    analysis.run(report_.query());
 }
 
 void TFraport::run() {
@@ -176,17 +187,22 @@ void TFraport::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-std::optional<std::string> TFraport::choose_client() {
-    return StationChoosers(station_, plain_dialogs_, clipboard_, printer_, this).clients().choose_client();
-}
-
-std::optional<std::string> TFraport::choose_recipe() {
-    const auto choice =
-        StationChoosers(station_, plain_dialogs_, clipboard_, printer_, this).recipes().open_recipe_editor();
-    if (!choice) {
-        return std::nullopt;
-    }
-    return choice->recipe_name;
+// The choosers open over the window that asks: this one or the analysis.
+ReportFilters::Choosers TFraport::choosers() {
+    return {[this](QWidget* over) {
+                return StationChoosers(station_, plain_dialogs_, clipboard_, printer_, over)
+                    .clients()
+                    .choose_client();
+            },
+            [this](QWidget* over) -> std::optional<std::string> {
+                const auto choice = StationChoosers(station_, plain_dialogs_, clipboard_, printer_, over)
+                                        .recipes()
+                                        .open_recipe_editor();
+                if (!choice) {
+                    return std::nullopt;
+                }
+                return choice->recipe_name;
+            }};
 }
 
 void TFraport::refresh() {

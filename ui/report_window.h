@@ -4,6 +4,7 @@
 #include "platform/qt_save_file_dialog.h"
 #include "reports/weighing_report.h"
 #include "ui/busy_cursor.h"
+#include "ui/report_filters.h"
 
 #include <QDialog>
 
@@ -16,7 +17,6 @@ namespace wazenie {
 class Clock;
 class Dialogs;
 class Printer;
-class ReportFilters;
 class Station;
 
 // "Raport ważeń zakończonych" over the report controller: the range and filters, the list of logged
@@ -42,8 +42,8 @@ protected:
 private:
     QWidget* make_details();
     QWidget* make_report_buttons();
-    std::optional<std::string> choose_client();
-    std::optional<std::string> choose_recipe();
+    void open_analysis();
+    ReportFilters::Choosers choosers();
     void refresh();
     void show_rows();
     void show_details();
@@ -51,6 +51,7 @@ private:
     Station& station_;
     Dialogs& plain_dialogs_;
     Printer& printer_;
+    const Clock& clock_;
     ArrowForDialogs dialogs_;
     QtClipboard clipboard_;
     QtSaveFileDialog qt_save_dialog_;
@@ -65,6 +66,7 @@ private:
     QPushButton* BBprint_report;
     QPushButton* BBcopy_report;
     QPushButton* BBsave_report;
+    QPushButton* BTanaliza;
     QPushButton* BBclose;
 };
 

@@ -14,8 +14,9 @@
 namespace wazenie::testing {
 
 // A month's weighing log of `count` finished processes written in one go: two cycles each, scale 1
-// with two materials (the first `extra` kg heavier in cycle 1), scale 2 with one. Processes start
-// on days 1 to 28 in turn, for the demo clients BUDREX, KOWALSKI and GMINA ŁOPUSZNO.
+// with two materials (the first `extra` kg heavier in cycle 1), scale 2 with one, every material
+// aimed at 1000 kg a cycle. Processes start on days 1 to 28 in turn, for the demo clients BUDREX, KOWALSKI
+// and GMINA ŁOPUSZNO.
 inline bool write_month_log(const std::filesystem::path& data_dir, int year, int month, int count,
                             const Settings& settings, double extra = 0) {
     ProcessState p;
@@ -30,6 +31,7 @@ inline bool write_month_log(const std::filesystem::path& data_dir, int year, int
         m.material_name = materials[k];
         m.curr_weight[1] = 1000 + (k == 0 ? extra : 0);
         m.curr_weight[2] = 1000;
+        m.recipe_weight_c1 = 1000;
         m.curr_total_weight = m.curr_weight[1] + m.curr_weight[2];
         w.max_material = j;
         w.curr_total_weight += m.curr_total_weight;

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "platform/qt_save_file_dialog.h"
+#include "reports/production_window.h"
+#include "ui/busy_cursor.h"
+#include "ui/report_filters.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class QTableView;
+class QTreeWidget;
+
+namespace wazenie {
+
+class DailyChart;
+class DoseTableModel;
+class Station;
+
+// "Analiza produkcji" over its controller: the report's range and filters, the consumption of
+// materials, the dosing accuracy with every dose (those outside their tolerance in amber), the daily
+// production as a chart beside its table, and the shown tab printed or saved.
+class TFanaliza : public QDialog {
+    Q_OBJECT
+
+public:
+    TFanaliza(Station& station, Dialogs& dialogs, Printer& printer, const Clock& clock,
+              ReportFilters::Choosers choosers, QWidget* parent = nullptr);
+    ~TFanaliza() override;
+
+    // Shows the window modally, with the range and filters given, until " Zamknij".
+    void run(const ReportQuery& query);
+
+private:
+    QWidget* make_consumption();
+    QWidget* make_accuracy();
+    QWidget* make_daily();
+    QWidget* make_buttons();
+    void refresh();
+    void show_analysis();
+    void show_doses();
+
+    ArrowForDialogs dialogs_;
+    QtSaveFileDialog qt_save_dialog_;
+    ArrowForSaveDialog save_dialog_;
+    ProductionAnalysisWindow analysis_;
+    ReportFilters* filters_;
+    QPushButton* BBrefresh;
+    QTabWidget* PCviews;
+    QTreeWidget* LVconsumption;
+    QTreeWidget* LVaccuracy;
+    QCheckBox* CBoutside_only;
+    QLabel* Ldoses;
+    QTableView* TVdoses;
+    DoseTableModel* doses_;
+    DailyChart* PBdaily_chart;
+    QTreeWidget* LVdays;
+    QPushButton* BBprint;
+    QPushButton* BBsave;
+    QPushButton* BBclose;
+};
+
+}  // namespace wazenie
