@@ -1,0 +1,39 @@
+#include "reports/log_fields.h"
+
+#include <gtest/gtest.h>
+
+namespace wazenie {
+namespace {
+
+TEST(LogFieldsTest, CursorReadsEachFieldAndStaysInStepAfterABadOne) {
+    FieldCursor f("wmc\t-12\tx7\t1234567890\t\t5");
+    EXPECT_EQ(f.text(), "wmc");
+    EXPECT_EQ(f.integer(), -12);
+    EXPECT_EQ(f.integer(), std::nullopt);
+    EXPECT_EQ(f.integer(), std::nullopt);  // ten digits
+    EXPECT_EQ(f.integer(), std::nullopt);  // empty
+    EXPECT_EQ(f.integer(), 5);
+    EXPECT_EQ(f.integer(), std::nullopt);  // past the end
+    EXPECT_EQ(f.text(), "");
+}
+
+TEST(LogFieldsTest, MassesReadAsTheFullParserReadsThemWithTheirDecimals) {
+    FieldCursor f("0.1\t-0.3\t12,50\t1234.567\t7\tabc\t1.2.3\t12345678901234567\t9");
+    int decimals = -1;
+    EXPECT_EQ(f.mass(decimals), 0.1);
+    EXPECT_EQ(decimals, 1);
+    EXPECT_EQ(f.mass(decimals), -0.3);
+    EXPECT_EQ(f.mass(decimals), 12.5);
+    EXPECT_EQ(decimals, 2);
+    EXPECT_EQ(f.mass(decimals), 1234.567);
+    EXPECT_EQ(decimals, 3);
+    EXPECT_EQ(f.mass(decimals), 7);
+    EXPECT_EQ(decimals, 0);
+    EXPECT_EQ(f.mass(decimals), std::nullopt);
+    EXPECT_EQ(f.mass(decimals), std::nullopt);
+    EXPECT_EQ(f.mass(decimals), parse_decimal("12345678901234567"));
+    EXPECT_EQ(f.mass(decimals), 9);
+}
+
+}  // namespace
+}  // namespace wazenie
