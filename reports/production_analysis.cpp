@@ -9,7 +9,6 @@
 #include <unordered_map>
 
 #include "core/dose.h"
-#include "core/number_text.h"
 #include "core/trim.h"
 #include "reports/log_scan.h"
 #include "storage/process_file.h"
