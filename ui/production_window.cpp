@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
@@ -65,7 +66,12 @@ void fill_list(QTreeWidget* list, const std::vector<std::vector<std::string>>& r
         items.append(item);
     }
     list->addTopLevelItems(items);
-    list->header()->resizeSections(QHeaderView::ResizeToContents);
+    // Room between the columns: their contents alone would make the numbers run into each other.
+    QHeaderView* header = list->header();
+    header->resizeSections(QHeaderView::ResizeToContents);
+    for (int column = 0; column < header->count(); ++column) {
+        header->resizeSection(column, header->sectionSize(column) + 16);
+    }
 }
 
 // Widths from sample texts: a table of a million rows is never measured row by row.
@@ -190,8 +196,6 @@ QWidget* TFanaliza::make_daily() {
     auto* page = new QWidget(PCviews);
     page->setObjectName(QStringLiteral("TSdaily"));
     PBdaily_chart->setToolTip(QString());
-    const QFontMetrics numbers(number_font());
-    LVdays->setFixedWidth(numbers.horizontalAdvance(QStringLiteral("2024-03-05 12345678.90 123456")) + 90);
     auto* layout = new QHBoxLayout(page);
     layout->addWidget(PBdaily_chart, 1);
     layout->addWidget(LVdays);
@@ -235,6 +239,9 @@ void TFanaliza::show_analysis() {
     const int total = std::max(split->height(), 600);
     split->setSizes({std::min(wanted, total / 3), total - std::min(wanted, total / 3)});
     fill_list(LVdays, analysis_.day_rows());
+    // The day table as wide as its columns; the chart takes the rest.
+    LVdays->setFixedWidth(LVdays->header()->length() + LVdays->verticalScrollBar()->sizeHint().width() +
+                          2 * LVdays->frameWidth());
     show_doses();
     const ProductionAnalysis* analysis = analysis_.analysis();
     const ReportQuery& query = analysis_.analysed_query();
