@@ -195,7 +195,6 @@ QWidget* TFanaliza::make_accuracy() {
 QWidget* TFanaliza::make_daily() {
     auto* page = new QWidget(PCviews);
     page->setObjectName(QStringLiteral("TSdaily"));
-    PBdaily_chart->setToolTip(QString());
     auto* layout = new QHBoxLayout(page);
     layout->addWidget(PBdaily_chart, 1);
     layout->addWidget(LVdays);
