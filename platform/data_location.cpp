@@ -2,6 +2,8 @@
 
 #include <system_error>
 
+#include "storage/settings.h"
+
 #include <QCoreApplication>
 #include <QStandardPaths>
 
@@ -10,6 +12,7 @@ namespace wazenie {
 namespace {
 
 constexpr const char* kDataFolder = "dane";
+constexpr const char* kSettingsFile = "konfig.ini";
 
 std::filesystem::path path_of(const QString& text) {
     return std::filesystem::path(text.toStdU16String());
@@ -35,6 +38,16 @@ Result<DataLocation> resolve_data_dir(const std::optional<std::filesystem::path>
     }
     if (own.empty() || !std::filesystem::create_directories(own, ec) || ec) {
         return Error{"Nie można utworzyć katalogu z danymi: " + own.string(), own.string()};
+    }
+    // The new folder gets the default settings at once, so the installer finds the file to edit
+    // before the program has ever been closed.
+    const auto settings_file = own / kSettingsFile;
+    Settings settings;
+    Scales scales;
+    load_settings(settings_file, settings, scales);
+    if (!save_settings(settings_file, settings, scales)) {
+        return Error{"Nie można zapisać ustawień domyślnych: " + settings_file.string(),
+                     settings_file.string()};
     }
     return DataLocation{own, true};
 }

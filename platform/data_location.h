@@ -15,7 +15,8 @@ struct DataLocation {
 
 // `given` (--data) as it is, even when it does not exist (the caller reports that); else `dane`
 // beside the program when that folder exists (a portable installation); else `dane` in the user's
-// application data folder, made with its parents when missing.
+// application data folder, made with its parents when missing and given a konfig.ini of default
+// settings.
 Result<DataLocation> resolve_data_dir(const std::optional<std::filesystem::path>& given,
                                       const std::filesystem::path& executable_dir,
                                       const std::filesystem::path& app_data_dir);

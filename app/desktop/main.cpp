@@ -11,15 +11,21 @@
 #include "station/station.h"
 #include "storage/system_clock.h"
 #include "ui/desktop_program.h"
+#include "ui/logo.h"
 #include "ui/qt_dialogs.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 
 int main(int argc, char** argv) {
     using namespace wazenie;
     QApplication app(argc, argv);
     set_application_names();
+    // The menu entry's name (packaging/), by which the desktop pairs the window with its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("pl.wazenie.Wazenie"));
+    QGuiApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("pl.wazenie.Wazenie"), QIcon(program_logo(64))));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Ważenie: sterowanie wagami dozującymi"));
@@ -46,6 +52,11 @@ int main(int argc, char** argv) {
         return desktop_exit::kRefused;
     }
     std::cerr << "Dane: " << location->dir.string() << std::endl;
+    if (location->created) {
+        // Started from the menu, nobody reads standard error: the first start says where the data are.
+        dialogs.information("Utworzono nowy katalog z danymi:\r" + location->dir.string() +
+                            "\rUstawienia domyślne są w pliku konfig.ini.");
+    }
 
     SystemClock clock;
     Station* station = nullptr;

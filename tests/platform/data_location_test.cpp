@@ -44,6 +44,7 @@ TEST(DataLocation, FirstStartMakesAppDataFolderOrSaysWhyNot) {
     EXPECT_EQ(made->dir, app_data / "dane");
     EXPECT_TRUE(made->created);
     EXPECT_TRUE(fs::is_directory(app_data / "dane"));
+    EXPECT_GT(fs::file_size(app_data / "dane" / "konfig.ini"), 0u);
 
     // A file where a parent folder should be.
     std::ofstream(scratch / "blocked") << "x";
