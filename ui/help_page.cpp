@@ -11,7 +11,7 @@ namespace wazenie {
 QString help_page_path() {
     const QDir program(QCoreApplication::applicationDirPath());
     for (const QString& place :
-         {QStringLiteral("doc/pomoc.htm"), QStringLiteral("../share/doc/wazenie/pomoc.htm")}) {
+         {QStringLiteral("doc/pomoc.htm"), QStringLiteral("../share/wazenie/doc/pomoc.htm")}) {
         const QFileInfo page(program.filePath(place));
         if (page.isFile()) {
             return QDir::cleanPath(page.absoluteFilePath());
