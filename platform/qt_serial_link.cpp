@@ -20,9 +20,9 @@ std::string open_failure_reason(const QSerialPort& port, const QString& device) 
         case QSerialPort::PermissionError: {
             const QFileInfo file(device);
             if (file.exists() && !(file.isReadable() && file.isWritable())) {
-                return "brak uprawnień (użytkownik musi należeć do grupy dialout)";
+                return "brak uprawnień (grupa dialout)";
             }
-            return "urządzenie zajęte przez inny program";
+            return "zajęte przez inny program";
         }
         default:
             return "nie można otworzyć urządzenia (" + from_qt(port.errorString()) + ")";

@@ -1,7 +1,10 @@
 #include "ui/status_bar.h"
 
+#include <algorithm>
+
 #include "ui/list_sync.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 
 namespace wazenie {
@@ -27,8 +30,15 @@ QLabel* StatusBar::add_field(const QString& name, const QString& text, int stret
     return field;
 }
 
+// A refused port adds its device and reason to the text. The field is as wide as the text, but at
+// most twice its fixed start, so that a long device path does not widen the window past the screen;
+// the tooltip has the whole text.
 void StatusBar::set_port(const std::string& text) {
     sync::text(port_, text);
+    const QFontMetrics metrics = port_->fontMetrics();
+    const int start = metrics.horizontalAdvance(QStringLiteral("brak połączenia! (port COM16, 115200bps)"));
+    port_->setMinimumWidth(std::min(metrics.horizontalAdvance(port_->text()) + 8, 2 * start));
+    port_->setToolTip(port_->text());
 }
 void StatusBar::set_printer(const std::string& text) {
     sync::text(printer_, text);
