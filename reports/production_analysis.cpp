@@ -21,10 +21,17 @@ namespace {
 constexpr const char* kUnnamedMaterial = "<bez nazwy>";
 constexpr int kMaxMassPrecision = 3;
 constexpr std::uint32_t kNoProcess = std::numeric_limits<std::uint32_t>::max();
+constexpr std::uint32_t kNoName = std::numeric_limits<std::uint32_t>::max();
 // The fewest bytes of log a finished dose takes in practice (its "wmc" line and a share of its "wm"
 // line): the doses are reserved for once from the logs' size, so that growing the largest table of
 // the analysis never holds two copies of it. Pages reserved and never written cost no memory.
 constexpr std::uintmax_t kLogBytesPerDose = 24;
+// Writing a year's doses to fresh memory is a large part of the analysis's time.
+static_assert(sizeof(Dose) == 16);
+
+std::optional<MassMilli> exact_mass(std::optional<double> kg) {
+    return kg ? MassMilli::exactly(*kg) : std::nullopt;
+}
 
 std::string date_text(int ordinal) {
     char text[16];
@@ -69,9 +76,9 @@ struct ScaleState {
     weight_record w;  // only its cycle, cycle status and material are read
     bool valid = false;
     struct Material {
-        std::uint32_t name = 0;
-        double c1 = 0;
-        double clast = 0;
+        std::uint16_t name = 0;
+        MassMilli c1;
+        MassMilli clast;
         bool valid = false;
     };
     std::array<Material, kMaterials> materials{};
@@ -186,12 +193,13 @@ private:
         const std::string_view name = trim(f.text());
         f.skip(1);
         int decimals = 0;
-        const auto c1 = f.mass(decimals);
-        const auto clast = f.mass(decimals);
+        const auto c1 = exact_mass(f.mass(decimals));
+        const auto clast = exact_mass(f.mass(decimals));
+        const auto index = c1 && clast ? name_index(name) : kNoName;
         auto& m = scales_[*i - 1].materials[*j - 1];
-        m.valid = c1 && clast;
+        m.valid = index <= std::numeric_limits<std::uint16_t>::max();
         if (m.valid) {
-            m.name = name_index(name);
+            m.name = static_cast<std::uint16_t>(index);
             m.c1 = *c1;
             m.clast = *clast;
         }
@@ -204,7 +212,7 @@ private:
         const auto j = f.integer();
         const auto c = f.integer();
         int decimals = 0;
-        const auto dosed = f.mass(decimals);
+        const auto dosed = exact_mass(f.mass(decimals));
         if (!i || !j || !c || !dosed || !Scales::in_range(*i) || !arr_material_record::in_range(*j) ||
             !CycleMasses::in_range(*c)) {
             return;
@@ -222,12 +230,18 @@ private:
         if (!begun) {
             return;
         }
-        const double target = finished ? cycle_mass(m.c1, m.clast, *c, total_cycle_) : 0;
-        consume(m.name, *i, target, *dosed);
+        // Summed in thousandths, so that the target is the exact sum of the logged masses.
+        const auto target = MassMilli::of_milli(
+            finished ? static_cast<std::int64_t>(cycle_mass(m.c1.milli(), m.clast.milli(), *c, total_cycle_))
+                     : 0);
+        if (!target) {
+            return;
+        }
+        consume(m.name, *i, *target, *dosed);
         if (finished) {
             result_.doses.push_back({process_, m.name, static_cast<std::uint8_t>(*i),
-                                     static_cast<std::uint8_t>(*c), target, *dosed});
-            judge(names_[m.name], target, *dosed);
+                                     static_cast<std::uint8_t>(*c), *target, *dosed});
+            judge(names_[m.name], *target, *dosed);
         }
     }
 
@@ -361,6 +375,26 @@ private:
 };
 
 }  // namespace
+
+std::optional<MassMilli> MassMilli::exactly(double kg) {
+    const double milli = kg * 1000.0;
+    if (!(std::fabs(milli) < std::numeric_limits<std::int32_t>::max() + 0.5)) {
+        return std::nullopt;
+    }
+    MassMilli mass;
+    mass.milli_ = static_cast<std::int32_t>(milli + (milli < 0 ? -0.5 : 0.5));
+    return static_cast<double>(mass) == kg ? std::optional(mass) : std::nullopt;
+}
+
+std::optional<MassMilli> MassMilli::of_milli(std::int64_t milli) {
+    if (milli < std::numeric_limits<std::int32_t>::min() ||
+        milli > std::numeric_limits<std::int32_t>::max()) {
+        return std::nullopt;
+    }
+    MassMilli mass;
+    mass.milli_ = static_cast<std::int32_t>(milli);
+    return mass;
+}
 
 std::optional<ProductionAnalysis> analyse_production(const std::filesystem::path& data_dir,
                                                      const ReportQuery& query, const Tolerances& tolerances,

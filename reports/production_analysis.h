@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -21,15 +22,34 @@ struct AnalysedProcess {
     std::string client_short;
 };
 
+// A mass in thousandths of a kg, which holds every mass the logs can (the scales log at most 3
+// decimals) exactly, in half the room of a double: a year holds millions of doses. It reads as the
+// double the logged text gives.
+class MassMilli {
+public:
+    constexpr MassMilli() = default;
+    // Rounded to the nearest thousandth.
+    MassMilli(double kg) : milli_(static_cast<std::int32_t>(std::llround(kg * 1000.0))) {}
+    // Nothing when `kg` is not a whole number of thousandths within the range.
+    static std::optional<MassMilli> exactly(double kg);
+    // Nothing outside the range.
+    static std::optional<MassMilli> of_milli(std::int64_t milli);
+    operator double() const { return milli_ / 1000.0; }
+    std::int32_t milli() const { return milli_; }
+
+private:
+    std::int32_t milli_ = 0;
+};
+
 // One material's dose in one cycle of one process, as the log tells it. `process` indexes
 // ProductionAnalysis::processes, `material` ProductionAnalysis::material_names.
 struct Dose {
     std::uint32_t process = 0;
-    std::uint32_t material = 0;
-    std::uint8_t scale = 0;  // 1..4
-    std::uint8_t cycle = 0;  // 1..9
-    double target = 0;       // the recipe's mass of the material in that cycle
-    double dosed = 0;        // the mass the meter reported
+    std::uint16_t material = 0;  // the doses of names past the 65536th of a range are passed over
+    std::uint8_t scale = 0;      // 1..4
+    std::uint8_t cycle = 0;      // 1..9
+    MassMilli target;            // the recipe's mass of the material in that cycle
+    MassMilli dosed;             // the mass the meter reported
 };
 
 // Target and dosed mass of one material on one scale, summed over the processes. After the rows of a
@@ -93,7 +113,8 @@ struct ProductionAnalysis {
 // - the daily production is the dosed mass of the consumption, by the day of its process.
 // Nothing when the range is reversed or a date does not read (the message has been shown); a log
 // that cannot be read is reported as the weighing report does and passed over, and a line that does
-// not read (a number, an index outside its range) is passed over.
+// not read (a number, an index outside its range, a mass that is not a whole number of thousandths
+// within ±2147 t) is passed over.
 std::optional<ProductionAnalysis> analyse_production(const std::filesystem::path& data_dir,
                                                      const ReportQuery& query, const Tolerances& tolerances,
                                                      Dialogs& dialogs);

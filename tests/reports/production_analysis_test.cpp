@@ -235,5 +235,22 @@ TEST_F(ProductionAnalysisTest, GarbageIsPassedOverAndARecordLoggedTwiceCountsOnc
     EXPECT_TRUE(empty.days.empty());
 }
 
+// Doses are kept in thousandths: they must read back as the very doubles of the logged texts, and a
+// mass they cannot hold must be refused, not rounded.
+TEST(MassMilliTest, HoldsLoggedMassesExactlyAndRefusesOthers) {
+    for (const double kg : {0.1, 0.3, -0.3, 1234.567, 2147483.647}) {
+        const auto mass = MassMilli::exactly(kg);
+        ASSERT_TRUE(mass);
+        EXPECT_EQ(static_cast<double>(*mass), kg);
+    }
+    EXPECT_EQ(MassMilli::exactly(1.234)->milli(), 1234);
+    EXPECT_FALSE(MassMilli::exactly(1.2345));
+    EXPECT_FALSE(MassMilli::exactly(1e-5));
+    EXPECT_FALSE(MassMilli::exactly(2147483.648));
+    EXPECT_FALSE(MassMilli::exactly(std::nan("")));
+    EXPECT_EQ(static_cast<double>(*MassMilli::of_milli(100 + 200)), 0.3);  // a target summed exactly
+    EXPECT_FALSE(MassMilli::of_milli(-(std::int64_t{1} << 31) - 1));
+}
+
 }  // namespace
 }  // namespace wazenie
