@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <fstream>
@@ -12,20 +13,33 @@ namespace wazenie::text_file {
 
 namespace {
 
-// Eight bytes at a time: this runs over every byte of a year of logs.
-bool is_ascii(std::string_view text) {
-    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
-    std::size_t i = 0;
-    std::uint64_t high = 0;
-    for (; i + 8 <= text.size(); i += 8) {
+// Where the line at `pos` ends (its '\n', or the end of `lines`), and whether it is plain ASCII, which
+// reads the same in both encodings, as most lines of a log do. Eight bytes at a time where bytes are
+// little-endian: this runs over every byte of a year of logs.
+std::size_t line_end(std::string_view lines, std::size_t pos, bool& ascii) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101u;
+    constexpr std::uint64_t kHighBits = kOnes * 0x80;
+    std::uint64_t bytes = 0;  // the line's bytes so far, or-ed
+    std::size_t i = pos;
+    for (; std::endian::native == std::endian::little && i + 8 <= lines.size(); i += 8) {
         std::uint64_t word;
-        std::memcpy(&word, text.data() + i, 8);
-        high |= word;
+        std::memcpy(&word, lines.data() + i, 8);
+        const std::uint64_t x = word ^ (kOnes * '\n');
+        // The lowest high bit marks the first '\n' (those above it may be false).
+        const std::uint64_t newline = (x - kOnes) & ~x & kHighBits;
+        if (newline != 0) {
+            const int before = std::countr_zero(newline) / 8;
+            bytes |= word & ((std::uint64_t{1} << (8 * before)) - 1);
+            ascii = (bytes & kHighBits) == 0;
+            return i + static_cast<std::size_t>(before);
+        }
+        bytes |= word;
     }
-    for (; i < text.size(); ++i) {
-        high |= static_cast<unsigned char>(text[i]);
+    for (; i < lines.size() && lines[i] != '\n'; ++i) {
+        bytes |= static_cast<unsigned char>(lines[i]);
     }
-    return (high & kHighBits) == 0;
+    ascii = (bytes & kHighBits) == 0;
+    return i;
 }
 
 // Hands the wanted lines of a run of complete lines to the visitor.
@@ -42,14 +56,14 @@ public:
             if (pos == std::string_view::npos) {
                 return true;
             }
-            std::size_t end = lines.find('\n', pos);
-            const std::size_t next = end == std::string_view::npos ? lines.size() : end + 1;
-            end = end == std::string_view::npos ? lines.size() : end;
+            bool ascii = true;
+            std::size_t end = line_end(lines, pos, ascii);
+            const std::size_t next = std::min(end + 1, lines.size());
             if (end > pos && lines[end - 1] == '\r') {
                 --end;
             }
             const std::string_view line = lines.substr(pos, end - pos);
-            if (line.starts_with(prefix_) && !visit_(converted(line))) {
+            if (line.starts_with(prefix_) && !visit_(ascii ? line : converted(line))) {
                 return false;
             }
             pos = next;
@@ -76,11 +90,7 @@ private:
         }
     }
 
-    // Plain ASCII reads the same in both encodings, and most lines of a log are.
     std::string_view converted(std::string_view line) {
-        if (is_ascii(line)) {
-            return line;
-        }
         converted_ = cp1250_to_utf8(line);
         return converted_;
     }
@@ -101,6 +111,11 @@ Status for_each_line(const std::filesystem::path& file, const LineVisitor& visit
     std::ifstream in(file, std::ios::binary);
     if (!in.is_open() || std::filesystem::is_directory(file, ec)) {
         return Error{"read", file.string()};
+    }
+    // No larger than the file: a small file costs no large buffer.
+    const auto size = std::filesystem::file_size(file, ec);
+    if (!ec) {
+        block = static_cast<std::size_t>(std::min<std::uintmax_t>(block, size));
     }
     block = std::max<std::size_t>(block, 1);
     LineScanner scanner(visit, ascii_prefix);

@@ -83,5 +83,28 @@ TEST(ForEachLine, FirstLineAndEmptyFile) {
     EXPECT_TRUE(scan(dir / "b.txt", 7).empty());
 }
 
+// Lines are searched eight bytes at a time: a letter or a line end at any place in those eight.
+TEST(ForEachLine, LettersAndLineEndsWhereverTheyFall) {
+    ScratchDir dir;
+    std::string bytes;
+    std::vector<std::string> expected;
+    for (std::size_t length = 1; length <= 17; ++length) {
+        for (std::size_t at = 0; at < length; ++at) {
+            std::string line(length, 'a');
+            line[at] = '\x8a';  // "Š"
+            bytes += line + (at % 2 ? "\r\n" : "\n") + std::string(at, 'x') + "\n";
+            expected.push_back(std::string(at, 'a') + "Š" + std::string(length - at - 1, 'a'));
+            expected.push_back(std::string(at, 'x'));
+        }
+    }
+    write_bytes(dir / "a.txt", bytes);
+    std::vector<std::string> lines;
+    ASSERT_TRUE(text_file::for_each_line(dir / "a.txt", [&](std::string_view line) {
+        lines.emplace_back(line);
+        return true;
+    }));
+    EXPECT_EQ(lines, expected);
+}
+
 }  // namespace
 }  // namespace wazenie
