@@ -111,4 +111,26 @@ void reset_peak() {
 #endif
 }
 
+void time_over_the_year(benchmark::State& state, const std::string& what, const std::string& rows,
+                        const std::function<std::size_t()>& pass) {
+    const auto& data = synthetic_year();
+    reset_peak();
+    std::size_t made = 0;
+    double seconds = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        made = pass();
+        seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    seconds /= static_cast<double>(state.iterations());
+    const double peak = peak_megabytes();
+    const double grep = grep_seconds();
+    state.counters[rows] = static_cast<double>(made);
+    state.counters["logs_MB"] = data.megabytes;
+    state.counters[what + "_ms"] = seconds * 1000;
+    state.counters["grep_c_ms"] = grep * 1000;
+    state.counters["times_grep"] = grep > 0 ? seconds / grep : 0;
+    state.counters["peak_MB"] = peak;
+}
+
 }  // namespace wazenie::bench

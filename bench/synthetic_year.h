@@ -1,6 +1,10 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
+
+#include <benchmark/benchmark.h>
 
 #include "fakes/scratch_dir.h"
 
@@ -29,5 +33,11 @@ double grep_seconds();
 // that the figure is that of what is measured; 0 and nothing where the system does not tell.
 double peak_megabytes();
 void reset_peak();
+
+// Times `pass` (one reading of the whole year, returning how many rows it made) on every iteration
+// and reports beside its mean time in ms (counter `what`_ms) `grep -c` on the same logs, the ratio of
+// the two, the rows (counter `rows`), the logs' size and the peak memory of the passes.
+void time_over_the_year(benchmark::State& state, const std::string& what, const std::string& rows,
+                        const std::function<std::size_t()>& pass);
 
 }  // namespace wazenie::bench
