@@ -1,14 +1,7 @@
 #include <filesystem>
 
-#include "fakes/fake_clock.h"
-#include "fakes/fake_dialogs.h"
-#include "fakes/fake_display.h"
-#include "fakes/fake_printer.h"
-#include "fakes/fake_serial_link.h"
-#include "fakes/scratch_dir.h"
-#include "station/station.h"
-#include "ui/report_window.h"
 #include "ui/support/modal_watch.h"
+#include "ui/support/report_rig.h"
 #include "ui/support/report_logs.h"
 
 #include <QFileDialog>
@@ -27,13 +20,10 @@ namespace {
 
 // The report window over the demo data on 2024-03-05 with two processes logged on March 1 and 2,
 // the first material of each 5 % over its target in cycle 1.
-struct AnalysisRig {
+struct AnalysisRig : ReportRig {
     AnalysisRig() {
-        std::filesystem::copy(DEMO_DATA, dir.path(), std::filesystem::copy_options::recursive);
-        station.start_up();
         write_month_log(dir.path(), 2024, 3, 2, station.settings(), 50);
-        report.show();
-        report.findChild<QLineEdit*>(QStringLiteral("Edate_from"))->setText(QStringLiteral("2024-03-01"));
+        find<QLineEdit>("Edate_from")->setText(QStringLiteral("2024-03-01"));
     }
 
     // Opens the analysis from the report window and runs `steps` on it; it is closed afterwards.
@@ -44,18 +34,9 @@ struct AnalysisRig {
             ran = true;
             steps(analysis);
         });
-        QTest::mouseClick(report.findChild<QPushButton*>(QStringLiteral("BTanaliza")), Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>("BTanaliza"), Qt::LeftButton);
         QVERIFY(ran);
     }
-
-    ScratchDir dir;
-    FakeSerialLink link;
-    FakeClock clock;
-    FakeDialogs dialogs;
-    FakeDisplay display;
-    FakePrinter printer;
-    Station station{dir.path(), link, clock, dialogs, display};
-    TFraport report{station, dialogs, printer, clock};
 };
 
 template <typename T = QWidget>

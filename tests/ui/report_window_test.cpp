@@ -2,15 +2,8 @@
 #include <string>
 
 #include "core/number_text.h"
-#include "fakes/fake_clock.h"
-#include "fakes/fake_dialogs.h"
-#include "fakes/fake_display.h"
-#include "fakes/fake_printer.h"
-#include "fakes/fake_serial_link.h"
-#include "fakes/scratch_dir.h"
-#include "station/station.h"
-#include "ui/report_window.h"
 #include "ui/support/modal_watch.h"
+#include "ui/support/report_rig.h"
 #include "ui/support/report_logs.h"
 
 #include <QApplication>
@@ -25,50 +18,6 @@
 
 using namespace wazenie;
 using namespace wazenie::testing;
-
-namespace {
-
-// The demo data, a station over fakes on 2024-03-05, and the report window shown.
-struct ReportRig {
-    ReportRig() {
-        std::filesystem::copy(DEMO_DATA, dir.path(), std::filesystem::copy_options::recursive);
-        station.start_up();
-        window.show();
-    }
-    template <typename T = QWidget>
-    T* find(const char* name) const {
-        return window.findChild<T*>(QLatin1String(name));
-    }
-    void click(const char* name) const {
-        QPushButton* button = find<QPushButton>(name);
-        QVERIFY(button && button->isEnabled());
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-    void refresh(const QString& from, const QString& to) const {
-        find<QLineEdit>("Edate_from")->setText(from);
-        find<QLineEdit>("Edate_to")->setText(to);
-        click("BBrefresh");
-    }
-    QStringList column(const char* list, int c) const {
-        QStringList texts;
-        auto* view = find<QTreeWidget>(list);
-        for (int i = 0; i < view->topLevelItemCount(); ++i) {
-            texts << view->topLevelItem(i)->text(c);
-        }
-        return texts;
-    }
-
-    ScratchDir dir;
-    FakeSerialLink link;
-    FakeClock clock;
-    FakeDialogs dialogs;
-    FakeDisplay display;
-    FakePrinter printer;
-    Station station{dir.path(), link, clock, dialogs, display};
-    TFraport window{station, dialogs, printer, clock};
-};
-
-}  // namespace
 
 class ReportWindowTest : public QObject {
     Q_OBJECT
