@@ -2,7 +2,6 @@
 
 #include <array>
 #include <charconv>
-#include <optional>
 
 #include "comm/exchange_log.h"
 #include "core/number_text.h"
@@ -115,8 +114,8 @@ std::string request_frame(int scale, int kind) {
     return word ? word + std::to_string(scale) + ";" : std::string();
 }
 
-std::string recipe_mass_digits(double mass) {
-    return strip_points_pad_zero(general_text(mass), 5);
+std::string recipe_mass_digits(double mass, std::optional<int> decimals) {
+    return strip_points_pad_zero(decimals ? fixed_text(mass, *decimals) : general_text(mass), 5);
 }
 
 std::string recipe_frame(const ProcessState& p, int scale, int part) {
@@ -131,7 +130,8 @@ std::string recipe_frame(const ProcessState& p, int scale, int part) {
     if (part <= w.max_material) {
         const material_record& m = w.m[part];
         digits = recipe_mass_digits(
-            cycle_mass(m.recipe_weight_c1, m.recipe_weight_clast, w.curr_cycle, p.r.total_cycle));
+            cycle_mass(m.recipe_weight_c1, m.recipe_weight_clast, w.curr_cycle, p.r.total_cycle),
+            w.meter_decimals);
     }
     return digits + crc16_bytes(digits) + ";";
 }

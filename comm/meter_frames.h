@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,8 +19,9 @@ std::string crc16_bytes(std::string_view text);
 // CP_MSG_RECIPE (see recipe_frame) and for an unknown kind.
 std::string request_frame(int scale, int kind);
 
-// The mass digits of a recipe frame: shortest general text, points removed, zero-padded to 5.
-std::string recipe_mass_digits(double mass);
+// The mass digits of a recipe frame, points removed, zero-padded to 5: the shortest general text, or
+// fixed point with exactly `decimals` places for a meter set to read them.
+std::string recipe_mass_digits(double mass, std::optional<int> decimals = std::nullopt);
 // Frame `part` of a recipe transfer to `scale` (1..4): part 0 "RECn;", parts 1..7 the mass of
 // material `part` in the scale's current cycle (c1, plus clast in the last cycle) as digits, check
 // sum and ";". Empty for a part outside 0..7.

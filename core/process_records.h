@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/indexed_array.h"
@@ -81,6 +82,8 @@ struct weight_record {
     double min_weight = 0;
     double sta_weight = 0;
     int precision = 0;
+    // Decimal places the meter reads in recipe digits; absent: the shortest text, as meters always got.
+    std::optional<int> meter_decimals;
     int cp_timeout_num = 0;
     int max_material = 0;
     arr_material_record m{};

@@ -42,6 +42,16 @@ TEST(RecipeMassDigits, ShortestTextWithoutPointsPaddedToFive) {
     EXPECT_EQ(recipe_mass_digits(654321), "654321");
 }
 
+TEST(RecipeMassDigits, FixedPointWithTheMetersDecimals) {
+    EXPECT_EQ(recipe_mass_digits(100, 1), "01000");
+    EXPECT_EQ(recipe_mass_digits(2, 2), "00200");
+    EXPECT_EQ(recipe_mass_digits(12.5, 2), "01250");
+    EXPECT_EQ(recipe_mass_digits(0.125, 2), "00013");
+    EXPECT_EQ(recipe_mass_digits(12.5, 0), "00013");
+    EXPECT_EQ(recipe_mass_digits(0, 3), "00000");
+    EXPECT_EQ(recipe_mass_digits(12.5, std::nullopt), "00125");
+}
+
 class RecipeFrameTest : public ::testing::Test {
 protected:
     ProcessState p;
@@ -64,6 +74,16 @@ TEST_F(RecipeFrameTest, HeaderTwoMassesAndFiveZeroFrames) {
     }
     EXPECT_EQ(recipe_frame(p, 2, 8), "");
     EXPECT_EQ(recipe_frame(p, 2, -1), "");
+}
+
+TEST_F(RecipeFrameTest, AScaleWithMeterDecimalsSendsFixedPoint) {
+    p.w[2].meter_decimals = 1;
+    EXPECT_EQ(recipe_frame(p, 2, 1), "02500" + crc16_bytes("02500") + ";");
+    EXPECT_EQ(recipe_frame(p, 2, 2), "01000" + crc16_bytes("01000") + ";");
+    EXPECT_EQ(recipe_frame(p, 2, 7), "00000" + bytes({0x7F, 0x1F, 0x3B}));
+    p.w[2].meter_decimals = 2;
+    p.w[2].m[2].recipe_weight_c1 = 2;
+    EXPECT_EQ(recipe_frame(p, 2, 2), "00200" + crc16_bytes("00200") + ";");
 }
 
 TEST_F(RecipeFrameTest, LastCycleAddsTheCorrection) {

@@ -74,6 +74,16 @@ Meter::Config config(int scale, int decimals) {
     return c;
 }
 
+TEST(Meter, ReadsTheStationsDigitsWhenItsDecimalsMatchTheSetting) {
+    for (int decimals = 0; decimals <= 3; ++decimals) {
+        Meter meter(config(1, decimals));
+        meter.set_recipe(
+            {recipe_mass_digits(100, decimals), recipe_mass_digits(2, decimals), "", "", "", "", ""});
+        EXPECT_DOUBLE_EQ(meter.target(1), 100) << decimals;
+        EXPECT_DOUBLE_EQ(meter.target(2), 2) << decimals;
+    }
+}
+
 TEST(Meter, StoppedEmptyTankUntilStarted) {
     Meter meter(config(1, 0));
     EXPECT_EQ(meter.weight_answer(), weight_answer_frame(1, 0x00, "        0"));
