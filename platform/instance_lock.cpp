@@ -9,7 +9,8 @@ std::filesystem::path InstanceLock::lock_file_path(const std::filesystem::path& 
 }
 
 InstanceLock::InstanceLock(const std::filesystem::path& data_dir)
-    : lock_(std::make_unique<QLockFile>(QString::fromStdString(lock_file_path(data_dir).string()))) {
+    : data_dir_(data_dir),
+      lock_(std::make_unique<QLockFile>(QString::fromStdString(lock_file_path(data_dir).string()))) {
     // Never time a lock out: a copy that runs for months keeps it, and a dead owner is recognised by its
     // process being gone.
     lock_->setStaleLockTime(0);
@@ -20,6 +21,18 @@ bool InstanceLock::acquire() {
         return true;
     }
     return lock_->tryLock(0);
+}
+
+std::string InstanceLock::refusal_message() const {
+    switch (lock_->error()) {
+        case QLockFile::LockFailedError:
+            return kAlreadyRunningMessage;
+        case QLockFile::PermissionError:
+            return "Nie można utworzyć pliku blokady, katalog z danymi jest tylko do odczytu: " +
+                   data_dir_.string();
+        default:
+            return "Nie można utworzyć pliku blokady: " + lock_file_path(data_dir_).string();
+    }
 }
 
 void InstanceLock::release() {

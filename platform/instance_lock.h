@@ -3,6 +3,7 @@
 #include <QLockFile>
 #include <filesystem>
 #include <memory>
+#include <string>
 
 namespace wazenie {
 
@@ -17,12 +18,16 @@ public:
 
     // False when another running copy holds the lock (or the lock file cannot be made).
     bool acquire();
+    // After a failed acquire: why, as the operator is told (a second copy, or a folder that takes no
+    // lock file, which a second copy's message would misreport).
+    std::string refusal_message() const;
     void release();
     bool held() const;
 
     static std::filesystem::path lock_file_path(const std::filesystem::path& data_dir);
 
 private:
+    std::filesystem::path data_dir_;
     std::unique_ptr<QLockFile> lock_;
 };
 

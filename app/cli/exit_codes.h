@@ -7,6 +7,8 @@ inline constexpr int kNoPort = 1;          // the serial port could not be opene
 inline constexpr int kRefused = 2;         // bad arguments, wrong values, wrong password, refusal
 inline constexpr int kAlreadyRunning = 3;  // another copy works on the same data directory
 inline constexpr int kTimedOut = 4;        // --timeout passed before the process ended
-inline constexpr int kNotRecorded = 5;     // the process ended but an error box reported a failed write
+// A file or the output could not be written or read: a record, a report, a month's log, standard
+// output, the lock file of a read-only data directory.
+inline constexpr int kFileError = 5;
 
 }  // namespace wazenie::exit_code

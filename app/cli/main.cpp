@@ -21,7 +21,7 @@ const std::vector<CliCommand>& cli_commands() {
          run_command},
         {"report", "--from RRRR-MM-DD --to RRRR-MM-DD [--client TEKST] [--recipe TEKST] [--output PLIK]",
          report_command},
-        {"wz", "--month RRRRMM --doc NR --start \"RRRR-MM-DD GG:MM:SS\" [--pdf PLIK]", wz_command},
+        {"wz", "--doc NR [--month RRRRMM --start \"RRRR-MM-DD GG:MM:SS\"] [--pdf PLIK]", wz_command},
         {"zuzycie", "--from RRRR-MM-DD --to RRRR-MM-DD [--client TEKST] [--recipe TEKST] [--csv PLIK]",
          consumption_command},
         {"dokladnosc", "--from RRRR-MM-DD --to RRRR-MM-DD [--client TEKST] [--recipe TEKST] [--csv PLIK]",
@@ -44,9 +44,12 @@ void print_usage(std::ostream& out) {
     }
     out << "zuzycie, dokladnosc, produkcja: zużycie materiałów, dokładność dozowania wobec tolerancji\n"
            "  z konfig.ini [Tolerancje] i produkcja dzienna; z --csv zapis do pliku CSV zamiast tabeli.\n"
+           "wz bez --month i --start: ostatni zapis dokumentu o tym numerze w plikach miesięcy.\n"
            "Hasło operatora: zmienna WAZENIE_HASLO albo jeden wiersz na wejściu.\n"
            "Kody wyjścia: 0 proces zakończony, 1 nie można otworzyć portu, 2 błędne argumenty lub wartości,\n"
-           "  3 program już uruchomiony, 4 upłynął czas --timeout, 5 błąd zapisu w trakcie procesu.\n";
+           "  3 program już uruchomiony, 4 upłynął czas --timeout,\n"
+           "  5 błąd zapisu lub odczytu: zapis procesu, plik raportu, PDF, standardowe wyjście,\n"
+           "  nieczytelny plik miesiąca (wtedy bez wyniku), blokada w katalogu tylko do odczytu.\n";
 }
 
 }  // namespace

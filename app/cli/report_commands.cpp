@@ -1,10 +1,12 @@
 #include "app/cli/report_commands.h"
 
+#include <fstream>
 #include <iostream>
 
 #include "app/cli/cli_dialogs.h"
 #include "app/cli/command_line.h"
 #include "app/cli/exit_codes.h"
+#include "app/cli/latest_record.h"
 #include "core/clock.h"
 #include "storage/system_clock.h"
 #include "platform/qt_document_painter.h"
@@ -50,11 +52,62 @@ std::optional<ParsedOptions> options(const CommandContext& context, const std::v
     return *parsed;
 }
 
-void print_lines(const std::vector<std::string>& lines) {
+// Done, or the file-error code when standard output did not take the lines (a full device, a closed pipe).
+int print_lines(const std::vector<std::string>& lines) {
     for (const auto& line : lines) {
         std::cout << line << "\n";
     }
     std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "błąd: Błąd zapisu na standardowe wyjście.\n";
+        return exit_code::kFileError;
+    }
+    return exit_code::kDone;
+}
+
+// The logs live in the data directory: a missing one is a wrong --data, not a range without records.
+bool data_dir_exists(const CommandContext& context) {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(context.data_dir, ignored)) {
+        return true;
+    }
+    std::cerr << "błąd: Brak katalogu z danymi: " << context.data_dir.string() << "\n";
+    return false;
+}
+
+// An error shown while the logs were read (one that cannot be read, a record whose date does not read)
+// means the result would be incomplete: nothing is printed or saved, as a report missing records must
+// not pass for a whole one.
+bool logs_read_cleanly(const TerminalDialogs& dialogs) {
+    return dialogs.errors_shown() == 0;
+}
+
+// A PDF ends with its end-of-file marker; a write cut short by a full disk lacks it.
+bool pdf_is_complete(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary | std::ios::ate);
+    const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : 0;
+    if (size < 8) {
+        return false;
+    }
+    std::string tail(8, '\0');
+    in.seekg(size - 8);
+    in.read(tail.data(), 8);
+    return in && tail.find("%%EOF") != std::string::npos;
+}
+
+// The PDF goes to a work file beside it, renamed over it only when complete, so a full disk leaves no
+// truncated document under the name asked for.
+Status write_pdf_atomically(const PrintDocument& document, const std::filesystem::path& file) {
+    const std::filesystem::path work = file.string() + ".tmp";
+    std::error_code failed;
+    if (write_pdf(document, work) && pdf_is_complete(work)) {
+        std::filesystem::rename(work, file, failed);
+        if (!failed) {
+            return {};
+        }
+    }
+    std::filesystem::remove(work, failed);
+    return Error{"Nie można zapisać pliku PDF: " + file.string(), file.string()};
 }
 
 // The range and filters of `report`, with one more option that names a file.
@@ -72,7 +125,7 @@ ReportQuery query_of(const ParsedOptions& parsed) {
 
 int analysis_command(const CommandContext& context, AnalysisView view) {
     const auto parsed = query_options(context, "--csv");
-    if (!parsed) {
+    if (!parsed || !data_dir_exists(context)) {
         return exit_code::kRefused;
     }
     const Configuration config = configuration(context);
@@ -83,26 +136,40 @@ int analysis_command(const CommandContext& context, AnalysisView view) {
     if (!analysis) {
         return exit_code::kRefused;
     }
+    if (!logs_read_cleanly(dialogs)) {
+        return exit_code::kFileError;
+    }
     const AnalysisSheet sheet{query, *analysis, tolerances};
     const auto csv = parsed->value("--csv");
     if (!csv) {
-        print_lines(analysis_document(sheet, view, SystemClock().now(), false).plain_lines());
-        return exit_code::kDone;
+        return print_lines(analysis_document(sheet, view, SystemClock().now(), false).plain_lines());
     }
     if (!write_csv_file(*csv, analysis_csv(sheet, view))) {
         dialogs.error("Błąd (51) przy zapisie do pliku: " + *csv +
                       "\rBrak miejsca na dysku lub dysk zabezpieczony przed zapisem.");
-        return exit_code::kNotRecorded;
+        return exit_code::kFileError;
     }
     dialogs.information("Analizę zapisano do pliku: " + *csv);
     return exit_code::kDone;
+}
+
+// --month and --start as given (both empty when neither was: the latest record of the number is wanted);
+// nothing when only one was given (the message has been shown).
+std::optional<RecordPlace> given_place(const ParsedOptions& parsed) {
+    const auto month = parsed.value("--month");
+    const auto start = parsed.value("--start");
+    if (month.has_value() != start.has_value()) {
+        std::cerr << "błąd: opcje --month i --start podaje się razem\n";
+        return std::nullopt;
+    }
+    return RecordPlace{month.value_or(""), start.value_or("")};
 }
 
 }  // namespace
 
 int report_command(const CommandContext& context) {
     const auto parsed = query_options(context, "--output");
-    if (!parsed) {
+    if (!parsed || !data_dir_exists(context)) {
         return exit_code::kRefused;
     }
     const Configuration config = configuration(context);
@@ -112,17 +179,19 @@ int report_command(const CommandContext& context) {
     if (!rows) {
         return exit_code::kRefused;
     }
+    if (!logs_read_cleanly(dialogs)) {
+        return exit_code::kFileError;
+    }
     const ReportSheet sheet{query.date_from, query.date_to, query.client, query.recipe, *rows};
     const DateTime now = SystemClock().now();
     const auto output = parsed->value("--output");
     if (!output) {
-        print_lines(report_text_lines(sheet, now));
-        return exit_code::kDone;
+        return print_lines(report_text_lines(sheet, now));
     }
     if (!write_report_file(*output, sheet, now)) {
         dialogs.error("Błąd (51) przy zapisie do pliku: " + *output +
                       "\rBrak miejsca na dysku lub dysk zabezpieczony przed zapisem.");
-        return exit_code::kNotRecorded;
+        return exit_code::kFileError;
     }
     dialogs.information("Raport zapisano do pliku: " + *output);
     return exit_code::kDone;
@@ -130,12 +199,28 @@ int report_command(const CommandContext& context) {
 
 int wz_command(const CommandContext& context) {
     const auto parsed =
-        options(context, {{"--month", true}, {"--doc", true}, {"--start", true}, {"--pdf", true}},
-                {"--month", "--doc", "--start"});
-    if (!parsed) {
+        options(context, {{"--month", true}, {"--doc", true}, {"--start", true}, {"--pdf", true}}, {"--doc"});
+    if (!parsed || !data_dir_exists(context)) {
         return exit_code::kRefused;
     }
-    const std::string month = *parsed->value("--month");
+    const std::string doc = *parsed->value("--doc");
+    auto place = given_place(*parsed);
+    if (!place) {
+        return exit_code::kRefused;
+    }
+    if (place->month.empty()) {
+        const auto found = find_latest_record(context.data_dir, doc);
+        if (!found) {
+            TerminalDialogs(std::cerr).error(found.error().what);
+            return exit_code::kFileError;
+        }
+        if (!*found) {
+            std::cerr << "błąd: Brak dokumentu WZ nr " << doc << " w plikach z danymi.\n";
+            return exit_code::kRefused;
+        }
+        place = **found;
+    }
+    const std::string& month = place->month;
     if (month.size() != 6 || month.find_first_not_of("0123456789") != std::string::npos) {
         std::cerr << "błąd: miesiąc --month ma postać RRRRMM: " << month << "\n";
         return exit_code::kRefused;
@@ -146,8 +231,7 @@ int wz_command(const CommandContext& context) {
         p.w[i].precision = config.w[i].precision;
     }
     TerminalDialogs dialogs(std::cerr);
-    const auto loaded = load_process_with_client(p, context.data_dir, month, *parsed->value("--doc"),
-                                                 *parsed->value("--start"));
+    const auto loaded = load_process_with_client(p, context.data_dir, month, doc, place->start_time);
     if (!loaded) {
         dialogs.error(loaded.error().what);
         return exit_code::kRefused;
@@ -155,12 +239,11 @@ int wz_command(const CommandContext& context) {
     const PrintDocument document = wz_document(p.r, p.w, config.settings, SystemClock().now(), 1);
     const auto pdf = parsed->value("--pdf");
     if (!pdf) {
-        print_lines(document.plain_lines());
-        return exit_code::kDone;
+        return print_lines(document.plain_lines());
     }
-    if (const auto written = write_pdf(document, *pdf); !written) {
+    if (const auto written = write_pdf_atomically(document, *pdf); !written) {
         dialogs.error(written.error().what);
-        return exit_code::kNotRecorded;
+        return exit_code::kFileError;
     }
     return exit_code::kDone;
 }

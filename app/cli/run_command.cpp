@@ -10,6 +10,7 @@
 #include "app/cli/run_loop.h"
 #include "app/cli/run_options.h"
 #include "app/cli/unattended_simulation.h"
+#include "clients/client_file.h"
 #include "comm/exchange_log.h"
 #include "comm/simulated_link.h"
 #include "comm/simulation.h"
@@ -81,11 +82,16 @@ int run_command(const CommandContext& context) {
         dialogs.error("Brak katalogu z danymi: " + context.data_dir.string());
         return exit_code::kRefused;
     }
+    if (!options->client.empty() && !find_client(context.data_dir, options->client)) {
+        dialogs.error("Nie ma klienta: " + options->client + " (klienci.txt)");
+        return exit_code::kRefused;
+    }
     // A second copy ends here, before it has read or written anything.
     InstanceLock lock(context.data_dir);
     if (!lock.acquire()) {
-        dialogs.error(kAlreadyRunningMessage);
-        return exit_code::kAlreadyRunning;
+        dialogs.error(lock.refusal_message());
+        return lock.refusal_message() == kAlreadyRunningMessage ? exit_code::kAlreadyRunning
+                                                                : exit_code::kFileError;
     }
 
     SystemClock clock;
@@ -116,7 +122,7 @@ int run_command(const CommandContext& context) {
     station.close();
     // While the process runs, and at closing, the station's only error boxes are failed writes.
     if (result == exit_code::kDone && dialogs.errors_shown() > errors_before_loop) {
-        return exit_code::kNotRecorded;
+        return exit_code::kFileError;
     }
     return result;
 }

@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTimer>
+#include <unistd.h>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -218,10 +219,29 @@ TEST_F(CliRunTest, ASecondCopyEndsAndWritesNothing) {
     EXPECT_FALSE(fs::exists(data / "status.txt"));
 }
 
+TEST_F(CliRunTest, AReadOnlyDataFolderIsNotTakenForASecondCopy) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root writes into a read-only folder; this case needs an ordinary user";
+    }
+    fs::permissions(data.path(), fs::perms::owner_write, fs::perm_options::remove);
+    CliResult result = run_cli({"--recipe", "Beton próbny", "--mass", "100", "--simulate"});
+    fs::permissions(data.path(), fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_EQ(result.exit_code, 5);
+    EXPECT_NE(
+        result.errors.find("błąd: Nie można utworzyć pliku blokady, katalog z danymi jest tylko do odczytu"),
+        std::string::npos)
+        << result.errors;
+}
+
 TEST_F(CliRunTest, APortThatCannotBeOpenedIsReported) {
     write_settings(3);
+    ASSERT_TRUE(text_file::append_lines(data / "konfig.ini", {"[Inne]", "blokuj_wcisniete_przyciski=tak"}));
     CliResult result = run_cli({"--recipe", "Beton próbny", "--mass", "100"});
     EXPECT_EQ(result.exit_code, 1);
+    EXPECT_NE(result.errors.find("ostrzeżenie: Błędne wartości w pliku konfig.ini zastąpiono domyślnymi:\n"
+                                 "ostrzeżenie: [Inne] blokuj_wcisniete_przyciski=tak → 0\n"),
+              std::string::npos)
+        << result.errors;
     EXPECT_NE(result.errors.find("brak połączenia! (port COM3, 9600bps)"), std::string::npos)
         << result.errors;
     EXPECT_FALSE(fs::exists(data / "status.txt"));
@@ -243,6 +263,9 @@ TEST_F(CliRunTest, RefusalsEndWithCodeTwoAndLeaveNoProcess) {
          "817",
          "błąd: Nie ma operatora: NOWAK"},
         {{"--recipe", "Beton próbny", "--simulate"}, "817", "błąd: brak opcji --mass"},
+        {{"--recipe", "Beton próbny", "--mass", "100", "--client", "BUDREXX", "--simulate"},
+         "817",
+         "błąd: Nie ma klienta: BUDREXX (klienci.txt)"},
         {{"--recipe", "Beton próbny", "--mass", "100", "--speed"}, "817", "błąd: nieznana opcja: --speed"},
         {{"--recipe", "Beton próbny", "--mass", "100", "--timeout", "0"},
          "817",

@@ -41,10 +41,14 @@ protected:
         ASSERT_TRUE(save_process(p, Settings{}, month_log_path(data.path(), "202403"), true));
     }
 
-    Outcome run(const QStringList& arguments) {
+    Outcome run(const QStringList& arguments) { return run_in(data.path(), arguments); }
+
+    Outcome run_in(const fs::path& dir, const QStringList& arguments, const QString& output_file = {}) {
         QProcess cli;
-        cli.start(WAZENIE_CLI,
-                  QStringList{"--data", QString::fromStdString(data.path().string())} + arguments);
+        if (!output_file.isEmpty()) {
+            cli.setStandardOutputFile(output_file);
+        }
+        cli.start(WAZENIE_CLI, QStringList{"--data", QString::fromStdString(dir.string())} + arguments);
         Outcome outcome;
         if (cli.waitForFinished(60000) && cli.exitStatus() == QProcess::NormalExit) {
             outcome.exit_code = cli.exitCode();
@@ -88,6 +92,56 @@ TEST_F(ReportCliTest, ReversedDatesAndMissingRecordsExitWithTwo) {
     EXPECT_EQ(run({"report", "--from", "2024-03-01"}).exit_code, 2);
 }
 
+TEST_F(ReportCliTest, AMissingDataFolderOrAnUnreadableLogIsAnErrorNotAnEmptyReport) {
+    const QStringList range{"--from", "2024-01-01", "--to", "2024-12-31"};
+    for (const fs::path& dir : {data / "brak", data / "konfig.ini"}) {
+        for (const QString command : {"report", "zuzycie"}) {
+            auto refused = run_in(dir, QStringList{command} + range);
+            EXPECT_EQ(refused.exit_code, 2) << dir;
+            EXPECT_EQ(refused.out, "");
+            EXPECT_NE(refused.errors.find("błąd: Brak katalogu z danymi: " + dir.string()),
+                      std::string::npos);
+        }
+    }
+    fs::create_directory(data / "202402.txt");  // a log that cannot be read, for root as well
+    for (const QString command : {"report", "produkcja"}) {
+        auto unread = run(QStringList{command} + range);
+        EXPECT_EQ(unread.exit_code, 5) << unread.errors;
+        EXPECT_EQ(unread.out, "");
+        EXPECT_NE(unread.errors.find("Błąd odczytu pliku z danymi:"), std::string::npos);
+    }
+}
+
+TEST_F(ReportCliTest, OutputThatCannotBeWrittenExitsWithFive) {
+#ifdef __linux__
+    auto full = run_in(data.path(), {"report", "--from", "2024-03-01", "--to", "2024-03-31"}, "/dev/full");
+    EXPECT_EQ(full.exit_code, 5);
+    EXPECT_NE(full.errors.find("błąd: Błąd zapisu na standardowe wyjście."), std::string::npos);
+#endif
+    const auto pdf = data / "brak" / "wz.pdf";
+    auto rendered = run({"wz", "--doc", "WZ/8/24", "--pdf", QString::fromStdString(pdf.string())});
+    EXPECT_EQ(rendered.exit_code, 5);
+    EXPECT_NE(rendered.errors.find("Nie można zapisać pliku PDF: " + pdf.string()), std::string::npos);
+}
+
+TEST_F(ReportCliTest, WzWithoutMonthAndStartFindsTheLatestRecordOfTheNumber) {
+    ProcessState p;
+    p.r.weight_doc = "WZ/8/24";
+    p.r.user_name = "NOWAK";
+    for (const char* start : {"2024-04-02 08:00:00", "2024-04-02 09:00:00"}) {
+        p.r.start_time = p.r.stop_time = *parse_date_time(start);
+        ASSERT_TRUE(save_process(p, Settings{}, month_log_path(data.path(), "202404"), true));
+        p.r.user_name = "KOWAL";
+    }
+    auto latest = run({"wz", "--doc", "WZ/8/24"});
+    ASSERT_EQ(latest.exit_code, 0) << latest.errors;
+    EXPECT_NE(latest.out.find("Operator:          KOWAL\n"), std::string::npos) << latest.out;
+    auto missing = run({"wz", "--doc", "WZ/99/24"});
+    EXPECT_EQ(missing.exit_code, 2);
+    EXPECT_NE(missing.errors.find("błąd: Brak dokumentu WZ nr WZ/99/24"), std::string::npos);
+    EXPECT_EQ(run({"wz", "--doc", "WZ/8/24", "--month", "202403"}).exit_code, 2);
+}
+
 TEST_F(ReportCliTest, WzAsTextAndAsPdf) {
     auto text = run({"wz", "--month", "202403", "--doc", "WZ/8/24", "--start", "2024-03-04 07:00:00"});
     ASSERT_EQ(text.exit_code, 0) << text.errors;
@@ -99,6 +153,7 @@ TEST_F(ReportCliTest, WzAsTextAndAsPdf) {
     auto rendered = run({"wz", "--month", "202403", "--doc", "WZ/8/24", "--start", "2024-03-04 07:00:00",
                          "--pdf", QString::fromStdString(pdf.string())});
     ASSERT_EQ(rendered.exit_code, 0) << rendered.errors;
+    EXPECT_FALSE(fs::exists(pdf.string() + ".tmp"));
     QProcess reader;
     reader.start("pdftotext", {"-layout", QString::fromStdString(pdf.string()), "-"});
     ASSERT_TRUE(reader.waitForFinished(30000));
