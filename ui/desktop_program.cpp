@@ -12,7 +12,7 @@ namespace wazenie {
 int run_desktop(const DesktopSeams& seams, const std::function<void(TForm1&)>& window_made) {
     InstanceLock lock(seams.data_dir);
     if (!lock.acquire()) {
-        seams.dialogs.error(kAlreadyRunningMessage);
+        seams.dialogs.error(lock.refusal_message());
         return desktop_exit::kAlreadyRunning;
     }
     report_free_space(free_space(seams.data_dir), seams.dialogs);
