@@ -55,7 +55,10 @@ void Station::start_up() {
     // The start values are also what the loop expects before a process is defined or resumed; reading
     // the settings and opening the port touch only the scales' settings.
     p_.set_start_values();
-    load_settings(settings_file(), settings_, p_.w);
+    // Told now, not found overwritten by the defaults at the next save.
+    if (const auto replaced = load_settings(settings_file(), settings_, p_.w); !replaced.empty()) {
+        parts_->context.dialogs.warning(replaced_values_text(replaced));
+    }
     tolerances_ = Tolerances::from(settings_.ini);
     parts_->port.configure_port();
     parts_->connection_text = parts_->port.open_port();

@@ -42,7 +42,8 @@ void visit_keys(Visitor& v, S& s, W& w) {
         v.integer("Precyzja wagi", "waga" + std::to_string(n), w[n].precision, 1, Range{0, 3});
     }
     v.integer("Masa calkowita", "precyzja", s.total_precision, 0, Range{0, 3});
-    v.integer("Polaczenie_RS", "port", s.port_num, 1);
+    // COM0 and below name no port (and "port - 1" names the device).
+    v.integer("Polaczenie_RS", "port", s.port_num, 1, Range{1, INT_MAX});
     v.integer("Polaczenie_RS", "predkosc", s.baud_rate, 9600);
     v.integer("Polaczenie_RS", "czas_oczekiwania", s.rs_timeout, 400);
     v.integer("Polaczenie_RS", "opoznienie_wysylania", s.rs_delay, 100);
@@ -64,18 +65,28 @@ public:
     void flag(const char* section, const std::string& key, bool& field, bool fallback) {
         const auto value = read_int(section, key);
         field = value ? int_to_flag(*value) : fallback;
+        if (!value) {
+            note_if_present(section, key, std::to_string(flag_to_int(fallback)));
+        }
     }
 
     void integer(const char* section, const std::string& key, int& field, int fallback, Range range = {},
                  Write = Write::always) {
         const auto value = read_int(section, key);
-        field = value && *value >= range.lo && *value <= range.hi ? *value : fallback;
+        const bool valid = value && *value >= range.lo && *value <= range.hi;
+        field = valid ? *value : fallback;
+        if (!valid) {
+            note_if_present(section, key, std::to_string(fallback));
+        }
     }
 
     void decimal(const char* section, const std::string& key, double& field, double fallback) {
         const auto text = ini_.value(section, key);
         const auto value = text ? parse_decimal(*text) : std::nullopt;
         field = value ? *value : fallback;
+        if (!value) {
+            note_if_present(section, key, to_comma(general_text(fallback)));
+        }
     }
 
     void text(const char* section, const std::string& key, std::string& field, const char* fallback) {
@@ -92,7 +103,16 @@ public:
         w_[1].weight_enabled = true;
     }
 
+    std::vector<ReplacedValue> replaced;
+
 private:
+    // An absent key takes its default silently; a present one that did not read is told.
+    void note_if_present(const char* section, const std::string& key, std::string replacement) {
+        if (auto text = ini_.value(section, key)) {
+            replaced.push_back({section, key, std::move(*text), std::move(replacement)});
+        }
+    }
+
     std::optional<int> read_int(const char* section, const std::string& key) const {
         const auto text = ini_.value(section, key);
         return text ? parse_int(*text) : std::nullopt;
@@ -136,7 +156,7 @@ std::string default_port_device(int port_num) {
 #ifdef _WIN32
     return port_name(port_num);
 #else
-    return "/dev/ttyS" + std::to_string(port_num - 1);
+    return "/dev/ttyS" + std::to_string(static_cast<long long>(port_num) - 1);
 #endif
 }
 
@@ -156,12 +176,21 @@ std::string port_device(const Settings& settings, int port_num) {
     return default_port_device(port_num);
 }
 
-void load_settings(const std::filesystem::path& file, Settings& settings, Scales& w) {
+std::vector<ReplacedValue> load_settings(const std::filesystem::path& file, Settings& settings, Scales& w) {
     // A file that is missing or cannot be read gives every default; the first save creates it.
-    const auto lines = text_file::read_lines(file);
+    const auto lines = text_file::read_lines(file, text_file::LineEnds::also_lone_cr);
     settings.ini = IniDocument::parse(lines ? *lines : std::vector<std::string>{});
     Loader loader(settings.ini, w);
     visit_keys(loader, settings, w);
+    return std::move(loader.replaced);
+}
+
+std::string replaced_values_text(const std::vector<ReplacedValue>& replaced) {
+    std::string text = "Błędne wartości w pliku konfig.ini zastąpiono domyślnymi:";
+    for (const ReplacedValue& r : replaced) {
+        text += "\r[" + r.section + "] " + r.key + "=" + r.value + " → " + r.replacement;
+    }
+    return text;
 }
 
 Status save_settings(const std::filesystem::path& file, const Settings& settings, const Scales& w) {

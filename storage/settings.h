@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "core/process_records.h"
 #include "core/result.h"
@@ -35,8 +36,21 @@ struct Settings {
 std::string port_device(const Settings& settings, int port_num);
 std::string port_name(int port_num);
 
-// A missing file reads as empty: every default.
-void load_settings(const std::filesystem::path& file, Settings& settings, Scales& w);
+// A key that the file holds with a value that is not valid, and the default that took its place (and
+// that the next save writes).
+struct ReplacedValue {
+    std::string section;
+    std::string key;
+    std::string value;
+    std::string replacement;
+};
+
+// A missing file reads as empty: every default. Returns the keys whose values were replaced.
+std::vector<ReplacedValue> load_settings(const std::filesystem::path& file, Settings& settings, Scales& w);
+
+// The operator's warning: a heading, then one "[section] key=value → default" line per key, "\r"
+// between lines.
+std::string replaced_values_text(const std::vector<ReplacedValue>& replaced);
 // Writes every key (keeping unknown keys and comments) through a work file renamed over the target.
 // The error's `where` is the file name for "Unable to write to %s".
 Status save_settings(const std::filesystem::path& file, const Settings& settings, const Scales& w);

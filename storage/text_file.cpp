@@ -90,7 +90,7 @@ Status replace_with(const std::filesystem::path& target, const std::filesystem::
 
 }  // namespace
 
-Result<std::vector<std::string>> read_lines(const std::filesystem::path& file) {
+Result<std::vector<std::string>> read_lines(const std::filesystem::path& file, LineEnds ends) {
     std::error_code ec;
     if (!std::filesystem::exists(file, ec)) {
         return error("missing", file);
@@ -103,20 +103,28 @@ Result<std::vector<std::string>> read_lines(const std::filesystem::path& file) {
     if (in.bad()) {
         return error("read", file);
     }
+    const char* breaks = ends == LineEnds::also_lone_cr ? "\r\n" : "\n";
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < bytes.size()) {
-        auto end = bytes.find('\n', start);
-        const bool last = end == std::string::npos;
-        if (last) {
+        auto end = bytes.find_first_of(breaks, start);
+        if (end == std::string::npos) {
             end = bytes.size();
         }
         std::string_view line(bytes.data() + start, end - start);
-        if (!line.empty() && line.back() == '\r') {
+        std::size_t next = end;
+        if (end < bytes.size() && bytes[end] == '\r') {
+            // Only with also_lone_cr: the run of CRs and an LF after it end this one line.
+            next = bytes.find_first_not_of('\r', end);
+            next = next == std::string::npos ? bytes.size() : next;
+        } else if (!line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
         }
+        if (next < bytes.size() && bytes[next] == '\n') {
+            ++next;
+        }
         lines.push_back(cp1250_to_utf8(line));
-        start = last ? end : end + 1;
+        start = next;
     }
     return lines;
 }

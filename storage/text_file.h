@@ -14,8 +14,15 @@ namespace wazenie::text_file {
 // Data files are Windows-1250 with CR LF line ends. These functions are the only place that converts:
 // lines in and out are UTF-8 without line ends; readers accept LF as well as CR LF.
 
+// How lines end on reading. Data files keep a lone CR inside their line (a field holding it is written
+// back with a space). A file edited by hand, like konfig.ini, reads a lone CR, and a run of CRs before
+// an LF, as one line end: the writer then writes back the lines that were read, so a save keeps what
+// the file means.
+enum class LineEnds { crlf_or_lf, also_lone_cr };
+
 // A missing file is an Error (what = "missing"); an unreadable one likewise (what = "read").
-Result<std::vector<std::string>> read_lines(const std::filesystem::path& file);
+Result<std::vector<std::string>> read_lines(const std::filesystem::path& file,
+                                            LineEnds ends = LineEnds::crlf_or_lf);
 
 // One pass over the file without keeping it as lines: `visit` gets each line (UTF-8, no line end; the
 // view lasts until it returns) and returns false to stop. The file is read in blocks of `block` bytes

@@ -19,7 +19,13 @@ void TerminalDialogs::error(const std::string& text) {
 }
 
 void TerminalDialogs::warning(const std::string& text) {
-    show("ostrzeżenie", text);
+    // One marked line per line of the box: a log filtered for warnings keeps every item of a list.
+    std::size_t start = 0;
+    for (std::size_t end = text.find('\r'); end != std::string::npos; end = text.find('\r', start)) {
+        show("ostrzeżenie", text.substr(start, end - start));
+        start = end + 1;
+    }
+    show("ostrzeżenie", text.substr(start));
 }
 
 void TerminalDialogs::information(const std::string& text) {

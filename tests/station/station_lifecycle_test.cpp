@@ -13,6 +13,23 @@ namespace {
 
 using testing::StationRig;
 
+TEST(StationLifecycle, StartUpTellsOnceWhichValuesTookTheirDefaults) {
+    testing::ScratchDir dir;
+    ASSERT_TRUE(
+        text_file::write_lines(dir / "konfig.ini", {"[Polaczenie_RS]", "port=-2147483648", "predkosc=x"}));
+    testing::FakeSerialLink link;
+    testing::FakeClock clock;
+    testing::FakeDialogs dialogs;
+    testing::FakeDisplay display;
+    Station station(dir.path(), link, clock, dialogs, display);
+    station.start_up();
+    EXPECT_EQ(link.device, "/dev/ttyS0");
+    EXPECT_EQ(dialogs.journal,
+              (std::vector<std::string>{
+                  "ostrzeżenie: Błędne wartości w pliku konfig.ini zastąpiono domyślnymi:"
+                  "\r[Polaczenie_RS] port=-2147483648 → 1\r[Polaczenie_RS] predkosc=x → 9600"}));
+}
+
 TEST(StationLifecycle, StartUpReadsTheSettingsAndOpensTheConfiguredPort) {
     testing::ScratchDir dir;
     ASSERT_TRUE(text_file::write_lines(
@@ -33,6 +50,7 @@ TEST(StationLifecycle, StartUpReadsTheSettingsAndOpensTheConfiguredPort) {
     EXPECT_FALSE(station.process().w[1].weight_enabled);
     EXPECT_TRUE(station.process().w[2].weight_enabled);
     EXPECT_EQ(station.process().r.total_cycle, 1);
+    EXPECT_TRUE(dialogs.journal.empty());
     EXPECT_FALSE(station.timer_enabled());  // not before the login
     station.log_in("JAN");
     EXPECT_TRUE(station.timer_enabled());

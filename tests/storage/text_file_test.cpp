@@ -34,6 +34,13 @@ TEST_F(TextFile, ReadsCrLfAndLfAndALastLineWithoutEnd) {
     EXPECT_EQ(*lines, (std::vector<std::string>{"Żwir", "sand", "", "last"}));
 }
 
+TEST_F(TextFile, ALoneCrIsKeptInDataLinesAndEndsAHandEditedOne) {
+    write_bytes(dir / "a.txt", "a\rb\r\r\nc\r\n\rd\r");
+    EXPECT_EQ(*text_file::read_lines(dir / "a.txt"), (std::vector<std::string>{"a\rb\r", "c", "\rd"}));
+    EXPECT_EQ(*text_file::read_lines(dir / "a.txt", text_file::LineEnds::also_lone_cr),
+              (std::vector<std::string>{"a", "b", "c", "", "d"}));
+}
+
 TEST_F(TextFile, AnEmptyFileHasNoLinesAndAMissingOneIsAnError) {
     write_bytes(dir / "empty.txt", "");
     EXPECT_TRUE(text_file::read_lines(dir / "empty.txt")->empty());
