@@ -41,6 +41,10 @@ void visit_keys(Visitor& v, S& s, W& w) {
     for (int n = 1; n <= kScales; ++n) {
         v.integer("Precyzja wagi", "waga" + std::to_string(n), w[n].precision, 1, Range{0, 3});
     }
+    for (int n = 1; n <= kScales; ++n) {
+        v.optional_integer("Miejsca_dziesietne_miernika", "waga" + std::to_string(n), w[n].meter_decimals,
+                           Range{0, 3});
+    }
     v.integer("Masa calkowita", "precyzja", s.total_precision, 0, Range{0, 3});
     // COM0 and below name no port (and "port - 1" names the device).
     v.integer("Polaczenie_RS", "port", s.port_num, 1, Range{1, INT_MAX});
@@ -77,6 +81,16 @@ public:
         field = valid ? *value : fallback;
         if (!valid) {
             note_if_present(section, key, std::to_string(fallback));
+        }
+    }
+
+    void optional_integer(const char* section, const std::string& key, std::optional<int>& field,
+                          Range range) {
+        const auto value = read_int(section, key);
+        field = value && *value >= range.lo && *value <= range.hi ? value : std::nullopt;
+        // Read as absent, but left as written in the file: the operator is told at every start.
+        if (!field) {
+            note_if_present(section, key, "brak");
         }
     }
 
@@ -135,6 +149,14 @@ public:
         // A zero that is not written leaves whatever the file holds under the key.
         if (write == Write::always || field != 0) {
             ini_.set(section, key, std::to_string(field));
+        }
+    }
+
+    // Absent stays absent, so a file that never had the key keeps sending what it always sent.
+    void optional_integer(const char* section, const std::string& key, const std::optional<int>& field,
+                          Range) {
+        if (field) {
+            ini_.set(section, key, std::to_string(*field));
         }
     }
 

@@ -108,6 +108,24 @@ TEST_F(SettingsFile, ANewFileHasTheSectionsAndKeysInTheirOrder) {
                               "tylko_admin_zmienia_kontrahentow=0"}));
 }
 
+TEST_F(SettingsFile, MeterDecimalsAreTakenOnlyWhenPresentAndValidAndSavedAsFound) {
+    load({"[Miejsca_dziesietne_miernika]", "waga1=1", "waga2=3", "waga3=4"});
+    EXPECT_EQ(w[1].meter_decimals, 1);
+    EXPECT_EQ(w[2].meter_decimals, 3);
+    EXPECT_EQ(w[3].meter_decimals, std::nullopt);
+    EXPECT_EQ(w[4].meter_decimals, std::nullopt);
+    w[1].meter_decimals = 2;
+    const Lines lines = saved();
+    ASSERT_GE(lines.size(), 5u);
+    EXPECT_EQ(Lines(lines.begin(), lines.begin() + 5),
+              (Lines{"[Miejsca_dziesietne_miernika]", "waga1=2", "waga2=3", "waga3=4", "[Podlaczone_wagi]"}));
+    ProcessState reread;
+    const auto replaced = load_settings(file, s, reread.w);
+    EXPECT_EQ(reread.w, w);
+    ASSERT_EQ(replaced.size(), 1u);
+    EXPECT_EQ(replaced[0].key + "=" + replaced[0].value, "waga3=4");
+}
+
 TEST_F(SettingsFile, AllScalesOffEnablesScaleOne) {
     load({"[Podlaczone_wagi]", "waga1=0", "waga2=0", "waga3=0", "waga4=0"});
     EXPECT_TRUE(w[1].weight_enabled);

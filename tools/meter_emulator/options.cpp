@@ -32,10 +32,11 @@ const char* const kDescription =
     "proces może wtedy nie dobiec końca. Przy rzadkich --no-answer, --bad-crc i --split proces dobiega "
     "końca:\n"
     "miernik pokazuje skończony materiał i pusty zbiornik, aż dotrze o tym nieuszkodzona odpowiedź.\n"
-    "Cyfry mas receptury miernik czyta z liczbą miejsc po przecinku z --decimals, a stacja wysyła "
-    "najkrótszy\n"
-    "zapis masy bez kropki (100 kg jako 00100, 12,5 kg jako 00125): masa o mniej niż --decimals miejscach\n"
-    "po przecinku zostanie odczytana za mała (przy --decimals 2: 1,5 kg jako 0,15 kg, 100 kg jako 1 kg).";
+    "Cyfry mas receptury miernik czyta z liczbą miejsc po przecinku z --decimals. Stacja wysyła najkrótszy\n"
+    "zapis masy bez kropki (100 kg jako 00100, 12,5 kg jako 00125), a gdy konfig.ini podaje dla wagi\n"
+    "[Miejsca_dziesietne_miernika] waga<n>, masę z dokładnie tyloma miejscami (przy 1: 100 kg jako 01000).\n"
+    "Ustaw --decimals jak ten klucz; bez klucza masa o mniej niż --decimals miejscach po przecinku zostanie\n"
+    "odczytana za mała (przy --decimals 2: 1,5 kg jako 0,15 kg, 100 kg jako 1 kg).";
 
 bool parse_list(const QString& text, std::vector<int>& out) {
     out.clear();
