@@ -1,6 +1,7 @@
 #include "comm/settings_window.h"
 
 #include <algorithm>
+#include <climits>
 #include <utility>
 
 #include "comm/port_connection.h"
@@ -98,8 +99,14 @@ std::optional<std::string> SettingsWindow::leave_decimal(int scale, const std::s
 }
 
 std::optional<std::string> SettingsWindow::leave_weightdoc_next(const std::string& text) {
-    if (!parse_int(text)) {
+    const std::optional<int> value = parse_int(text);
+    if (!value) {
         dialogs_.error("Numer następnego dokumentu musi być liczbą całkowitą!");
+        return std::nullopt;
+    }
+    // The counter is written advanced before a number is issued, so INT_MAX itself cannot be.
+    if (*value < 1 || *value == INT_MAX) {
+        dialogs_.error("Numer następnego dokumentu musi być liczbą od 1 do 2147483646!");
         return std::nullopt;
     }
     return text;

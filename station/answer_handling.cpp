@@ -1,6 +1,7 @@
 #include "station/answer_handling.h"
 
 #include <cmath>
+#include <utility>
 
 #include "core/clock.h"
 #include "core/mass_operations.h"
@@ -61,9 +62,14 @@ void AnswerHandling::command_done() {
 
 void AnswerHandling::start_after_recipe() {
     recipe_record& r = c_.p.r;
-    // The document and the start time belong to the process, not to each cycle.
+    // The document and the start time belong to the process, not to each cycle. Without a number
+    // no scale starts; the process stays unstarted, so START sends the recipes again.
     if (r.curr_cycle == 1) {
-        r.weight_doc = c_.recorder.take_weight_doc();
+        auto doc = c_.recorder.take_weight_doc();
+        if (!doc) {
+            return;
+        }
+        r.weight_doc = std::move(*doc);
         r.start_time = c_.clock.now();
         c_.view.process();
     }

@@ -8,6 +8,7 @@
 #include "station/scale_search.h"
 #include "station/station_view.h"
 #include "storage/settings.h"
+#include "storage/weight_doc.h"
 
 namespace wazenie {
 
@@ -35,6 +36,11 @@ void ProcessCommands::start_process() {
         c_.dialogs.warning(
             "Proces naważania nie został zakończony.\rNaciśnij STOP aby zakończyć aktualny proces "
             "naważania.");
+        return;
+    }
+    // Checked again when the number is taken; here it spares sending recipes that cannot start.
+    if (!weight_doc_available(c_.settings)) {
+        c_.dialogs.error(weight_doc_refusal(c_.settings));
         return;
     }
     const int first = first_scale(p, ScaleCriterion::with_recipe);

@@ -27,11 +27,23 @@ bool ProcessRecorder::append_to_log() {
     return false;
 }
 
-std::string ProcessRecorder::take_weight_doc() {
-    std::string doc = next_weight_doc(settings_, clock_.now());
+std::optional<std::string> ProcessRecorder::take_weight_doc() {
+    const int counter = settings_.weightdoc_next;
+    auto doc = next_weight_doc(settings_, clock_.now());
+    if (!doc) {
+        log_.log_line(log_code::ERROR, "wagi nie uruchomione: błędny nast_numer w pliku konfig.ini");
+        dialogs_.error(weight_doc_refusal(settings_));
+        return std::nullopt;
+    }
     if (!save_settings(settings_file(), settings_, p_.w)) {
-        log_.log_line(log_code::ERROR,
-                      "błąd zapisu numeru dokumentu WZ do pliku: " + settings_file().string());
+        settings_.weightdoc_next = counter;
+        log_.log_line(log_code::ERROR, "wagi nie uruchomione: błąd zapisu numeru dokumentu WZ do pliku: " +
+                                           settings_file().string());
+        dialogs_.error("Wagi nie zostały uruchomione: nie można zapisać numeru dokumentu WZ do pliku: " +
+                       settings_file().string() +
+                       ".\rBrak miejsca na dysku lub dysk zabezpieczony przed zapisem. Po usunięciu "
+                       "przyczyny naciśnij START.");
+        return std::nullopt;
     }
     return doc;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -30,10 +31,10 @@ public:
     bool save_status();
     // Appends the process to the log of the current month; a failure is shown as "Błąd (20) ...".
     bool append_to_log();
-    // A new WZ number. The advanced counter goes to the settings file at once, so a crash never
-    // issues a number twice; that write happens inside the answer handling, so a failure is an
-    // exchange-log error, not a box.
-    std::string take_weight_doc();
+    // A new WZ number, given only once the advanced counter is in the settings file, so that no
+    // number is ever issued twice. Nothing when the counter is not usable or the file cannot be
+    // written: the exchange log and a box say why, and the counter stays where it was.
+    std::optional<std::string> take_weight_doc();
 
     std::filesystem::path settings_file() const { return data_dir_ / "konfig.ini"; }
 

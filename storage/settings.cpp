@@ -56,7 +56,8 @@ void visit_keys(Visitor& v, S& s, W& w) {
     v.flag("Inne", "blokuj_wcisniete_przyciski", s.block_down_buttons, false);
     v.integer("Inne", "log", s.log, 0, Range{}, Write::unless_zero);
     v.text("Dokument WZ", "format", s.weightdoc_format, "WZ/%n%/%y%");
-    v.integer("Dokument WZ", "nast_numer", s.weightdoc_next, 1);
+    // A number issued is written advanced first, so INT_MAX itself can never be issued.
+    v.counter("Dokument WZ", "nast_numer", s.weightdoc_next, Range{1, INT_MAX - 1});
     v.integer("Dokument WZ", "wydruk", s.wz_print_content, 1, Range{0, 3});
     v.flag("Uprawnienia", "tylko_admin_zmienia_receptury", s.admin_change_recipe, false);
     v.flag("Uprawnienia", "tylko_admin_zmienia_kontrahentow", s.admin_change_client, false);
@@ -90,6 +91,18 @@ public:
         field = value && *value >= range.lo && *value <= range.hi ? value : std::nullopt;
         // Read as absent, but left as written in the file: the operator is told at every start.
         if (!field) {
+            note_if_present(section, key, "brak");
+        }
+    }
+
+    // A counter that did not read is not restarted at 1, which would issue its numbers again: 0
+    // stands for a value the operator must correct, and the file keeps it as written meanwhile.
+    void counter(const char* section, const std::string& key, int& field, Range range) {
+        const auto value = read_int(section, key);
+        const bool valid = value && *value >= range.lo && *value <= range.hi;
+        const bool present = ini_.value(section, key).has_value();
+        field = valid ? *value : present ? 0 : 1;
+        if (!valid) {
             note_if_present(section, key, "brak");
         }
     }
@@ -157,6 +170,12 @@ public:
                           Range) {
         if (field) {
             ini_.set(section, key, std::to_string(*field));
+        }
+    }
+
+    void counter(const char* section, const std::string& key, int field, Range) {
+        if (field >= 1) {
+            ini_.set(section, key, std::to_string(field));
         }
     }
 

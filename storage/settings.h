@@ -19,7 +19,7 @@ struct Settings {
     int rs_delay = 100;
     int rs_delay_recipe = 10;
     int log = 0;
-    int weightdoc_next = 1;
+    int weightdoc_next = 1;  // 0: the file's value did not read; no WZ number until it is corrected
     int wz_print_content = 1;
     bool run_maximized = false;
     bool block_down_buttons = false;

@@ -31,17 +31,31 @@ std::string digits(int value, int width) {
 
 }  // namespace
 
-std::string next_weight_doc(Settings& settings, DateTime now) {
+bool weight_doc_available(const Settings& settings) {
+    return settings.weightdoc_next >= 1 && settings.weightdoc_next < INT_MAX;
+}
+
+std::optional<std::string> next_weight_doc(Settings& settings, DateTime now) {
+    if (!weight_doc_available(settings)) {
+        return std::nullopt;
+    }
     const DateTimeParts today = split_date_time(now);
     std::string number = settings.weightdoc_format;
     replace_first(number, "%n%", std::to_string(settings.weightdoc_next));
     replace_first(number, "%y%", digits(today.year, 4));
     replace_first(number, "%m%", digits(today.month, 2));
     replace_first(number, "%d%", digits(today.day, 2));
-    if (settings.weightdoc_next < INT_MAX) {
-        ++settings.weightdoc_next;
-    }
+    ++settings.weightdoc_next;
     return number;
+}
+
+std::string weight_doc_refusal(const Settings& settings) {
+    const std::string value = settings.weightdoc_next >= 1
+                                  ? std::to_string(settings.weightdoc_next)
+                                  : settings.ini.value("Dokument WZ", "nast_numer").value_or("");
+    return "Błędny numer następnego dokumentu WZ: nast_numer=" + value +
+           " w pliku konfig.ini.\rNumery WZ nie są wydawane, a wagi nie zostaną uruchomione, dopóki "
+           "numer nie zostanie poprawiony w ustawieniach (liczba od 1 do 2147483646).";
 }
 
 }  // namespace wazenie

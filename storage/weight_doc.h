@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/process_records.h"
@@ -8,7 +9,12 @@ namespace wazenie {
 
 struct Settings;
 
-// A new WZ number from weightdoc_format; advances settings.weightdoc_next.
-std::string next_weight_doc(Settings& settings, DateTime now);
+// Whether weightdoc_next can be issued: from 1, and below INT_MAX so that the counter advances past it.
+bool weight_doc_available(const Settings& settings);
+// A new WZ number from weightdoc_format; advances settings.weightdoc_next. Nothing while the counter
+// is not available.
+std::optional<std::string> next_weight_doc(Settings& settings, DateTime now);
+// The operator's message while the counter is not available: the value in question and what to do.
+std::string weight_doc_refusal(const Settings& settings);
 
 }  // namespace wazenie

@@ -81,6 +81,10 @@ TEST_F(SettingsWindowTest, LeavingAFieldChecksAndRewritesIt) {
     EXPECT_EQ(dialogs.last(), "błąd: Błąd! Wprowadź wartość liczbową.");
     EXPECT_EQ(window.leave_weightdoc_next("1.5"), std::nullopt);
     EXPECT_EQ(dialogs.last(), "błąd: Numer następnego dokumentu musi być liczbą całkowitą!");
+    EXPECT_EQ(window.leave_weightdoc_next("0"), std::nullopt);
+    EXPECT_EQ(window.leave_weightdoc_next("2147483647"), std::nullopt);
+    EXPECT_EQ(dialogs.last(), "błąd: Numer następnego dokumentu musi być liczbą od 1 do 2147483646!");
+    EXPECT_EQ(window.leave_weightdoc_next("2147483646"), "2147483646");
 
     dialogs.clear();
     IndexedArray<bool, kScales> boxes{};

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <filesystem>
 
 #include "comm/exchange_log.h"
@@ -147,23 +148,59 @@ TEST(StationLifecycle, TakenDocumentNumberIsWrittenToTheSettingsAtOnce) {
     Scales w;
     load_settings(rig.station.settings_file(), on_disk, w);
     EXPECT_EQ(on_disk.weightdoc_next, 42);
+}
 
-    // A settings file that cannot be written costs an exchange-log line, never a box.
-    std::filesystem::remove(rig.station.settings_file());
-    std::filesystem::create_directory(rig.station.settings_file());
-    rig.p.r.stop_time = 45400;
-    rig.p.cpq.status = command_status::EMPTY;
+TEST(StationLifecycle, ASettingsFileThatCannotBeWrittenStartsNoScaleAndIssuesNoNumberTwice) {
+    StationRig rig;
+    rig.give_recipe(1, {10});
+    rig.station.settings().weightdoc_next = 42;
+    std::filesystem::create_directory(rig.station.settings_file());  // a folder where the file should be
     rig.station.start_process();
-    ASSERT_TRUE(rig.run_until([&] { return rig.p.cpq.msg == CP_MSG_START; }));
-    EXPECT_EQ(rig.p.r.weight_doc, "WZ/42/2024");
-    EXPECT_TRUE(rig.dialogs.journal.empty());
-    const auto& lines = rig.station.exchange_log().lines();
+    ASSERT_TRUE(rig.run_until([&] { return !rig.dialogs.journal.empty(); }));
+    rig.tick(50);
+    EXPECT_EQ(rig.meters.scales[1].recipes, 1);
+    EXPECT_EQ(rig.count_frames("STA"), 0);
+    EXPECT_EQ(rig.p.r.start_time, 0);
+    EXPECT_EQ(rig.station.settings().weightdoc_next, 42);
+    ASSERT_EQ(rig.dialogs.journal.size(), 1u);
+    EXPECT_EQ(rig.dialogs.journal[0].rfind("błąd: Wagi nie zostały uruchomione", 0), 0u);
     bool logged = false;
-    for (const std::string& line : lines) {
+    for (const std::string& line : rig.station.exchange_log().lines()) {
         logged = logged ||
                  (line.find(" !! ") != std::string::npos && line.find("konfig.ini") != std::string::npos);
     }
     EXPECT_TRUE(logged);
+
+    // Once the disk takes the file again, START runs the process under the number not issued before.
+    std::filesystem::remove(rig.station.settings_file());
+    rig.station.start_process();
+    ASSERT_TRUE(rig.run_until_finished());
+    EXPECT_EQ(rig.p.r.weight_doc, "WZ/42/2024");
+    Settings on_disk;
+    Scales w;
+    load_settings(rig.station.settings_file(), on_disk, w);
+    EXPECT_EQ(on_disk.weightdoc_next, 43);
+    EXPECT_EQ(rig.log_records().size(), 1u);
+}
+
+TEST(StationLifecycle, AnUnusableWeightDocCounterRefusesToStart) {
+    StationRig rig;
+    rig.give_recipe(1, {10});
+    rig.station.settings().weightdoc_next = INT_MAX;
+    rig.station.start_process();
+    ASSERT_EQ(rig.dialogs.journal.size(), 1u);
+    EXPECT_NE(rig.dialogs.journal[0].find("nast_numer=2147483647"), std::string::npos);
+    rig.tick(50);
+    EXPECT_EQ(rig.count_frames("REC"), 0);
+
+    // Also when the counter turns unusable while the recipes are on their way.
+    rig.station.settings().weightdoc_next = 5;
+    rig.station.start_process();
+    rig.station.settings().weightdoc_next = 0;
+    ASSERT_TRUE(rig.run_until([&] { return rig.dialogs.journal.size() == 2; }));
+    rig.tick(50);
+    EXPECT_EQ(rig.count_frames("STA"), 0);
+    EXPECT_EQ(rig.p.r.start_time, 0);
 }
 
 TEST(StationLifecycle, ExchangePauseStopsTheLoopAndIsLogged) {

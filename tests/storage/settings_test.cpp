@@ -163,7 +163,7 @@ TEST_F(SettingsFile, DecimalsAreReadWithACommaAndWrittenWithOne) {
 TEST_F(SettingsFile, ValuesThatWouldBreakLaterStepsReadAsDefaults) {
     load({"[Masa maksymalna wagi]", "waga1=0", "waga2=-50", "waga3=1500", "waga4=99999999999",
           "[Precyzja wagi]", "waga1=4", "waga2=-1", "waga3=3", "[Masa calkowita]", "precyzja=7",
-          "[Dokument WZ]", "wydruk=4", "nast_numer=2147483648"});
+          "[Dokument WZ]", "wydruk=4"});
     EXPECT_EQ(w[1].max_weight, 200);
     EXPECT_EQ(w[2].max_weight, 200);
     EXPECT_EQ(w[3].max_weight, 1500);
@@ -173,7 +173,20 @@ TEST_F(SettingsFile, ValuesThatWouldBreakLaterStepsReadAsDefaults) {
     EXPECT_EQ(w[3].precision, 3);
     EXPECT_EQ(s.total_precision, 0);
     EXPECT_EQ(s.wz_print_content, 1);
-    EXPECT_EQ(s.weightdoc_next, 1);
+}
+
+TEST_F(SettingsFile, AWeightDocCounterThatDidNotReadIsNotRestartedAndIsKeptAsWritten) {
+    for (const std::string value : {"abc", "2147483648", "2147483647", "0", "-3"}) {
+        ASSERT_TRUE(text_file::write_lines(file, {"[Dokument WZ]", "nast_numer=" + value}));
+        const auto replaced = load_settings(file, s, w);
+        EXPECT_EQ(s.weightdoc_next, 0) << value;
+        ASSERT_EQ(replaced.size(), 1u);
+        EXPECT_EQ(replaced[0].key + "=" + replaced[0].value, "nast_numer=" + value);
+        const Lines lines = saved();
+        EXPECT_NE(std::find(lines.begin(), lines.end(), "nast_numer=" + value), lines.end()) << value;
+    }
+    load({"[Dokument WZ]", "nast_numer=2147483646"});
+    EXPECT_EQ(s.weightdoc_next, 2147483646);
 }
 
 TEST_F(SettingsFile, OtherValuesAreNotCheckedAgainstARange) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "storage/date_time.h"
 #include "storage/settings.h"
 
@@ -10,11 +12,11 @@ namespace {
 
 const DateTime kMarch5 = *make_date_time({2024, 3, 5, 10, 30, 0, 0});
 
-std::string number(const std::string& format, int next, Settings* after = nullptr) {
+std::optional<std::string> number(const std::string& format, int next, Settings* after = nullptr) {
     Settings s;
     s.weightdoc_format = format;
     s.weightdoc_next = next;
-    std::string doc = next_weight_doc(s, kMarch5);
+    auto doc = next_weight_doc(s, kMarch5);
     if (after) {
         *after = s;
     }
@@ -37,6 +39,19 @@ TEST(NextWeightDoc, AFormatWithoutPlaceholdersStillAdvances) {
     Settings after;
     EXPECT_EQ(number("WZ", 41, &after), "WZ");
     EXPECT_EQ(after.weightdoc_next, 42);
+}
+
+TEST(NextWeightDoc, ACounterThatCannotAdvanceOrDidNotReadIssuesNothing) {
+    Settings after;
+    EXPECT_EQ(number("%n%", INT_MAX - 1, &after), "2147483646");
+    EXPECT_EQ(number("%n%", INT_MAX, &after), std::nullopt);
+    EXPECT_EQ(after.weightdoc_next, INT_MAX);
+    EXPECT_EQ(number("%n%", 0, &after), std::nullopt);
+    EXPECT_EQ(after.weightdoc_next, 0);
+
+    // The refusal names the value as the file holds it.
+    after.ini = IniDocument::parse({"[Dokument WZ]", "nast_numer=12a"});
+    EXPECT_NE(weight_doc_refusal(after).find("nast_numer=12a w pliku konfig.ini"), std::string::npos);
 }
 
 }  // namespace
