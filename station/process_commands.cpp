@@ -101,6 +101,20 @@ void ProcessCommands::stop_process() {
     c_.dialogs.information(kProcessEnded);
 }
 
+bool ProcessCommands::resume_process() {
+    ProcessState& p = c_.p;
+    if (p.r.stop_time != 0 || first_scale(p, ScaleCriterion::with_recipe) == 0) {
+        return false;
+    }
+    if (p.cpq.status == command_status::EMPTY) {
+        if (const int first = first_scale(p, ScaleCriterion::recipe_due); first != 0) {
+            make_pending(p.cpq, CP_MSG_RECIPE, first, true);
+            c_.view.technical();
+        }
+    }
+    return true;
+}
+
 void ProcessCommands::click_scale_button(int scale, ScaleButton button) {
     if (!Scales::in_range(scale) || button == ScaleButton::none) {
         return;

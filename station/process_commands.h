@@ -15,6 +15,9 @@ public:
     void start_process();
     void pause_process();
     void stop_process();
+    // After a restart with nobody at the buttons: the recipe of the system's cycle goes again to the
+    // scales that have not taken it. False when status.txt left no unfinished process.
+    bool resume_process();
     // A click on one of the three buttons of scale n (1..4).
     void click_scale_button(int scale, ScaleButton button);
 

@@ -161,6 +161,9 @@ void Station::change_weight_doc() {
     parts_->edits.change_weight_doc();
 }
 void Station::show_previous_cycle() {
+bool Station::resume_process() {
+    return parts_->commands.resume_process();
+}
     parts_->edits.show_previous_cycle();
 }
 void Station::show_next_cycle() {

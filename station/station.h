@@ -65,6 +65,9 @@ public:
     void start_process();
     void pause_process();
     void stop_process();
+    // After log_in, for a station nobody operates: carries on the unfinished process read from
+    // status.txt; false when there is none.
+    bool resume_process();
     void click_scale_button(int scale, ScaleButton button);
     ScaleButton scale_button_down(int scale) const;
     bool can_change_total_cycles() const;

@@ -10,5 +10,6 @@ inline constexpr int kTimedOut = 4;        // --timeout passed before the proces
 // A file or the output could not be written or read: a record, a report, a month's log, standard
 // output, the lock file of a read-only data directory.
 inline constexpr int kFileError = 5;
+inline constexpr int kInterrupted = 6;  // SIGINT or SIGTERM ended the run; the status file was saved
 
 }  // namespace wazenie::exit_code

@@ -17,7 +17,8 @@ const std::vector<CliCommand>& cli_commands() {
     static const std::vector<CliCommand> commands = {
         {"run",
          "--recipe NAZWA --mass KG [--client KLIENT] [--operator NAZWA]\n"
-         "               [--simulate] [--timeout S] [--verbose]",
+         "               [--simulate] [--timeout S] [--verbose]\n"
+         "  run --resume [--operator NAZWA] [--simulate] [--timeout S] [--verbose]",
          run_command},
         {"report", "--from RRRR-MM-DD --to RRRR-MM-DD [--client TEKST] [--recipe TEKST] [--output PLIK]",
          report_command},
@@ -44,12 +45,14 @@ void print_usage(std::ostream& out) {
     }
     out << "zuzycie, dokladnosc, produkcja: zużycie materiałów, dokładność dozowania wobec tolerancji\n"
            "  z konfig.ini [Tolerancje] i produkcja dzienna; z --csv zapis do pliku CSV zamiast tabeli.\n"
+           "run --resume: dalszy ciąg procesu zapisanego w status.txt po przerwaniu.\n"
            "wz bez --month i --start: ostatni zapis dokumentu o tym numerze w plikach miesięcy.\n"
            "Hasło operatora: zmienna WAZENIE_HASLO albo jeden wiersz na wejściu.\n"
            "Kody wyjścia: 0 proces zakończony, 1 nie można otworzyć portu, 2 błędne argumenty lub wartości,\n"
            "  3 program już uruchomiony, 4 upłynął czas --timeout,\n"
            "  5 błąd zapisu lub odczytu: zapis procesu, plik raportu, PDF, standardowe wyjście,\n"
-           "  nieczytelny plik miesiąca (wtedy bez wyniku), blokada w katalogu tylko do odczytu.\n";
+           "  nieczytelny plik miesiąca (wtedy bez wyniku), blokada w katalogu tylko do odczytu,\n"
+           "  6 przerwano sygnałem SIGINT lub SIGTERM (proces zapisany w status.txt).\n";
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "station/station.h"
 #include "platform/instance_lock.h"
 #include "platform/qt_serial_link.h"
+#include "platform/stop_signals.h"
 #include "core/number_text.h"
 
 namespace wazenie {
@@ -34,6 +35,16 @@ void print_statistics(const LoopOutcome& loop, long frames) {
               << ", ramek na takt: " << fixed_text(per_tick, 3) << std::endl;
 }
 
+bool start_new_process(Station& station, const RunOptions& options, TerminalDialogs& dialogs,
+                       Display& display) {
+    if (!confirm_weighing_params(station, options, dialogs, display)) {
+        return false;
+    }
+    station.start_process();
+    const pending_command& cpq = station.process().cpq;
+    return cpq.status == command_status::WAITING && cpq.msg == CP_MSG_RECIPE;
+}
+
 // From the login to the end of the process; the station is open and its port connected.
 // `errors_before_loop` lets the caller tell a write failure during the process from earlier messages.
 int run_process(Station& station, const RunOptions& options, TerminalDialogs& dialogs, Display& display,
@@ -43,12 +54,12 @@ int run_process(Station& station, const RunOptions& options, TerminalDialogs& di
         return exit_code::kRefused;
     }
     station.log_in(*user);
-    if (!confirm_weighing_params(station, options, dialogs, display)) {
-        return exit_code::kRefused;
-    }
-    station.start_process();
-    const pending_command& cpq = station.process().cpq;
-    if (cpq.status != command_status::WAITING || cpq.msg != CP_MSG_RECIPE) {
+    if (options.resume) {
+        if (!station.resume_process()) {
+            dialogs.error("W status.txt nie ma niezakończonego procesu naważania.");
+            return exit_code::kRefused;
+        }
+    } else if (!start_new_process(station, options, dialogs, display)) {
         return exit_code::kRefused;
     }
     std::unique_ptr<Simulation> simulation;
@@ -56,9 +67,16 @@ int run_process(Station& station, const RunOptions& options, TerminalDialogs& di
         simulation = make_unattended_simulation(station);
     }
     errors_before_loop = dialogs.errors_shown();
+    // From here a signal closes the station as the window's closing does; earlier there is nothing
+    // to save, and a password prompt must stay interruptible.
+    catch_stop_signals();
     LoopOutcome loop = run_until_process_ends(station, simulation.get(), options.timeout_seconds);
     if (options.verbose) {
         print_statistics(loop, link.frames_written());
+    }
+    if (loop.interrupted) {
+        dialogs.information("Przerwano sygnałem; proces zapisano w status.txt (dalej: run --resume).");
+        return exit_code::kInterrupted;
     }
     if (!loop.process_ended) {
         dialogs.error("Proces naważania nie został zakończony w ciągu " +

@@ -4,6 +4,7 @@
 
 #include "app/cli/unattended_simulation.h"
 #include "comm/simulation.h"
+#include "platform/stop_signals.h"
 #include "station/station.h"
 
 #include <QElapsedTimer>
@@ -22,6 +23,11 @@ LoopOutcome run_until_process_ends(Station& station, Simulation* simulation,
     tick.setTimerType(Qt::PreciseTimer);
     tick.setInterval(std::chrono::milliseconds(9));
     QObject::connect(&tick, &QTimer::timeout, [&] {
+        if (stop_signal_received()) {
+            outcome.interrupted = true;
+            loop.quit();
+            return;
+        }
         if (!station.timer_enabled()) {
             return;
         }

@@ -8,13 +8,14 @@ class Simulation;
 class Station;
 
 struct LoopOutcome {
-    bool process_ended = false;  // false: the time limit came first
+    bool process_ended = false;  // false: the time limit or a stop signal came first
+    bool interrupted = false;    // SIGINT or SIGTERM
     long ticks = 0;
     double seconds = 0;
 };
 
 // The 9 ms main loop (and the simulation's 20 ms answers) on the Qt event loop, until the process has
-// ended, or the time limit has passed.
+// ended, the time limit has passed, or a stop signal has come (polled every tick).
 LoopOutcome run_until_process_ends(Station& station, Simulation* simulation,
                                    std::optional<double> timeout_seconds);
 

@@ -10,6 +10,7 @@ Result<RunOptions> parse_run_options(const std::vector<std::string>& args) {
                                        {"--mass", true},
                                        {"--client", true},
                                        {"--operator", true},
+                                       {"--resume", false},
                                        {"--simulate", false},
                                        {"--timeout", true},
                                        {"--verbose", false}});
@@ -19,14 +20,18 @@ Result<RunOptions> parse_run_options(const std::vector<std::string>& args) {
     RunOptions options;
     auto recipe = parsed->value("--recipe");
     auto mass = parsed->value("--mass");
-    if (!recipe || recipe->empty()) {
+    options.resume = parsed->flag("--resume");
+    if (options.resume) {
+        if (recipe || mass || parsed->value("--client")) {
+            return Error{"opcja --resume wznawia zapisany proces, bez --recipe, --mass i --client", ""};
+        }
+    } else if (!recipe || recipe->empty()) {
         return Error{"brak opcji --recipe", ""};
-    }
-    if (!mass) {
+    } else if (!mass) {
         return Error{"brak opcji --mass", ""};
     }
-    options.recipe = *recipe;
-    options.mass = *mass;
+    options.recipe = recipe.value_or("");
+    options.mass = mass.value_or("");
     options.client = parsed->value("--client").value_or("");
     options.operator_name = parsed->value("--operator").value_or(options.operator_name);
     options.simulate = parsed->flag("--simulate");

@@ -14,6 +14,7 @@ struct RunOptions {
     std::string mass;  // as typed; the weighing-parameters check decides whether it is a number
     std::string client;
     std::string operator_name = "ADMINISTRATOR";
+    bool resume = false;  // carry on the process in status.txt instead of a new one
     bool simulate = false;
     std::optional<double> timeout_seconds;
     bool verbose = false;

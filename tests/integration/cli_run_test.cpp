@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTimer>
+#include <csignal>
 #include <unistd.h>
 #include <filesystem>
 #include <string>
@@ -105,7 +106,8 @@ protected:
         return done();
     }
 
-    CliResult run_cli(const QStringList& run_arguments, const QString& password = "817") {
+    // With `signal`, the run takes it once --verbose shows the loop sending.
+    CliResult run_cli(const QStringList& run_arguments, const QString& password = "817", int signal = 0) {
         QProcess cli;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("WAZENIE_HASLO", password);
@@ -114,13 +116,23 @@ protected:
         arguments << run_arguments;
         cli.start(WAZENIE_CLI, arguments);
         EXPECT_TRUE(cli.waitForStarted(5000));
+        std::string errors;
+        if (signal != 0) {
+            EXPECT_TRUE(run_events_until(
+                [&] {
+                    errors += cli.readAllStandardError().toStdString();
+                    return errors.find(" >> ") != std::string::npos;
+                },
+                10000));
+            ::kill(static_cast<pid_t>(cli.processId()), signal);
+        }
         bool ended = run_events_until([&] { return cli.state() == QProcess::NotRunning; }, 150000);
         if (!ended) {
             cli.kill();
             cli.waitForFinished(5000);
         }
         CliResult result;
-        result.errors = cli.readAllStandardError().toStdString();
+        result.errors = errors + cli.readAllStandardError().toStdString();
         result.exit_code = ended && cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
         return result;
     }
@@ -290,6 +302,40 @@ TEST_F(CliRunTest, SilentMetersEndWithTheTimeLimitAndASavedStatus) {
     EXPECT_EQ(tab_field(r[0], 9), "Beton próbny");
     EXPECT_EQ(tab_field(r[0], 3), "---");
     EXPECT_TRUE(logged_processes().empty());
+}
+
+TEST_F(CliRunTest, ResumeCarriesATimedOutProcessToItsRecord) {
+    start_emulator({});
+    ASSERT_EQ(run_cli({"--recipe", "Beton próbny", "--mass", "1680", "--timeout", "1"}).exit_code, 4);
+    // Without --resume the begun process blocks a new one.
+    CliResult blocked = run_cli({"--recipe", "Beton próbny", "--mass", "100", "--timeout", "1"});
+    EXPECT_EQ(blocked.exit_code, 2);
+    EXPECT_NE(blocked.errors.find("Naciśnij STOP"), std::string::npos) << blocked.errors;
+
+    CliResult resumed = run_cli({"--resume", "--timeout", "120"});
+    ASSERT_EQ(resumed.exit_code, 0) << resumed.errors;
+    std::vector<std::string> records = logged_processes();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(tab_field(records[0], 5), "3");
+    EXPECT_EQ(tab_field(records[0], 9), "Beton próbny");
+
+    CliResult nothing_left = run_cli({"--resume", "--timeout", "1"});
+    EXPECT_EQ(nothing_left.exit_code, 2);
+    EXPECT_NE(nothing_left.errors.find("nie ma niezakończonego procesu"), std::string::npos)
+        << nothing_left.errors;
+    EXPECT_EQ(run_cli({"--resume", "--mass", "100"}).exit_code, 2);
+}
+
+TEST_F(CliRunTest, SignalsEndARunWithItsStatusSavedForResume) {
+    start_emulator({});
+    CliResult first = run_cli({"--recipe", "Beton próbny", "--mass", "1680", "--verbose"}, "817", SIGINT);
+    EXPECT_EQ(first.exit_code, 6) << first.errors;
+    ASSERT_EQ(status_lines("r").size(), 1u);
+    EXPECT_EQ(tab_field(status_lines("r")[0], 9), "Beton próbny");
+    EXPECT_EQ(run_cli({"--resume", "--verbose"}, "817", SIGTERM).exit_code, 6);
+    EXPECT_TRUE(logged_processes().empty());
+    ASSERT_EQ(run_cli({"--resume", "--timeout", "120"}).exit_code, 0);
+    EXPECT_EQ(logged_processes().size(), 1u);
 }
 
 }  // namespace
