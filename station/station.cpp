@@ -144,6 +144,9 @@ void Station::pause_process() {
 void Station::stop_process() {
     parts_->commands.stop_process();
 }
+bool Station::resume_process() {
+    return parts_->commands.resume_process();
+}
 void Station::click_scale_button(int scale, ScaleButton button) {
     parts_->commands.click_scale_button(scale, button);
 }
@@ -161,9 +164,6 @@ void Station::change_weight_doc() {
     parts_->edits.change_weight_doc();
 }
 void Station::show_previous_cycle() {
-bool Station::resume_process() {
-    return parts_->commands.resume_process();
-}
     parts_->edits.show_previous_cycle();
 }
 void Station::show_next_cycle() {
