@@ -13,9 +13,25 @@
 #include "station/record_edits.h"
 #include "station/station_view.h"
 #include "clients/client_process.h"
+#include "storage/damaged_file.h"
 #include "storage/process_file.h"
 
 namespace wazenie {
+
+namespace {
+
+// Every save from now on replaces status.txt, and with it a process the operator may still need.
+void keep_damaged_status(StationContext& c, const std::filesystem::path& data_dir) {
+    const auto file = status_file_path(data_dir);
+    if (auto kept = keep_damaged_copy(file, c.clock.now())) {
+        c.dialogs.warning("Uszkodzony plik " + file.string() + " zachowano jako:\r" + kept->string());
+    } else {
+        c.dialogs.warning("Nie udało się zachować uszkodzonego pliku " + file.string() + " (" +
+                          kept.error().what + "); zostanie zastąpiony przy zapisie procesu.");
+    }
+}
+
+}  // namespace
 
 struct Station::Parts {
     Parts(Station& s, SerialLink& link, const Clock& clock, Dialogs& dialogs, Display& display)
@@ -84,6 +100,7 @@ void Station::log_in(const std::string& operator_name) {
     if (std::filesystem::exists(status_file_path(data_dir_), ignored)) {
         if (Status loaded = load_process_with_client(p_, data_dir_, "0"); !loaded) {
             parts_->context.dialogs.error(loaded.error().what);
+            keep_damaged_status(parts_->context, data_dir_);
         }
     }
     // The exchange is never resumed: the loop starts by asking the scales for their weights.

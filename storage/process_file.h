@@ -39,7 +39,8 @@ Status save_process(const ProcessState& p, const Settings& settings, const std::
 // material or cycle is out of range is skipped, max_material is kept to 0..7, a cycle count to 1..9, an
 // unknown cycle status reads as NOT_STARTED. The record is read into a copy and handed over only when it read
 // cleanly. On failure p is unchanged and error().what is the message to show in an error box: "Brak pliku z
-// danymi:\r" + file, "Brak pliku dokumentu WZ:\r" ..., or the conversion's message
+// danymi:\r" + file, "Brak pliku dokumentu WZ:\r" ..., "Brak zapisu procesu w pliku z danymi:\r" + file (a
+// status file with lines but no process line), or the conversion's message
 // ("'%s' is not a valid integer value", ...); error().where is the file name.
 Status load_process(ProcessState& p, const std::filesystem::path& data_dir, const std::string& month,
                     const std::string& weight_doc = {}, const std::string& start_time = {});

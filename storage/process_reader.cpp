@@ -209,6 +209,11 @@ Status load_process(ProcessState& p, const std::filesystem::path& data_dir, cons
     if (lines->empty() && !status_file) {
         return Error{"Brak pliku dokumentu WZ:\r" + weight_doc + "\rw pliku z danymi: \r" + name, name};
     }
+    // The status file is always written whole with its process line, so text without one is damaged.
+    if (status_file && !lines->empty() &&
+        std::none_of(lines->begin(), lines->end(), [](const std::string& line) { return is_r_line(line); })) {
+        return Error{"Brak zapisu procesu w pliku z danymi:\r" + name, name};
+    }
     recipe_record r = p.r;
     Scales w = p.w;
     RecordReader reader(r, w);

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <filesystem>
+
+#include "core/process_records.h"
+#include "core/result.h"
+
+namespace wazenie {
+
+// Keeps a file that did not read cleanly before the program writes over it: copied beside it as
+// "<stem>-uszkodzony-yyyymmdd-hhmmss<ext>" (local time `now`). A copy kept earlier is never replaced;
+// a second one within the same second gets "-2", "-3", ... Gives the copy's path, or an Error whose
+// `what` is the system's reason.
+Result<std::filesystem::path> keep_damaged_copy(const std::filesystem::path& file, DateTime now);
+
+}  // namespace wazenie
