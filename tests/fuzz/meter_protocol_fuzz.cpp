@@ -1,0 +1,36 @@
+// Bytes from the line, arriving in pieces of any size, while the station awaits a weight or a
+// command's acknowledgement from any scale.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include "comm/exchange_log.h"
+#include "comm/meter_protocol.h"
+#include "comm/recording_sink.h"
+#include "fakes/fake_clock.h"
+#include "fakes/fake_serial_link.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace wazenie;
+    FuzzedDataProvider input(data, size);
+    ProcessState p;
+    testing::FakeClock clock;
+    ExchangeLog log{clock};
+    testing::FakeSerialLink link;
+    testing::RecordingSink sink;
+    MeterProtocol protocol{p, link, log, sink};
+
+    const int scale = input.ConsumeIntegralInRange(0, 5);
+    const int kind = input.ConsumeIntegralInRange(0, 8);
+    p.r.cp_weight_num = scale;
+    p.r.cp_msg = kind;
+    p.r.cp_status = line_status::SEND;
+    if (input.ConsumeBool()) {
+        p.cpq.status = command_status::SEND;
+        p.cpq.weight_num = scale;
+        p.cpq.msg = kind;
+    }
+    while (input.remaining_bytes() > 0) {
+        link.input += input.ConsumeRandomLengthString(2 * MeterProtocol::kMaxFrame);
+        protocol.receive_bytes();
+    }
+    return 0;
+}
