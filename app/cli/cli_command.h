@@ -22,5 +22,6 @@ struct CliCommand {
 const std::vector<CliCommand>& cli_commands();
 
 int run_command(const CommandContext& context);
+int stop_command(const CommandContext& context);
 
 }  // namespace wazenie

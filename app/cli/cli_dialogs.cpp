@@ -33,8 +33,16 @@ void TerminalDialogs::information(const std::string& text) {
 }
 
 bool TerminalDialogs::question(const std::string& text) {
-    show("pytanie", text + " Tak");
-    return true;
+    if (!answers_) {
+        show("pytanie", text + " Tak");
+        return true;
+    }
+    show("pytanie", text + " [t/N]");
+    std::string line;
+    if (!std::getline(*answers_, line)) {
+        return false;
+    }
+    return line == "t" || line == "T" || line == "tak" || line == "Tak" || line == "TAK";
 }
 
 std::string TerminalDialogs::ask_value(const ValueRequest& request) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <istream>
 #include <ostream>
 #include <string>
 
@@ -8,11 +9,13 @@
 namespace wazenie {
 
 // The dialogs seam on a terminal: boxes become "błąd: ...", "ostrzeżenie: ...", "informacja: ..."
-// lines, every question is answered Yes, the input dialog takes its initial text, the print dialog
-// one copy. Nobody sits at a headless station to answer.
+// lines, the input dialog takes its initial text, the print dialog one copy. Questions are answered
+// Yes, since nobody sits at a headless station to answer, unless `answers` is given: then each takes
+// one line of it, "t" or "tak" for Yes, anything else or its end for No.
 class TerminalDialogs final : public Dialogs {
 public:
-    explicit TerminalDialogs(std::ostream& out) : out_(out) {}
+    explicit TerminalDialogs(std::ostream& out, std::istream* answers = nullptr)
+        : out_(out), answers_(answers) {}
 
     void error(const std::string& text) override;
     void warning(const std::string& text) override;
@@ -27,6 +30,7 @@ private:
     void show(const char* kind, const std::string& text);
 
     std::ostream& out_;
+    std::istream* answers_;
     int errors_ = 0;
 };
 

@@ -20,6 +20,7 @@ const std::vector<CliCommand>& cli_commands() {
          "               [--simulate] [--timeout S] [--verbose]\n"
          "  run --resume [--operator NAZWA] [--simulate] [--timeout S] [--verbose]",
          run_command},
+        {"stop", "[--operator NAZWA] [--tak] [--timeout S] [--verbose]", stop_command},
         {"report", "--from RRRR-MM-DD --to RRRR-MM-DD [--client TEKST] [--recipe TEKST] [--output PLIK]",
          report_command},
         {"wz", "--doc NR [--month RRRRMM --start \"RRRR-MM-DD GG:MM:SS\"] [--pdf PLIK]", wz_command},
@@ -46,6 +47,8 @@ void print_usage(std::ostream& out) {
     out << "zuzycie, dokladnosc, produkcja: zużycie materiałów, dokładność dozowania wobec tolerancji\n"
            "  z konfig.ini [Tolerancje] i produkcja dzienna; z --csv zapis do pliku CSV zamiast tabeli.\n"
            "run --resume: dalszy ciąg procesu zapisanego w status.txt po przerwaniu.\n"
+           "stop: STOP całego procesu z status.txt (czas zakończenia, zapis w pliku miesiąca, STO do\n"
+           "  włączonych wag); pytania potwierdza wiersz \"t\" na wejściu albo opcja --tak.\n"
            "wz bez --month i --start: ostatni zapis dokumentu o tym numerze w plikach miesięcy.\n"
            "Hasło operatora: zmienna WAZENIE_HASLO albo jeden wiersz na wejściu.\n"
            "Kody wyjścia: 0 proces zakończony, 1 nie można otworzyć portu, 2 błędne argumenty lub wartości,\n"

@@ -3,23 +3,15 @@
 
 #include "app/cli/cli_command.h"
 #include "app/cli/cli_dialogs.h"
+#include "app/cli/cli_station.h"
 #include "app/cli/cli_weighing_params.h"
-#include "comm/counting_link.h"
 #include "app/cli/exit_codes.h"
 #include "app/cli/login.h"
 #include "app/cli/run_loop.h"
 #include "app/cli/run_options.h"
 #include "app/cli/unattended_simulation.h"
 #include "clients/client_file.h"
-#include "comm/exchange_log.h"
-#include "comm/simulated_link.h"
 #include "comm/simulation.h"
-#include "core/clock.h"
-#include "storage/system_clock.h"
-#include "core/display.h"
-#include "station/station.h"
-#include "platform/instance_lock.h"
-#include "platform/qt_serial_link.h"
 #include "platform/stop_signals.h"
 #include "core/number_text.h"
 
@@ -78,7 +70,7 @@ int run_process(Station& station, const RunOptions& options, TerminalDialogs& di
         dialogs.information("Przerwano sygnałem; proces zapisano w status.txt (dalej: run --resume).");
         return exit_code::kInterrupted;
     }
-    if (!loop.process_ended) {
+    if (!loop.finished) {
         dialogs.error("Proces naważania nie został zakończony w ciągu " +
                       general_text(*options.timeout_seconds) + " s.");
         return exit_code::kTimedOut;
@@ -95,48 +87,25 @@ int run_command(const CommandContext& context) {
         dialogs.error(options.error().what);
         return exit_code::kRefused;
     }
-    std::error_code ignored;
-    if (!std::filesystem::is_directory(context.data_dir, ignored)) {
-        dialogs.error("Brak katalogu z danymi: " + context.data_dir.string());
+    if (!data_dir_exists(context.data_dir, dialogs)) {
         return exit_code::kRefused;
     }
     if (!options->client.empty() && !find_client(context.data_dir, options->client)) {
         dialogs.error("Nie ma klienta: " + options->client + " (klienci.txt)");
         return exit_code::kRefused;
     }
-    // A second copy ends here, before it has read or written anything.
-    InstanceLock lock(context.data_dir);
-    if (!lock.acquire()) {
-        dialogs.error(lock.refusal_message());
-        return lock.refusal_message() == kAlreadyRunningMessage ? exit_code::kAlreadyRunning
-                                                                : exit_code::kFileError;
+    CliStation cli(context.data_dir, options->simulate, options->verbose, dialogs);
+    if (auto refused = cli.start_up()) {
+        return *refused;
     }
-
-    SystemClock clock;
-    NullDisplay display;
-    Station* station_for_errors = nullptr;
-    QtSerialLink serial([&station_for_errors](const std::string& text) {
-        if (station_for_errors) {
-            station_for_errors->exchange_log().log_line(log_code::ERROR, text);
-        }
-    });
-    SimulatedLink simulated;
-    CountingLink link(options->simulate ? static_cast<SerialLink&>(simulated) : serial);
-    Station station(context.data_dir, link, clock, dialogs, display);
-    station_for_errors = &station;
-    if (options->verbose) {
-        station.exchange_log().add_observer(
-            {[](const std::string& line) { std::cerr << line << std::endl; }, {}});
-    }
-
-    station.start_up();
-    if (!link.is_open()) {
+    Station& station = cli.station();
+    if (!cli.link().is_open()) {
         dialogs.error(station.connection_text());
         station.close();
         return exit_code::kNoPort;
     }
     int errors_before_loop = 0;
-    int result = run_process(station, *options, dialogs, display, link, errors_before_loop);
+    int result = run_process(station, *options, dialogs, cli.display(), cli.link(), errors_before_loop);
     station.close();
     // While the process runs, and at closing, the station's only error boxes are failed writes.
     if (result == exit_code::kDone && dialogs.errors_shown() > errors_before_loop) {

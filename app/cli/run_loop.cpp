@@ -1,6 +1,7 @@
 #include "app/cli/run_loop.h"
 
 #include <chrono>
+#include <functional>
 
 #include "app/cli/unattended_simulation.h"
 #include "comm/simulation.h"
@@ -13,8 +14,10 @@
 
 namespace wazenie {
 
-LoopOutcome run_until_process_ends(Station& station, Simulation* simulation,
-                                   std::optional<double> timeout_seconds) {
+namespace {
+
+LoopOutcome run_until(Station& station, Simulation* simulation, std::optional<double> timeout_seconds,
+                      const std::function<bool()>& finished) {
     LoopOutcome outcome;
     QEventLoop loop;
     QElapsedTimer clock;
@@ -33,9 +36,8 @@ LoopOutcome run_until_process_ends(Station& station, Simulation* simulation,
         }
         station.main_tick();
         ++outcome.ticks;
-        // The tick that sets the stop time has also appended the process to the month's log.
-        if (station.process().r.stop_time != 0) {
-            outcome.process_ended = true;
+        if (finished()) {
+            outcome.finished = true;
             loop.quit();
         }
     });
@@ -63,6 +65,20 @@ LoopOutcome run_until_process_ends(Station& station, Simulation* simulation,
     loop.exec();
     outcome.seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
     return outcome;
+}
+
+}  // namespace
+
+LoopOutcome run_until_process_ends(Station& station, Simulation* simulation,
+                                   std::optional<double> timeout_seconds) {
+    // The tick that sets the stop time has also appended the process to the month's log.
+    return run_until(station, simulation, timeout_seconds,
+                     [&station] { return station.process().r.stop_time != 0; });
+}
+
+LoopOutcome run_until_command_sent(Station& station, std::optional<double> timeout_seconds) {
+    return run_until(station, nullptr, timeout_seconds,
+                     [&station] { return station.process().cpq.status == command_status::EMPTY; });
 }
 
 }  // namespace wazenie

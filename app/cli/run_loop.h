@@ -8,8 +8,8 @@ class Simulation;
 class Station;
 
 struct LoopOutcome {
-    bool process_ended = false;  // false: the time limit or a stop signal came first
-    bool interrupted = false;    // SIGINT or SIGTERM
+    bool finished = false;     // what was awaited came; false: the time limit or a stop signal came first
+    bool interrupted = false;  // SIGINT or SIGTERM
     long ticks = 0;
     double seconds = 0;
 };
@@ -18,5 +18,7 @@ struct LoopOutcome {
 // ended, the time limit has passed, or a stop signal has come (polled every tick).
 LoopOutcome run_until_process_ends(Station& station, Simulation* simulation,
                                    std::optional<double> timeout_seconds);
+// The same loop until the pending command has been sent to its scales (or given up).
+LoopOutcome run_until_command_sent(Station& station, std::optional<double> timeout_seconds);
 
 }  // namespace wazenie

@@ -1,6 +1,5 @@
 #include "app/cli/run_options.h"
 
-#include "app/cli/command_line.h"
 #include "core/number_text.h"
 
 namespace wazenie {
@@ -36,14 +35,24 @@ Result<RunOptions> parse_run_options(const std::vector<std::string>& args) {
     options.operator_name = parsed->value("--operator").value_or(options.operator_name);
     options.simulate = parsed->flag("--simulate");
     options.verbose = parsed->flag("--verbose");
-    if (auto timeout = parsed->value("--timeout")) {
-        auto seconds = parse_decimal(*timeout);
-        if (!seconds || *seconds <= 0 || *seconds > 1e6) {
-            return Error{"błędny czas --timeout: " + *timeout, ""};
-        }
-        options.timeout_seconds = *seconds;
+    auto timeout = parse_timeout(*parsed);
+    if (!timeout) {
+        return timeout.error();
     }
+    options.timeout_seconds = *timeout;
     return options;
+}
+
+Result<std::optional<double>> parse_timeout(const ParsedOptions& parsed) {
+    auto timeout = parsed.value("--timeout");
+    if (!timeout) {
+        return std::optional<double>{};
+    }
+    auto seconds = parse_decimal(*timeout);
+    if (!seconds || *seconds <= 0 || *seconds > 1e6) {
+        return Error{"błędny czas --timeout: " + *timeout, ""};
+    }
+    return std::optional<double>{*seconds};
 }
 
 }  // namespace wazenie

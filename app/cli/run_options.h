@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/cli/command_line.h"
 #include "core/result.h"
 
 namespace wazenie {
@@ -21,5 +22,7 @@ struct RunOptions {
 };
 
 Result<RunOptions> parse_run_options(const std::vector<std::string>& args);
+// --timeout S of the commands that work the line: a number of seconds above 0, or nothing.
+Result<std::optional<double>> parse_timeout(const ParsedOptions& parsed);
 
 }  // namespace wazenie

@@ -108,14 +108,21 @@ protected:
 
     // With `signal`, the run takes it once --verbose shows the loop sending.
     CliResult run_cli(const QStringList& run_arguments, const QString& password = "817", int signal = 0) {
+        return run_command(QStringList{"run"} + run_arguments, password, signal);
+    }
+
+    CliResult run_command(const QStringList& command, const QString& password = "817", int signal = 0,
+                          const QByteArray& input = {}) {
         QProcess cli;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("WAZENIE_HASLO", password);
         cli.setProcessEnvironment(environment);
-        QStringList arguments{"--data", QString::fromStdString(data.path().string()), "run"};
-        arguments << run_arguments;
+        QStringList arguments{"--data", QString::fromStdString(data.path().string())};
+        arguments << command;
         cli.start(WAZENIE_CLI, arguments);
         EXPECT_TRUE(cli.waitForStarted(5000));
+        cli.write(input);
+        cli.closeWriteChannel();
         std::string errors;
         if (signal != 0) {
             EXPECT_TRUE(run_events_until(
@@ -336,6 +343,29 @@ TEST_F(CliRunTest, SignalsEndARunWithItsStatusSavedForResume) {
     EXPECT_TRUE(logged_processes().empty());
     ASSERT_EQ(run_cli({"--resume", "--timeout", "120"}).exit_code, 0);
     EXPECT_EQ(logged_processes().size(), 1u);
+}
+
+TEST_F(CliRunTest, StopEndsTheSavedProcessAndSendsSto) {
+    start_emulator({});
+    ASSERT_EQ(run_cli({"--recipe", "Beton próbny", "--mass", "1680", "--timeout", "1"}).exit_code, 4);
+    CliResult declined = run_command({"stop"}, "817", 0, "n\n");
+    EXPECT_EQ(declined.exit_code, 2);
+    EXPECT_NE(declined.errors.find("pytanie: Czy na pewno zakończyć proces naważania? [t/N]"),
+              std::string::npos)
+        << declined.errors;
+    EXPECT_TRUE(logged_processes().empty());
+
+    CliResult stopped = run_command({"stop", "--verbose"}, "817", 0, "t\n");
+    ASSERT_EQ(stopped.exit_code, 0) << stopped.errors;
+    EXPECT_NE(stopped.errors.find(">> STO"), std::string::npos) << stopped.errors;
+    std::vector<std::string> records = logged_processes();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_NE(tab_field(records[0], 3), "---");
+    EXPECT_EQ(status_lines("r")[0], records[0]);
+
+    // A stopped process is not resumed; --tak answers the second confirmation too.
+    EXPECT_EQ(run_cli({"--resume", "--timeout", "1"}).exit_code, 2);
+    EXPECT_EQ(run_command({"stop", "--tak", "--timeout", "30"}).exit_code, 0);
 }
 
 }  // namespace

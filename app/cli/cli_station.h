@@ -1,0 +1,49 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+
+#include "app/cli/cli_dialogs.h"
+#include "comm/counting_link.h"
+#include "comm/simulated_link.h"
+#include "core/display.h"
+#include "platform/instance_lock.h"
+#include "platform/qt_serial_link.h"
+#include "station/station.h"
+#include "storage/system_clock.h"
+
+namespace wazenie {
+
+// False, the message shown, when the data folder is missing or is no folder.
+bool data_dir_exists(const std::filesystem::path& data_dir, TerminalDialogs& dialogs);
+
+// The station of one wazenie-cli command that works the line: the real port or the simulated
+// line, the system clock, no window. The exchange log's lines go to standard error with `verbose`.
+class CliStation {
+public:
+    CliStation(const std::filesystem::path& data_dir, bool simulate, bool verbose, TerminalDialogs& dialogs);
+    CliStation(const CliStation&) = delete;
+    CliStation& operator=(const CliStation&) = delete;
+
+    // Takes the data folder's lock, then starts the station up (its port opened when it can be). A
+    // refusal (a second copy, a read-only folder) is shown and its exit code returned; the station
+    // has then read and written nothing.
+    std::optional<int> start_up();
+
+    Station& station() { return station_; }
+    const CountingLink& link() const { return link_; }
+    Display& display() { return display_; }
+
+private:
+    InstanceLock lock_;
+    TerminalDialogs& dialogs_;
+    SystemClock clock_;
+    NullDisplay display_;
+    Station* station_for_errors_ = nullptr;
+    QtSerialLink serial_;
+    SimulatedLink simulated_;
+    CountingLink link_;
+    Station station_;
+};
+
+}  // namespace wazenie
