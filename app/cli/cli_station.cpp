@@ -20,6 +20,7 @@ CliStation::CliStation(const std::filesystem::path& data_dir, bool simulate, boo
                        TerminalDialogs& dialogs)
     : lock_(data_dir),
       dialogs_(dialogs),
+      display_(std::cerr),
       serial_([this](const std::string& text) {
           if (station_for_errors_) {
               station_for_errors_->exchange_log().log_line(log_code::ERROR, text);
@@ -28,6 +29,7 @@ CliStation::CliStation(const std::filesystem::path& data_dir, bool simulate, boo
       link_(simulate ? static_cast<SerialLink&>(simulated_) : serial_),
       station_(data_dir, link_, clock_, dialogs, display_) {
     station_for_errors_ = &station_;
+    display_.watch(station_.process());
     if (verbose) {
         station_.exchange_log().add_observer(
             {[](const std::string& line) { std::cerr << line << std::endl; }, {}});

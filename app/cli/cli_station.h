@@ -4,9 +4,9 @@
 #include <optional>
 
 #include "app/cli/cli_dialogs.h"
+#include "app/cli/connection_report.h"
 #include "comm/counting_link.h"
 #include "comm/simulated_link.h"
-#include "core/display.h"
 #include "platform/instance_lock.h"
 #include "platform/qt_serial_link.h"
 #include "station/station.h"
@@ -18,7 +18,8 @@ namespace wazenie {
 bool data_dir_exists(const std::filesystem::path& data_dir, TerminalDialogs& dialogs);
 
 // The station of one wazenie-cli command that works the line: the real port or the simulated
-// line, the system clock, no window. The exchange log's lines go to standard error with `verbose`.
+// line, the system clock, no window: a scale that stops answering, or answers again, is told on
+// standard error. The exchange log's lines go there too with `verbose`.
 class CliStation {
 public:
     CliStation(const std::filesystem::path& data_dir, bool simulate, bool verbose, TerminalDialogs& dialogs);
@@ -38,7 +39,7 @@ private:
     InstanceLock lock_;
     TerminalDialogs& dialogs_;
     SystemClock clock_;
-    NullDisplay display_;
+    ConnectionReport display_;
     Station* station_for_errors_ = nullptr;
     QtSerialLink serial_;
     SimulatedLink simulated_;

@@ -8,6 +8,7 @@
 #include <csignal>
 #include <unistd.h>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -111,8 +112,11 @@ protected:
         return run_command(QStringList{"run"} + run_arguments, password, signal);
     }
 
+    // Standard error so far tells when the signal is due; by default once the loop sends.
+    using SignalDue = std::function<bool(const std::string& errors)>;
+
     CliResult run_command(const QStringList& command, const QString& password = "817", int signal = 0,
-                          const QByteArray& input = {}) {
+                          const QByteArray& input = {}, const SignalDue& due = {}) {
         QProcess cli;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("WAZENIE_HASLO", password);
@@ -128,9 +132,9 @@ protected:
             EXPECT_TRUE(run_events_until(
                 [&] {
                     errors += cli.readAllStandardError().toStdString();
-                    return errors.find(" >> ") != std::string::npos;
+                    return due ? due(errors) : errors.find(" >> ") != std::string::npos;
                 },
-                10000));
+                20000));
             ::kill(static_cast<pid_t>(cli.processId()), signal);
         }
         bool ended = run_events_until([&] { return cli.state() == QProcess::NotRunning; }, 150000);
@@ -366,6 +370,24 @@ TEST_F(CliRunTest, StopEndsTheSavedProcessAndSendsSto) {
     // A stopped process is not resumed; --tak answers the second confirmation too.
     EXPECT_EQ(run_cli({"--resume", "--timeout", "1"}).exit_code, 2);
     EXPECT_EQ(run_command({"stop", "--tak", "--timeout", "30"}).exit_code, 0);
+}
+
+TEST_F(CliRunTest, AScaleThatStopsAnsweringIsToldAtOnceAndAgainWhenItAnswers) {
+    const std::string lost = "ostrzeżenie: waga 1: brak połączenia z wagą";
+    const std::string back = "informacja: waga 1: połączenie z wagą przywrócone";
+    // The meters come only once scale 1 has been reported lost.
+    CliResult result = run_command(
+        {"run", "--recipe", "Beton próbny", "--mass", "1680"}, "817", SIGTERM, {},
+        [&](const std::string& errors) {
+            if (errors.find(lost) != std::string::npos && emulator.state() == QProcess::NotRunning) {
+                start_emulator({});
+            }
+            return errors.find(back) != std::string::npos;
+        });
+    EXPECT_EQ(result.exit_code, 6) << result.errors;
+    const std::size_t lost_at = result.errors.find(lost);
+    ASSERT_NE(lost_at, std::string::npos) << result.errors;
+    EXPECT_NE(result.errors.find(back, lost_at), std::string::npos) << result.errors;
 }
 
 }  // namespace
