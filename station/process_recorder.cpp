@@ -29,6 +29,7 @@ bool ProcessRecorder::append_to_log() {
 
 std::optional<std::string> ProcessRecorder::take_weight_doc() {
     const int counter = settings_.weightdoc_next;
+    weight_doc_refused_ = true;
     auto doc = next_weight_doc(settings_, clock_.now());
     if (!doc) {
         log_.log_line(log_code::ERROR, "wagi nie uruchomione: błędny nast_numer w pliku konfig.ini");
@@ -45,6 +46,7 @@ std::optional<std::string> ProcessRecorder::take_weight_doc() {
                        "przyczyny naciśnij START.");
         return std::nullopt;
     }
+    weight_doc_refused_ = false;
     return doc;
 }
 

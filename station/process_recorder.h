@@ -35,6 +35,9 @@ public:
     // number is ever issued twice. Nothing when the counter is not usable or the file cannot be
     // written: the exchange log and a box say why, and the counter stays where it was.
     std::optional<std::string> take_weight_doc();
+    // The last take_weight_doc gave nothing, so the scales were not started: the desktop waits for
+    // START, a run nobody operates ends.
+    bool weight_doc_refused() const { return weight_doc_refused_; }
 
     std::filesystem::path settings_file() const { return data_dir_ / "konfig.ini"; }
 
@@ -47,6 +50,7 @@ private:
     const Clock& clock_;
     Dialogs& dialogs_;
     ExchangeLog& log_;
+    bool weight_doc_refused_ = false;
 };
 
 }  // namespace wazenie

@@ -190,6 +190,10 @@ void Station::show_current_cycle() {
     parts_->edits.show_current_cycle();
 }
 
+bool Station::weight_doc_refused() const {
+    return parts_->recorder.weight_doc_refused();
+}
+
 bool Station::save_status() {
     return parts_->recorder.save_status();
 }

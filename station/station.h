@@ -68,6 +68,9 @@ public:
     // After log_in, for a station nobody operates: carries on the unfinished process read from
     // status.txt; false when there is none.
     bool resume_process();
+    // The recipes went out but no WZ number could be taken (konfig.ini not written, or its counter
+    // unusable), so no scale was started; the next START tries again.
+    bool weight_doc_refused() const;
     void click_scale_button(int scale, ScaleButton button);
     ScaleButton scale_button_down(int scale) const;
     bool can_change_total_cycles() const;

@@ -70,6 +70,9 @@ int run_process(Station& station, const RunOptions& options, TerminalDialogs& di
         dialogs.information("Przerwano sygnałem; proces zapisano w status.txt (dalej: run --resume).");
         return exit_code::kInterrupted;
     }
+    if (station.weight_doc_refused()) {
+        return exit_code::kFileError;  // the station has told why
+    }
     if (!loop.finished) {
         dialogs.error("Proces naważania nie został zakończony w ciągu " +
                       general_text(*options.timeout_seconds) + " s.");

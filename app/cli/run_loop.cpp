@@ -72,8 +72,9 @@ LoopOutcome run_until(Station& station, Simulation* simulation, std::optional<do
 LoopOutcome run_until_process_ends(Station& station, Simulation* simulation,
                                    std::optional<double> timeout_seconds) {
     // The tick that sets the stop time has also appended the process to the month's log.
-    return run_until(station, simulation, timeout_seconds,
-                     [&station] { return station.process().r.stop_time != 0; });
+    return run_until(station, simulation, timeout_seconds, [&station] {
+        return station.process().r.stop_time != 0 || station.weight_doc_refused();
+    });
 }
 
 LoopOutcome run_until_command_sent(Station& station, std::optional<double> timeout_seconds) {

@@ -15,7 +15,8 @@ struct LoopOutcome {
 };
 
 // The 9 ms main loop (and the simulation's 20 ms answers) on the Qt event loop, until the process has
-// ended, the time limit has passed, or a stop signal has come (polled every tick).
+// ended or its scales were refused a start for want of a WZ number (nobody is there to press START
+// again), the time limit has passed, or a stop signal has come (polled every tick).
 LoopOutcome run_until_process_ends(Station& station, Simulation* simulation,
                                    std::optional<double> timeout_seconds);
 // The same loop until the pending command has been sent to its scales (or given up).

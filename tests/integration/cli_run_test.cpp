@@ -315,6 +315,23 @@ TEST_F(CliRunTest, SilentMetersEndWithTheTimeLimitAndASavedStatus) {
     EXPECT_TRUE(logged_processes().empty());
 }
 
+TEST_F(CliRunTest, ARunWhoseWeightDocCannotBeSavedEndsAtOnceWithoutARecord) {
+    // A folder with something in it where konfig.ini's work file goes: no save can replace the file.
+    fs::create_directory(data / "konfig.ini.tmp");
+    ASSERT_TRUE(text_file::write_lines(data / "konfig.ini.tmp" / "x", {"x"}).ok());
+    auto settings_before = read_bytes(data / "konfig.ini");
+    CliResult result =
+        run_cli({"--recipe", "Beton próbny", "--mass", "100", "--simulate", "--timeout", "60"});
+    EXPECT_EQ(result.exit_code, 5) << result.errors;
+    EXPECT_NE(result.errors.find("błąd: Wagi nie zostały uruchomione: nie można zapisać numeru dokumentu WZ"),
+              std::string::npos)
+        << result.errors;
+    EXPECT_TRUE(logged_processes().empty());
+    EXPECT_EQ(read_bytes(data / "konfig.ini"), settings_before);
+    ASSERT_EQ(status_lines("r").size(), 1u);
+    EXPECT_EQ(tab_field(status_lines("r")[0], 2), "---");
+}
+
 TEST_F(CliRunTest, ResumeCarriesATimedOutProcessToItsRecord) {
     start_emulator({});
     ASSERT_EQ(run_cli({"--recipe", "Beton próbny", "--mass", "1680", "--timeout", "1"}).exit_code, 4);
