@@ -5,6 +5,7 @@
 #include <fstream>
 #include <vector>
 
+#include "bench/process_memory.h"
 #include "clients/client_file.h"
 #include "storage/date_time.h"
 #include "storage/process_file.h"
@@ -94,15 +95,7 @@ double grep_seconds() {
 }
 
 double peak_megabytes() {
-#ifdef __linux__
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmHWM:", 0) == 0) {
-            return std::stod(line.substr(6)) / 1024.0;
-        }
-    }
-#endif
-    return 0;
+    return status_megabytes("VmHWM");
 }
 
 void reset_peak() {

@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -17,6 +16,7 @@
 #include "app/cli/cli_weighing_params.h"
 #include "app/cli/run_loop.h"
 #include "app/cli/run_options.h"
+#include "bench/process_memory.h"
 #include "integration/pty_bridge.h"
 #include "storage/process_file.h"
 #include "storage/text_file.h"
@@ -75,15 +75,7 @@ bool write_data(const std::filesystem::path& dir, const std::string& station_dev
 }
 
 double resident_megabytes() {
-#ifdef __linux__
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmRSS:", 0) == 0) {
-            return std::stod(line.substr(6)) / 1024.0;
-        }
-    }
-#endif
-    return 0;
+    return bench::status_megabytes("VmRSS");
 }
 
 // The "r" lines of every month's log in the folder (a day may cross a month's end).
@@ -115,8 +107,8 @@ int main(int argc, char** argv) {
     }
     QProcess emulator;
     emulator.start(QStringLiteral(METER_EMULATOR),
-                   {"--baud", "115200", "--rate", "200", "--bad-crc", "7", "--no-answer", "11", "--split", "5",
-                    QString::fromStdString(bridge.meter_device())});
+                   {"--baud", "115200", "--rate", "200", "--bad-crc", "7", "--no-answer", "11", "--split",
+                    "5", QString::fromStdString(bridge.meter_device())});
     if (!emulator.waitForStarted() || !emulator.waitForReadyRead(10000)) {
         std::fprintf(stderr, "working_day: meter-emulator się nie uruchomił\n");
         return 1;
