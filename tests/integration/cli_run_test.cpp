@@ -366,6 +366,24 @@ TEST_F(CliRunTest, SignalsEndARunWithItsStatusSavedForResume) {
     EXPECT_EQ(logged_processes().size(), 1u);
 }
 
+TEST_F(CliRunTest, ResumeCarriesAKilledProcessToItsRecord) {
+    start_emulator({});
+    // Killed without warning once the status file holds the process in its second cycle.
+    const auto in_second_cycle = [this](const std::string&) {
+        const auto lines = text_file::read_lines(data / "status.txt");
+        return lines.ok() && lines.value().size() > 5 && tab_field(lines.value()[5], 0) == "r" &&
+               tab_field(lines.value()[5], 4) == "2";
+    };
+    run_command({"run", "--recipe", "Beton próbny", "--mass", "1680"}, "817", SIGKILL, {}, in_second_cycle);
+    EXPECT_TRUE(logged_processes().empty());
+
+    CliResult resumed = run_cli({"--resume", "--timeout", "120"});
+    ASSERT_EQ(resumed.exit_code, 0) << resumed.errors;
+    const std::vector<std::string> records = logged_processes();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(tab_field(records[0], 4), "3");
+}
+
 TEST_F(CliRunTest, StopEndsTheSavedProcessAndSendsSto) {
     start_emulator({});
     ASSERT_EQ(run_cli({"--recipe", "Beton próbny", "--mass", "1680", "--timeout", "1"}).exit_code, 4);
