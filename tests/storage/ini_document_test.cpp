@@ -27,6 +27,14 @@ TEST(IniDocument, AValueKeepsEverythingAfterTheFirstEquals) {
     EXPECT_EQ(ini.value("Dokument WZ", "format"), "WZ=%n%/%y%");
 }
 
+// Written back, a value must read as it was read: a tab stays a tab, only a line break becomes a space.
+TEST(IniDocument, SetKeepsATabAndBreaksNoLine) {
+    auto ini = IniDocument::parse({"[Dokument WZ]"});
+    ini.set("Dokument WZ", "format", "WZ\t%n%");
+    ini.set("Dokument WZ", "nast_numer", "1\r\n2");
+    EXPECT_EQ(ini.lines(), (std::vector<std::string>{"[Dokument WZ]", "format=WZ\t%n%", "nast_numer=1  2"}));
+}
+
 TEST(IniDocument, SetReplacesInPlaceOrAddsAtTheEndOfTheSection) {
     auto ini = IniDocument::parse({"; plant 2", "[A]", "x=1", "", "[B]", "y=2"});
     ini.set("A", "x", "5");
