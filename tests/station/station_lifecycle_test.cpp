@@ -14,18 +14,25 @@ namespace {
 
 using testing::StationRig;
 
-TEST(StationLifecycle, StartUpTellsOnceWhichValuesTookTheirDefaults) {
-    testing::ScratchDir dir;
-    ASSERT_TRUE(
-        text_file::write_lines(dir / "konfig.ini", {"[Polaczenie_RS]", "port=-2147483648", "predkosc=x"}));
+// A station on fakes over a data folder the test has prepared, neither started nor logged in.
+struct StationOnFakes {
+    explicit StationOnFakes(const std::filesystem::path& dir) : station(dir, link, clock, dialogs, display) {}
+
     testing::FakeSerialLink link;
     testing::FakeClock clock;
     testing::FakeDialogs dialogs;
     testing::FakeDisplay display;
-    Station station(dir.path(), link, clock, dialogs, display);
-    station.start_up();
-    EXPECT_EQ(link.device, "/dev/ttyS0");
-    EXPECT_EQ(dialogs.journal,
+    Station station;
+};
+
+TEST(StationLifecycle, StartUpTellsOnceWhichValuesTookTheirDefaults) {
+    testing::ScratchDir dir;
+    ASSERT_TRUE(
+        text_file::write_lines(dir / "konfig.ini", {"[Polaczenie_RS]", "port=-2147483648", "predkosc=x"}));
+    StationOnFakes f(dir.path());
+    f.station.start_up();
+    EXPECT_EQ(f.link.device, "/dev/ttyS0");
+    EXPECT_EQ(f.dialogs.journal,
               (std::vector<std::string>{
                   "ostrzeżenie: Błędne wartości w pliku konfig.ini zastąpiono domyślnymi:"
                   "\r[Polaczenie_RS] port=-2147483648 → 1\r[Polaczenie_RS] predkosc=x → 9600"}));
@@ -37,43 +44,35 @@ TEST(StationLifecycle, StartUpReadsTheSettingsAndOpensTheConfiguredPort) {
         dir / "konfig.ini",
         {"[Polaczenie_RS]", "port=3", "predkosc=19200", "opoznienie_wysylania=7", "[Podlaczone_wagi]",
          "waga1=0", "waga2=1", "[Porty]", "COM3=/dev/waga", "[Tolerancje]", "Cement=5"}));
-    testing::FakeSerialLink link;
-    testing::FakeClock clock;
-    testing::FakeDialogs dialogs;
-    testing::FakeDisplay display;
-    Station station(dir.path(), link, clock, dialogs, display);
-    station.start_up();
-    EXPECT_EQ(link.device, "/dev/waga");
-    EXPECT_EQ(link.baud, 19200);
-    EXPECT_EQ(station.connection_text(), "port COM3, 19200bps");
-    EXPECT_EQ(station.settings().rs_delay, 7);
-    EXPECT_EQ(station.tolerances().percent_for("cement"), 5.0);
-    EXPECT_FALSE(station.process().w[1].weight_enabled);
-    EXPECT_TRUE(station.process().w[2].weight_enabled);
-    EXPECT_EQ(station.process().r.total_cycle, 1);
-    EXPECT_TRUE(dialogs.journal.empty());
-    EXPECT_FALSE(station.timer_enabled());  // not before the login
-    station.log_in("JAN");
-    EXPECT_TRUE(station.timer_enabled());
-    EXPECT_EQ(station.process().r.user_name, "JAN");
-    EXPECT_EQ(display.rights, 1);
+    StationOnFakes f(dir.path());
+    f.station.start_up();
+    EXPECT_EQ(f.link.device, "/dev/waga");
+    EXPECT_EQ(f.link.baud, 19200);
+    EXPECT_EQ(f.station.connection_text(), "port COM3, 19200bps");
+    EXPECT_EQ(f.station.settings().rs_delay, 7);
+    EXPECT_EQ(f.station.tolerances().percent_for("cement"), 5.0);
+    EXPECT_FALSE(f.station.process().w[1].weight_enabled);
+    EXPECT_TRUE(f.station.process().w[2].weight_enabled);
+    EXPECT_EQ(f.station.process().r.total_cycle, 1);
+    EXPECT_TRUE(f.dialogs.journal.empty());
+    EXPECT_FALSE(f.station.timer_enabled());  // not before the login
+    f.station.log_in("JAN");
+    EXPECT_TRUE(f.station.timer_enabled());
+    EXPECT_EQ(f.station.process().r.user_name, "JAN");
+    EXPECT_EQ(f.display.rights, 1);
 }
 
 TEST(StationLifecycle, PortThatCannotBeOpenedIsShownAndTheLoopStandsStill) {
     testing::ScratchDir dir;
-    testing::FakeSerialLink link;
-    link.refuse_open = true;
-    testing::FakeClock clock;
-    testing::FakeDialogs dialogs;
-    testing::FakeDisplay display;
-    Station station(dir.path(), link, clock, dialogs, display);
-    station.start_up();
-    station.log_in("JAN");
-    EXPECT_EQ(station.connection_text().rfind("brak połączenia! (port COM1", 0), 0u)
-        << station.connection_text();
-    station.main_tick();
-    EXPECT_TRUE(link.written.empty());
-    EXPECT_TRUE(dialogs.journal.empty());
+    StationOnFakes f(dir.path());
+    f.link.refuse_open = true;
+    f.station.start_up();
+    f.station.log_in("JAN");
+    EXPECT_EQ(f.station.connection_text().rfind("brak połączenia! (port COM1", 0), 0u)
+        << f.station.connection_text();
+    f.station.main_tick();
+    EXPECT_TRUE(f.link.written.empty());
+    EXPECT_TRUE(f.dialogs.journal.empty());
 }
 
 TEST(StationLifecycle, ClosingSavesAndTheNextLoginResumesTheProcess) {
@@ -95,15 +94,11 @@ TEST(StationLifecycle, ClosingSavesAndTheNextLoginResumesTheProcess) {
             rig.dir.path(), dir.path(),
             std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
     }
-    testing::FakeSerialLink link;
-    testing::FakeClock clock;
-    testing::FakeDialogs dialogs;
-    testing::FakeDisplay display;
-    Station station(dir.path(), link, clock, dialogs, display);
-    station.start_up();
-    EXPECT_EQ(station.settings().weightdoc_next, 6);
-    station.log_in("ADAM");
-    const ProcessState& p = station.process();
+    StationOnFakes f(dir.path());
+    f.station.start_up();
+    EXPECT_EQ(f.station.settings().weightdoc_next, 6);
+    f.station.log_in("ADAM");
+    const ProcessState& p = f.station.process();
     EXPECT_EQ(p.r.weight_doc, "WZ/5/2024");
     EXPECT_EQ(p.r.start_time, 45356.25);
     EXPECT_EQ(p.r.curr_cycle, 2);
@@ -111,12 +106,12 @@ TEST(StationLifecycle, ClosingSavesAndTheNextLoginResumesTheProcess) {
     EXPECT_DOUBLE_EQ(p.w[1].m[1].curr_weight[1], 99);
     EXPECT_EQ(p.cpq.status, command_status::EMPTY);
     EXPECT_EQ(p.r.cp_status, line_status::NONE);
-    EXPECT_TRUE(dialogs.journal.empty());
+    EXPECT_TRUE(f.dialogs.journal.empty());
     // The loop goes on by asking the scales for their weights.
-    station.settings().rs_delay = 1;
-    station.main_tick();
-    ASSERT_EQ(link.written.size(), 1u);
-    EXPECT_EQ(link.written[0][0], 'A');
+    f.station.settings().rs_delay = 1;
+    f.station.main_tick();
+    ASSERT_EQ(f.link.written.size(), 1u);
+    EXPECT_EQ(f.link.written[0][0], 'A');
 }
 
 TEST(StationLifecycle, ClosingWithoutALoginWritesNoStatusFile) {
