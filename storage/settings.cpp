@@ -91,7 +91,7 @@ public:
         field = value && *value >= range.lo && *value <= range.hi ? value : std::nullopt;
         // Read as absent, but left as written in the file: the operator is told at every start.
         if (!field) {
-            note_if_present(section, key, "brak");
+            note_if_present(section, key, std::nullopt);
         }
     }
 
@@ -103,7 +103,7 @@ public:
         const bool present = ini_.value(section, key).has_value();
         field = valid ? *value : present ? 0 : 1;
         if (!valid) {
-            note_if_present(section, key, "brak");
+            note_if_present(section, key, std::nullopt);
         }
     }
 
@@ -134,7 +134,8 @@ public:
 
 private:
     // An absent key takes its default silently; a present one that did not read is told.
-    void note_if_present(const char* section, const std::string& key, std::string replacement) {
+    void note_if_present(const char* section, const std::string& key,
+                         std::optional<std::string> replacement) {
         if (auto text = ini_.value(section, key)) {
             replaced.push_back({section, key, std::move(*text), std::move(replacement)});
         }
@@ -227,9 +228,10 @@ std::vector<ReplacedValue> load_settings(const std::filesystem::path& file, Sett
 }
 
 std::string replaced_values_text(const std::vector<ReplacedValue>& replaced) {
-    std::string text = "Błędne wartości w pliku konfig.ini zastąpiono domyślnymi:";
+    std::string text = "Błędne wartości w pliku konfig.ini:";
     for (const ReplacedValue& r : replaced) {
-        text += "\r[" + r.section + "] " + r.key + "=" + r.value + " → " + r.replacement;
+        text += "\r[" + r.section + "] " + r.key + "=" + r.value + " → " +
+                (r.replacement ? "przyjęto " + *r.replacement : "pominięto do czasu poprawienia");
     }
     return text;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,14 +44,14 @@ struct ReplacedValue {
     std::string section;
     std::string key;
     std::string value;
-    std::string replacement;
+    std::optional<std::string> replacement;  // none: the key counts as absent until the file is corrected
 };
 
 // A missing file reads as empty: every default. Returns the keys whose values were replaced.
 std::vector<ReplacedValue> load_settings(const std::filesystem::path& file, Settings& settings, Scales& w);
 
-// The operator's warning: a heading, then one "[section] key=value → default" line per key, "\r"
-// between lines.
+// The operator's warning: a heading, then one "[section] key=value → przyjęto DEFAULT" line per key (or
+// "→ pominięto do czasu poprawienia" for a key that is not used until corrected), "\r" between lines.
 std::string replaced_values_text(const std::vector<ReplacedValue>& replaced);
 // Writes every key (keeping unknown keys and comments) through a work file renamed over the target.
 // The error's `where` is the file name for "Unable to write to %s".

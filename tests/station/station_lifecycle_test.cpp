@@ -34,8 +34,8 @@ TEST(StationLifecycle, StartUpTellsOnceWhichValuesTookTheirDefaults) {
     EXPECT_EQ(f.link.device, "/dev/ttyS0");
     EXPECT_EQ(f.dialogs.journal,
               (std::vector<std::string>{
-                  "ostrzeżenie: Błędne wartości w pliku konfig.ini zastąpiono domyślnymi:"
-                  "\r[Polaczenie_RS] port=-2147483648 → 1\r[Polaczenie_RS] predkosc=x → 9600"}));
+                  "ostrzeżenie: Błędne wartości w pliku konfig.ini:"
+                  "\r[Polaczenie_RS] port=-2147483648 → przyjęto 1\r[Polaczenie_RS] predkosc=x → przyjęto 9600"}));
 }
 
 TEST(StationLifecycle, StartUpReadsTheSettingsAndOpensTheConfiguredPort) {

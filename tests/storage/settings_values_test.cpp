@@ -62,12 +62,12 @@ TEST_F(SettingsValues, InvalidValuesTakeTheirDefaultsAndAreNamed) {
     EXPECT_EQ(p.w[1].min_weight, 5);
     ASSERT_EQ(replaced.size(), 5u);
     EXPECT_EQ(replaced_values_text(replaced),
-              "Błędne wartości w pliku konfig.ini zastąpiono domyślnymi:"
-              "\r[Podlaczone_wagi] waga2=tak → 0"
-              "\r[Masa maksymalna wagi] waga1=0 → 200"
-              "\r[Oproznianie_zbiornika] waga1_min=abc → 5"
-              "\r[Polaczenie_RS] port=-2147483648 → 1"
-              "\r[Polaczenie_RS] opoznienie_wysylania=99999999999 → 100");
+              "Błędne wartości w pliku konfig.ini:"
+              "\r[Podlaczone_wagi] waga2=tak → przyjęto 0"
+              "\r[Masa maksymalna wagi] waga1=0 → przyjęto 200"
+              "\r[Oproznianie_zbiornika] waga1_min=abc → przyjęto 5"
+              "\r[Polaczenie_RS] port=-2147483648 → przyjęto 1"
+              "\r[Polaczenie_RS] opoznienie_wysylania=99999999999 → przyjęto 100");
 }
 
 }  // namespace
