@@ -17,13 +17,13 @@ enum class AnalysisView { Consumption, Accuracy, Daily };
 struct AnalysisSheet {
     const ReportQuery& query;
     const ProductionAnalysis& analysis;
-    const Tolerances& tolerances;
 };
 
 // The view as a document with aligned, fixed-width columns: the CLI prints its plain lines, the
 // window prints it (for_printer: margins, fonts for the printer) or saves it as PDF.
 // Accuracy: the table per material, then the doses outside their tolerance.
-PrintDocument analysis_document(const AnalysisSheet& sheet, AnalysisView view, DateTime now, bool for_printer);
+PrintDocument analysis_document(const AnalysisSheet& sheet, AnalysisView view, DateTime now,
+                                bool for_printer);
 
 // The view as CSV the way Polish spreadsheets open it: UTF-8 with a byte-order mark, ";" between
 // fields, "," as the decimal mark, CR LF after every line, a header line first. Accuracy: every

@@ -33,8 +33,7 @@ struct DoseCells {
 
 DoseCells cells_of(const AnalysisSheet& sheet, const Dose& dose) {
     const ProductionAnalysis& a = sheet.analysis;
-    return {a.processes.at(dose.process), a.material_names.at(dose.material),
-            deviation_of(dose, a, sheet.tolerances)};
+    return {a.processes.at(dose.process), a.material_names.at(dose.material), deviation_of(dose, a)};
 }
 
 }  // namespace
@@ -101,7 +100,7 @@ AnalysisTable doses_table(const AnalysisSheet& sheet) {
                           c.process.recipe_name, c.process.client_short, std::to_string(dose.scale),
                           c.material, std::to_string(dose.cycle), number(dose.target, p),
                           number(dose.dosed, p), number(c.deviation.kg, p), percent(c.deviation.percent),
-                          percent(sheet.tolerances.percent_for(c.material)),
+                          percent(sheet.analysis.material_tolerances.at(dose.material)),
                           c.deviation.outside ? "TAK" : ""});
     }
     return t;

@@ -59,7 +59,6 @@ struct ScaleSum {
 
 // Everything kept per material name.
 struct NameSums {
-    double tolerance = 0;
     int processes = 0;
     std::uint32_t last_process = kNoProcess;
     int doses = 0;
@@ -241,7 +240,7 @@ private:
         if (finished) {
             result_.doses.push_back({process_, m.name, static_cast<std::uint8_t>(*i),
                                      static_cast<std::uint8_t>(*c), *target, *dosed});
-            judge(names_[m.name], *target, *dosed);
+            judge(names_[m.name], result_.material_tolerances[m.name], *target, *dosed);
         }
     }
 
@@ -262,9 +261,9 @@ private:
         process_consumed_ = true;
     }
 
-    static void judge(NameSums& sums, double target, double dosed) {
+    static void judge(NameSums& sums, double tolerance, double target, double dosed) {
         ++sums.doses;
-        const DoseDeviation d = dose_deviation(target, dosed, sums.tolerance);
+        const DoseDeviation d = dose_deviation(target, dosed, tolerance);
         if (!d.percent) {
             return;
         }
@@ -300,8 +299,9 @@ private:
         }
         const auto index = static_cast<std::uint32_t>(result_.material_names.size());
         result_.material_names.emplace_back(name);
+        result_.material_tolerances.push_back(tolerances_.percent_for(name));
         index_.emplace(name, index);
-        names_.emplace_back().tolerance = tolerances_.percent_for(name);
+        names_.emplace_back();
         return index;
     }
 
@@ -347,8 +347,8 @@ private:
                 continue;
             }
             const double std_dev = s.judged > 1 ? std::sqrt(s.squares / (s.judged - 1)) : 0;
-            result_.accuracy.push_back({result_.material_names[n], s.tolerance, s.doses, s.judged, s.mean,
-                                        std_dev, s.largest, s.outside});
+            result_.accuracy.push_back({result_.material_names[n], result_.material_tolerances[n], s.doses,
+                                        s.judged, s.mean, std_dev, s.largest, s.outside});
         }
     }
 
@@ -419,12 +419,8 @@ std::optional<ProductionAnalysis> analyse_production(const std::filesystem::path
     return analyser.result();
 }
 
-DoseDeviation deviation_of(const Dose& dose, const ProductionAnalysis& analysis,
-                           const Tolerances& tolerances) {
-    const double tolerance = dose.material < analysis.material_names.size()
-                                 ? tolerances.percent_for(analysis.material_names[dose.material])
-                                 : tolerances.default_percent();
-    return dose_deviation(dose.target, dose.dosed, tolerance);
+DoseDeviation deviation_of(const Dose& dose, const ProductionAnalysis& analysis) {
+    return dose_deviation(dose.target, dose.dosed, analysis.material_tolerances.at(dose.material));
 }
 
 }  // namespace wazenie

@@ -88,6 +88,7 @@ struct ProductionAnalysis {
     std::vector<AnalysedProcess> processes;  // in month and file order
     // As written in the logs, trimmed ("<bez nazwy>" for none): a renamed material is another name.
     std::vector<std::string> material_names;
+    std::vector<double> material_tolerances;  // percent, by material index as material_names
     std::vector<Dose> doses;                  // the finished doses, in log order
     std::vector<ConsumptionRow> consumption;  // names in Polish alphabetical order, scales ascending
     std::vector<AccuracyRow> accuracy;        // names with a finished dose, in Polish alphabetical order
@@ -120,7 +121,6 @@ std::optional<ProductionAnalysis> analyse_production(const std::filesystem::path
                                                      Dialogs& dialogs);
 
 // A dose's deviation against its material's tolerance.
-DoseDeviation deviation_of(const Dose& dose, const ProductionAnalysis& analysis,
-                           const Tolerances& tolerances);
+DoseDeviation deviation_of(const Dose& dose, const ProductionAnalysis& analysis);
 
 }  // namespace wazenie

@@ -31,30 +31,18 @@ ProductionAnalysisWindow::ProductionAnalysisWindow(std::filesystem::path data_di
     : ReportRange(seams.clock), data_dir_(std::move(data_dir)), settings_(settings), seams_(seams) {}
 
 void ProductionAnalysisWindow::refresh() {
-    Tolerances tolerances = Tolerances::from(settings_.ini);
-    auto analysis = analyse_production(data_dir_, query(), tolerances, seams_.dialogs);
+    auto analysis = analyse_production(data_dir_, query(), Tolerances::from(settings_.ini), seams_.dialogs);
     if (!analysis) {
         return;
     }
     analysis_ = std::move(analysis);
     analysed_query_ = query();
-    tolerances_ = std::move(tolerances);
-    material_tolerance_.clear();
-    for (const std::string& name : analysis_->material_names) {
-        material_tolerance_.push_back(tolerances_.percent_for(name));
-    }
     outside_.clear();
     for (std::size_t i = 0; i < analysis_->doses.size(); ++i) {
-        if (deviation(analysis_->doses[i]).outside) {
+        if (deviation_of(analysis_->doses[i], *analysis_).outside) {
             outside_.push_back(static_cast<std::uint32_t>(i));
         }
     }
-}
-
-DoseDeviation ProductionAnalysisWindow::deviation(const Dose& dose) const {
-    const double tolerance = dose.material < material_tolerance_.size() ? material_tolerance_[dose.material]
-                                                                        : tolerances_.default_percent();
-    return dose_deviation(dose.target, dose.dosed, tolerance);
 }
 
 std::vector<std::vector<std::string>> ProductionAnalysisWindow::consumption_rows() const {
@@ -102,7 +90,7 @@ DoseLine ProductionAnalysisWindow::dose_line(std::size_t dose) const {
     const Dose& d = analysis_->doses.at(dose);
     const AnalysedProcess& process = analysis_->processes.at(d.process);
     const int precision = analysis_->mass_precision;
-    const DoseDeviation dev = deviation(d);
+    const DoseDeviation dev = deviation_of(d, *analysis_);
     return {{process.weight_doc, process.start_time, analysis_->material_names.at(d.material),
              std::to_string(d.scale) + ".", std::to_string(d.cycle), fixed_text(d.target, precision),
              fixed_text(d.dosed, precision), signed_text(dev.kg, precision),

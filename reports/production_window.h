@@ -64,7 +64,9 @@ public:
     std::vector<std::vector<std::string>> day_rows() const;
     std::size_t dose_count() const { return analysis_ ? analysis_->doses.size() : 0; }
     DoseLine dose_line(std::size_t dose) const;
-    bool dose_outside(std::size_t dose) const { return deviation(analysis_->doses.at(dose)).outside; }
+    bool dose_outside(std::size_t dose) const {
+        return deviation_of(analysis_->doses.at(dose), *analysis_).outside;
+    }
     // The doses outside their tolerance, as indexes of the analysis's doses.
     const std::vector<std::uint32_t>& outside_doses() const { return outside_; }
 
@@ -76,16 +78,13 @@ public:
 
 private:
     bool guard_analysed();
-    AnalysisSheet sheet() const { return {analysed_query_, *analysis_, tolerances_}; }
-    DoseDeviation deviation(const Dose& dose) const;
+    AnalysisSheet sheet() const { return {analysed_query_, *analysis_}; }
 
     std::filesystem::path data_dir_;
     const Settings& settings_;
     Seams seams_;
     std::optional<ProductionAnalysis> analysis_;
     ReportQuery analysed_query_;
-    Tolerances tolerances_;
-    std::vector<double> material_tolerance_;  // by material index: a year holds millions of doses
     std::vector<std::uint32_t> outside_;
     AnalysisView view_ = AnalysisView::Consumption;
     DocumentFileWriter pdf_;

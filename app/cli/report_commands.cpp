@@ -139,7 +139,7 @@ int analysis_command(const CommandContext& context, AnalysisView view) {
     if (!logs_read_cleanly(dialogs)) {
         return exit_code::kFileError;
     }
-    const AnalysisSheet sheet{query, *analysis, tolerances};
+    const AnalysisSheet sheet{query, *analysis};
     const auto csv = parsed->value("--csv");
     if (!csv) {
         return print_lines(analysis_document(sheet, view, SystemClock().now(), false).plain_lines());

@@ -18,6 +18,7 @@ protected:
         a.processes = {{"WZ/1/24", "2024-03-04 07:00:00", "2024-03-04 07:40:00", "B20; S3", "BUDEX"},
                        {"WZ/2/24", "2024-03-05 08:00:00", "2024-03-05 08:30:00", "B25", "Firma \"X\""}};
         a.material_names = {"Cement", "Plastyfikator", "Woda"};
+        a.material_tolerances = {3, 5, 3};
         a.doses = {
             {0, 0, 1, 1, 300, 309.5}, {0, 1, 2, 1, 2.0, 2.1}, {1, 0, 2, 1, 300, 298}, {1, 2, 1, 1, 0, 0.5}};
         a.consumption = {{"Cement", 1, 300, 309.5, 1}, {"Cement", 2, 300, 298, 1},
@@ -30,15 +31,13 @@ protected:
         a.mass_precision = 1;
     }
 
-    AnalysisSheet sheet() { return {query, a, tolerances}; }
+    AnalysisSheet sheet() { return {query, a}; }
     std::vector<std::string> lines(AnalysisView view) {
         return analysis_document(sheet(), view, kNow, false).plain_lines();
     }
 
     ReportQuery query{"2024-03-01", "2024-03-31", "", "B2"};
     ProductionAnalysis a;
-    Tolerances tolerances =
-        Tolerances::from(IniDocument::parse({"[Tolerancje]", "domyslna=3", "Plastyfikator=5"}));
 };
 
 TEST_F(AnalysisOutputTest, CsvOfEachViewByteForByte) {

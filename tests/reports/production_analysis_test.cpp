@@ -174,14 +174,14 @@ TEST_F(ProductionAnalysisTest, AccuracyPerMaterialAgainstItsTolerance) {
     EXPECT_EQ(a.material_names[second.material], "Piasek");
     EXPECT_EQ(second.cycle, 2);
     EXPECT_EQ(second.target, 90);
-    EXPECT_TRUE(deviation_of(second, a, tolerances).outside);
+    EXPECT_TRUE(deviation_of(second, a).outside);
     const Dose& water_dose = a.doses[4];
     EXPECT_EQ(a.material_names[water_dose.material], "Woda");
-    EXPECT_FALSE(deviation_of(water_dose, a, tolerances).percent);
+    EXPECT_FALSE(deviation_of(water_dose, a).percent);
     const Dose& on_scale_2 = a.doses[7];
     EXPECT_EQ(on_scale_2.scale, 2);
     EXPECT_EQ(on_scale_2.process, 0u);
-    EXPECT_NEAR(*deviation_of(on_scale_2, a, tolerances).percent, -5, 1e-9);
+    EXPECT_NEAR(*deviation_of(on_scale_2, a).percent, -5, 1e-9);
 }
 
 TEST_F(ProductionAnalysisTest, RangeByTheDayAProcessBeganAndTheFilters) {

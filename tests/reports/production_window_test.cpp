@@ -88,7 +88,7 @@ TEST_F(ProductionWindowTest, SavesTheShownViewAsCsvOrPdf) {
     EXPECT_EQ(save_dialog.requests[0].default_name, "produkcja dzienna");
     EXPECT_EQ(save_dialog.requests[0].filter, "*.csv;;*.pdf");
     EXPECT_EQ(testing::read_bytes(csv),
-              analysis_csv({window.analysed_query(), *window.analysis(), {}}, AnalysisView::Daily));
+              analysis_csv({window.analysed_query(), *window.analysis()}, AnalysisView::Daily));
     EXPECT_EQ(pdfs, std::vector{dir.path() / "dzienna.PDF"});
     EXPECT_EQ(dialogs.journal.back(),
               "błąd: Błąd (51) przy zapisie do pliku: " + (dir.path() / "brak" / "x.csv").string() +
