@@ -184,6 +184,11 @@ std::string fixed_text(double x, int d) {
     return plain_text(rounded(x, d, 18), std::max(d, 0));
 }
 
+std::string signed_fixed_text(double x, int d) {
+    const std::string text = fixed_text(x, d);
+    return text.front() != '-' && text.find_first_not_of("0.") != std::string::npos ? "+" + text : text;
+}
+
 std::optional<double> parse_decimal(std::string_view text) {
     text = trim(text);
     if (text.empty()) {

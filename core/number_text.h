@@ -20,6 +20,8 @@ double round_toward_zero(double x, int d);
 // Fixed-point text with d decimals and a point, halves away from zero on the decimal digits,
 // no cap on significant digits (12.5, 0 -> "13"; -0.3, 1 -> "-0.3").
 std::string fixed_text(double x, int d);
+// A deviation: fixed_text with "+" before a value that shows above zero ("+1.5", "-0.3", "0.0").
+std::string signed_fixed_text(double x, int d);
 
 // A decimal number with a point or a comma; the whole text must be the number (spaces around it
 // allowed). Refuses inf, nan and empty text.

@@ -8,17 +8,8 @@ namespace wazenie {
 
 namespace {
 
-// Rounding a tiny negative difference to zero must not print "-0.00".
-std::string number(double x, int decimals) {
-    std::string text = fixed_text(x, decimals);
-    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) {
-        text.erase(0, 1);
-    }
-    return text;
-}
-
 std::string percent(double x) {
-    return number(x, 2);
+    return fixed_text(x, 2);
 }
 
 std::string percent(const std::optional<double>& x) {
@@ -46,8 +37,8 @@ AnalysisTable consumption_table(const AnalysisSheet& sheet) {
     for (const ConsumptionRow& row : sheet.analysis.consumption) {
         const bool grand_total = &row == &sheet.analysis.consumption.back();
         const std::string scale = row.scale > 0 ? std::to_string(row.scale) : grand_total ? "" : "razem";
-        t.rows.push_back({row.material_name, scale, number(row.target, p), number(row.dosed, p),
-                          number(row.dosed - row.target, p), std::to_string(row.processes)});
+        t.rows.push_back({row.material_name, scale, fixed_text(row.target, p), fixed_text(row.dosed, p),
+                          fixed_text(row.dosed - row.target, p), std::to_string(row.processes)});
     }
     return t;
 }
@@ -81,8 +72,8 @@ AnalysisTable outside_doses_table(const AnalysisSheet& sheet) {
         // Cut as the weighing report cuts them, to keep the line on a landscape page.
         t.rows.push_back({first_chars(c.process.weight_doc, 15), c.process.start_time,
                           first_chars(c.process.recipe_name, 20), std::to_string(dose.scale), c.material,
-                          std::to_string(dose.cycle), number(dose.target, p), number(dose.dosed, p),
-                          number(c.deviation.kg, p), percent(c.deviation.percent)});
+                          std::to_string(dose.cycle), fixed_text(dose.target, p), fixed_text(dose.dosed, p),
+                          fixed_text(c.deviation.kg, p), percent(c.deviation.percent)});
     }
     return t;
 }
@@ -96,12 +87,12 @@ AnalysisTable doses_table(const AnalysisSheet& sheet) {
     const int p = sheet.analysis.mass_precision;
     for (const Dose& dose : sheet.analysis.doses) {
         const DoseCells c = cells_of(sheet, dose);
-        t.rows.push_back({c.process.weight_doc, c.process.start_time, c.process.stop_time,
-                          c.process.recipe_name, c.process.client_short, std::to_string(dose.scale),
-                          c.material, std::to_string(dose.cycle), number(dose.target, p),
-                          number(dose.dosed, p), number(c.deviation.kg, p), percent(c.deviation.percent),
-                          percent(sheet.analysis.material_tolerances.at(dose.material)),
-                          c.deviation.outside ? "TAK" : ""});
+        t.rows.push_back(
+            {c.process.weight_doc, c.process.start_time, c.process.stop_time, c.process.recipe_name,
+             c.process.client_short, std::to_string(dose.scale), c.material, std::to_string(dose.cycle),
+             fixed_text(dose.target, p), fixed_text(dose.dosed, p), fixed_text(c.deviation.kg, p),
+             percent(c.deviation.percent), percent(sheet.analysis.material_tolerances.at(dose.material)),
+             c.deviation.outside ? "TAK" : ""});
     }
     return t;
 }
@@ -112,11 +103,11 @@ AnalysisTable daily_table(const AnalysisSheet& sheet) {
     double dosed = 0;
     int processes = 0;
     for (const DayProduction& day : sheet.analysis.days) {
-        t.rows.push_back({day.date, number(day.dosed, p), std::to_string(day.processes)});
+        t.rows.push_back({day.date, fixed_text(day.dosed, p), std::to_string(day.processes)});
         dosed += day.dosed;
         processes += day.processes;
     }
-    t.rows.push_back({kTotalLabel, number(dosed, p), std::to_string(processes)});
+    t.rows.push_back({kTotalLabel, fixed_text(dosed, p), std::to_string(processes)});
     return t;
 }
 

@@ -8,11 +8,6 @@ namespace wazenie {
 
 namespace {
 
-std::string signed_text(double x, int decimals) {
-    const std::string text = fixed_text(x, decimals);
-    return x > 0 && text.find_first_not_of("0.") != std::string::npos ? "+" + text : text;
-}
-
 std::string file_name_of(AnalysisView view) {
     switch (view) {
         case AnalysisView::Accuracy:
@@ -54,7 +49,7 @@ std::vector<std::vector<std::string>> ProductionAnalysisWindow::consumption_rows
     for (const ConsumptionRow& row : analysis_->consumption) {
         rows.push_back({row.material_name, row.scale > 0 ? std::to_string(row.scale) + "." : "",
                         fixed_text(row.target, d), fixed_text(row.dosed, d),
-                        signed_text(row.dosed - row.target, d), std::to_string(row.processes)});
+                        signed_fixed_text(row.dosed - row.target, d), std::to_string(row.processes)});
     }
     return rows;
 }
@@ -67,9 +62,9 @@ std::vector<std::vector<std::string>> ProductionAnalysisWindow::accuracy_rows() 
     for (const AccuracyRow& row : analysis_->accuracy) {
         const bool judged = row.judged > 0;
         rows.push_back({row.material_name, general_text(row.tolerance), std::to_string(row.doses),
-                        std::to_string(row.judged), judged ? signed_text(row.mean, 2) : "",
-                        judged ? fixed_text(row.std_dev, 2) : "", judged ? signed_text(row.largest, 2) : "",
-                        std::to_string(row.outside)});
+                        std::to_string(row.judged), judged ? signed_fixed_text(row.mean, 2) : "",
+                        judged ? fixed_text(row.std_dev, 2) : "",
+                        judged ? signed_fixed_text(row.largest, 2) : "", std::to_string(row.outside)});
     }
     return rows;
 }
@@ -93,8 +88,8 @@ DoseLine ProductionAnalysisWindow::dose_line(std::size_t dose) const {
     const DoseDeviation dev = deviation_of(d, *analysis_);
     return {{process.weight_doc, process.start_time, analysis_->material_names.at(d.material),
              std::to_string(d.scale) + ".", std::to_string(d.cycle), fixed_text(d.target, precision),
-             fixed_text(d.dosed, precision), signed_text(dev.kg, precision),
-             dev.percent ? signed_text(*dev.percent, 2) : ""},
+             fixed_text(d.dosed, precision), signed_fixed_text(dev.kg, precision),
+             dev.percent ? signed_fixed_text(*dev.percent, 2) : ""},
             dev.outside};
 }
 

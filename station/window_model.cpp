@@ -54,11 +54,6 @@ RowIcon material_icon(const weight_record& w, int k, int j) {
     return j == w.curr_material ? RowIcon::current : RowIcon::none;
 }
 
-std::string signed_text(double x, int decimals) {
-    std::string text = fixed_text(x, decimals);
-    return text.front() == '-' ? text : "+" + text;
-}
-
 // The masses are judged as the row shows them, so a marked cell never contradicts its own figures.
 void mark_deviation(ScaleMaterialRow& row, double target, double dosed, int precision, double tolerance) {
     const DoseDeviation d =
@@ -67,8 +62,9 @@ void mark_deviation(ScaleMaterialRow& row, double target, double dosed, int prec
         return;
     }
     row.outside_tolerance = true;
-    row.deviation = "Odchyłka: " + signed_text(d.kg, precision) + " kg (" + signed_text(*d.percent, 1) +
-                    " %), tolerancja " + general_text(round_to(tolerance, 2)) + " %";
+    row.deviation = "Odchyłka: " + signed_fixed_text(d.kg, precision) + " kg (" +
+                    signed_fixed_text(*d.percent, 1) + " %), tolerancja " +
+                    general_text(round_to(tolerance, 2)) + " %";
 }
 
 ScaleMaterialRow material_row(const weight_record& w, int j, int k, int total, const Tolerances& tolerances) {

@@ -62,6 +62,13 @@ TEST(FixedText, HasExactlyTheDecimalsAndNoNegativeZero) {
     EXPECT_EQ(fixed_text(std::numeric_limits<double>::quiet_NaN(), 1), "0.0");
 }
 
+TEST(FixedText, SignedShowsPlusOnlyAboveZero) {
+    EXPECT_EQ(signed_fixed_text(1.5, 1), "+1.5");
+    EXPECT_EQ(signed_fixed_text(-0.3, 1), "-0.3");
+    EXPECT_EQ(signed_fixed_text(0.04, 1), "0.0");
+    EXPECT_EQ(signed_fixed_text(-0.04, 1), "0.0");
+}
+
 TEST(GeneralText, ShortestPlainForm) {
     EXPECT_EQ(general_text(1.5), "1.5");
     EXPECT_EQ(general_text(5), "5");
