@@ -38,8 +38,8 @@ std::string port_device(const Settings& settings, int port_num);
 std::string port_name(int port_num);
 
 // A key that the file holds with a value that is not valid, and the default that took its place (and
-// that the next save writes; an optional key such as a meter's decimal places is instead kept as
-// written, "brak" standing for its absence).
+// that the next save writes). A key such as a meter's decimal places or the WZ counter has none: it is
+// kept as written and not used until corrected.
 struct ReplacedValue {
     std::string section;
     std::string key;
