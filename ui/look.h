@@ -5,6 +5,10 @@
 #include <QString>
 #include <QStringList>
 #include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "platform/qt_text.h"
 
 class QLabel;
 class QPushButton;
@@ -29,6 +33,16 @@ QPushButton* named_button(QWidget* parent, const char* name, const QString& text
 
 // A tool button with its object name, text and hint.
 QToolButton* tool_button(QWidget* parent, const QString& name, const QString& text, const QString& hint);
+
+// Column titles as the logic names them.
+template <typename Names>
+QStringList headers_of(const Names& names) {
+    QStringList headers;
+    for (const std::string_view name : names) {
+        headers.append(to_qt(std::string(name)));
+    }
+    return headers;
+}
 
 // A report-style list: no tree decoration, whole rows selected, one header per column; the columns
 // named in `numbers` are right-aligned in the number font.

@@ -3,7 +3,6 @@
 #include "platform/qt_document_painter.h"
 #include "platform/qt_text.h"
 #include "station/station.h"
-#include "storage/date_time.h"
 #include "ui/daily_chart.h"
 #include "ui/dose_table_model.h"
 #include "ui/look.h"
@@ -25,20 +24,6 @@ namespace wazenie {
 namespace {
 
 const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
-
-QDate date_of(DateTime t) {
-    const DateTimeParts parts = split_date_time(t);
-    return QDate(parts.year, parts.month, parts.day);
-}
-
-template <std::size_t N>
-QStringList headers_of(const std::array<std::string_view, N>& names) {
-    QStringList headers;
-    for (std::string_view name : names) {
-        headers.append(to_qt(std::string(name)));
-    }
-    return headers;
-}
 
 // Every column but the first holds a number. Total rows (no scale) are bold.
 void fill_list(QTreeWidget* list, const std::vector<std::vector<std::string>>& rows, int total_marker = -1) {
@@ -96,7 +81,7 @@ TFanaliza::TFanaliza(Station& station, Dialogs& dialogs, Printer& printer, const
       qt_save_dialog_(this),
       save_dialog_(qt_save_dialog_),
       analysis_(station.data_dir(), station.settings(), {dialogs_, clock, printer, save_dialog_}),
-      filters_(new ReportFilters(analysis_, std::move(choosers), date_of(clock.now()), this)),
+      filters_(new ReportFilters(analysis_, std::move(choosers), clock.now(), this)),
       BBrefresh(named_button(this, "BBrefresh", QStringLiteral("Odśwież\nanalizę"))),
       PCviews(new QTabWidget(this)),
       LVconsumption(

@@ -2,6 +2,7 @@
 
 #include "platform/qt_text.h"
 #include "reports/report_range.h"
+#include "storage/date_time.h"
 #include "ui/calendar_dialog.h"
 #include "ui/look.h"
 
@@ -19,6 +20,11 @@ namespace {
 
 const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
 
+QDate date_of(DateTime t) {
+    const DateTimeParts parts = split_date_time(t);
+    return QDate(parts.year, parts.month, parts.day);
+}
+
 QLineEdit* make_edit(QWidget* parent, const char* name, int width_chars) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QLatin1String(name));
@@ -35,11 +41,11 @@ void show_text(QLineEdit* edit, const std::string& value) {
 
 }  // namespace
 
-ReportFilters::ReportFilters(ReportRange& report, Choosers choosers, QDate today, QWidget* parent)
+ReportFilters::ReportFilters(ReportRange& report, Choosers choosers, DateTime now, QWidget* parent)
     : QWidget(parent),
       report_(report),
       choosers_(std::move(choosers)),
-      calendar_date_(today),
+      calendar_date_(date_of(now)),
       Edate_from(make_edit(this, "Edate_from", 10)),
       Edate_to(make_edit(this, "Edate_to", 10)),
       SBcalendar_from(tool_button(this, QStringLiteral("SBcalendar_from"), QStringLiteral("..."),

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "core/process_records.h"
+
 #include <QDate>
 #include <QWidget>
 
@@ -29,8 +31,8 @@ public:
         std::function<std::optional<std::string>(QWidget*)> recipe;
     };
 
-    // `today` is where the calendar starts; afterwards it starts at the date last chosen in it.
-    ReportFilters(ReportRange& report, Choosers choosers, QDate today, QWidget* parent = nullptr);
+    // `now` is where the calendar starts; afterwards it starts at the date last chosen in it.
+    ReportFilters(ReportRange& report, Choosers choosers, DateTime now, QWidget* parent = nullptr);
 
     // Writes the controller's dates and texts into the fields that show something else.
     void show_values();

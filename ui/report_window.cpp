@@ -5,7 +5,6 @@
 #include "platform/qt_document_painter.h"
 #include "platform/qt_text.h"
 #include "station/station.h"
-#include "storage/date_time.h"
 #include "ui/look.h"
 #include "ui/production_window.h"
 #include "ui/station_choosers.h"
@@ -27,19 +26,6 @@ namespace {
 constexpr int kMassColumn = 3;
 constexpr int kCyclesColumn = 4;
 constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
-
-QDate date_of(DateTime t) {
-    const DateTimeParts parts = split_date_time(t);
-    return QDate(parts.year, parts.month, parts.day);
-}
-
-QStringList headers_of(auto names) {
-    QStringList headers;
-    for (std::string_view name : names) {
-        headers.append(to_qt(std::string(name)));
-    }
-    return headers;
-}
 
 // Widths that hold the usual texts of each column whole; the list scrolls sideways for the rest.
 void size_columns(QTreeWidget* list, const QStringList& samples) {
@@ -65,7 +51,7 @@ TFraport::TFraport(Station& station, Dialogs& dialogs, Printer& printer, const C
       report_(station.data_dir(), station.settings(), station.process().w,
               {dialogs_, clock, printer, clipboard_, save_dialog_,
                [this](const std::string& name) { emit printer_chosen(to_qt(name)); }}),
-      filters_(new ReportFilters(report_, choosers(), date_of(clock.now()), this)),
+      filters_(new ReportFilters(report_, choosers(), clock.now(), this)),
       BBrefresh(named_button(this, "BBrefresh", QStringLiteral("Odśwież\nraport"))),
       LVreport(make_list(QStringLiteral("LVreport"), headers_of(kReportColumns), {kMassColumn, kCyclesColumn},
                          this)),
