@@ -7,15 +7,6 @@
 
 namespace wazenie {
 
-bool data_dir_exists(const std::filesystem::path& data_dir, TerminalDialogs& dialogs) {
-    std::error_code ignored;
-    if (std::filesystem::is_directory(data_dir, ignored)) {
-        return true;
-    }
-    dialogs.error("Brak katalogu z danymi: " + data_dir.string());
-    return false;
-}
-
 CliStation::CliStation(const std::filesystem::path& data_dir, bool simulate, bool verbose,
                        TerminalDialogs& dialogs)
     : lock_(data_dir),

@@ -14,9 +14,6 @@
 
 namespace wazenie {
 
-// False, the message shown, when the data folder is missing or is no folder.
-bool data_dir_exists(const std::filesystem::path& data_dir, TerminalDialogs& dialogs);
-
 // The station of one wazenie-cli command that works the line: the real port or the simulated
 // line, the system clock, no window: a scale that stops answering, or answers again, is told on
 // standard error. The exchange log's lines go there too with `verbose`.

@@ -5,6 +5,7 @@
 
 #include "app/cli/cli_dialogs.h"
 #include "app/cli/command_line.h"
+#include "app/cli/data_folder.h"
 #include "app/cli/exit_codes.h"
 #include "app/cli/latest_record.h"
 #include "core/clock.h"
@@ -65,16 +66,6 @@ int print_lines(const std::vector<std::string>& lines) {
     return exit_code::kDone;
 }
 
-// The logs live in the data directory: a missing one is a wrong --data, not a range without records.
-bool data_dir_exists(const CommandContext& context) {
-    std::error_code ignored;
-    if (std::filesystem::is_directory(context.data_dir, ignored)) {
-        return true;
-    }
-    std::cerr << "błąd: Brak katalogu z danymi: " << context.data_dir.string() << "\n";
-    return false;
-}
-
 // An error shown while the logs were read (one that cannot be read, a record whose date does not read)
 // means the result would be incomplete: nothing is printed or saved, as a report missing records must
 // not pass for a whole one.
@@ -125,12 +116,12 @@ ReportQuery query_of(const ParsedOptions& parsed) {
 
 int analysis_command(const CommandContext& context, AnalysisView view) {
     const auto parsed = query_options(context, "--csv");
-    if (!parsed || !data_dir_exists(context)) {
+    TerminalDialogs dialogs(std::cerr);
+    if (!parsed || !data_dir_exists(context.data_dir, dialogs)) {
         return exit_code::kRefused;
     }
     const Configuration config = configuration(context);
     const Tolerances tolerances = Tolerances::from(config.settings.ini);
-    TerminalDialogs dialogs(std::cerr);
     const ReportQuery query = query_of(*parsed);
     const auto analysis = analyse_production(context.data_dir, query, tolerances, dialogs);
     if (!analysis) {
@@ -169,11 +160,11 @@ std::optional<RecordPlace> given_place(const ParsedOptions& parsed) {
 
 int report_command(const CommandContext& context) {
     const auto parsed = query_options(context, "--output");
-    if (!parsed || !data_dir_exists(context)) {
+    TerminalDialogs dialogs(std::cerr);
+    if (!parsed || !data_dir_exists(context.data_dir, dialogs)) {
         return exit_code::kRefused;
     }
     const Configuration config = configuration(context);
-    TerminalDialogs dialogs(std::cerr);
     const ReportQuery query = query_of(*parsed);
     const auto rows = build_report(context.data_dir, query, config.settings.total_precision, dialogs);
     if (!rows) {
@@ -200,7 +191,8 @@ int report_command(const CommandContext& context) {
 int wz_command(const CommandContext& context) {
     const auto parsed =
         options(context, {{"--month", true}, {"--doc", true}, {"--start", true}, {"--pdf", true}}, {"--doc"});
-    if (!parsed || !data_dir_exists(context)) {
+    TerminalDialogs refusals(std::cerr);
+    if (!parsed || !data_dir_exists(context.data_dir, refusals)) {
         return exit_code::kRefused;
     }
     const std::string doc = *parsed->value("--doc");

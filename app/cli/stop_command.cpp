@@ -3,6 +3,7 @@
 #include "app/cli/cli_command.h"
 #include "app/cli/cli_dialogs.h"
 #include "app/cli/cli_station.h"
+#include "app/cli/data_folder.h"
 #include "app/cli/command_line.h"
 #include "app/cli/exit_codes.h"
 #include "app/cli/login.h"
