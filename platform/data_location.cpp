@@ -12,7 +12,6 @@ namespace wazenie {
 namespace {
 
 constexpr const char* kDataFolder = "dane";
-constexpr const char* kSettingsFile = "konfig.ini";
 
 std::filesystem::path path_of(const QString& text) {
     return std::filesystem::path(text.toStdU16String());
@@ -41,7 +40,7 @@ Result<DataLocation> resolve_data_dir(const std::optional<std::filesystem::path>
     }
     // The new folder gets the default settings at once, so the installer finds the file to edit
     // before the program has ever been closed.
-    const auto settings_file = own / kSettingsFile;
+    const auto settings_file = settings_file_path(own);
     Settings settings;
     Scales scales;
     load_settings(settings_file, settings, scales);

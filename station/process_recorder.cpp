@@ -27,6 +27,10 @@ bool ProcessRecorder::append_to_log() {
     return false;
 }
 
+std::filesystem::path ProcessRecorder::settings_file() const {
+    return settings_file_path(data_dir_);
+}
+
 std::optional<std::string> ProcessRecorder::take_weight_doc() {
     const int counter = settings_.weightdoc_next;
     weight_doc_refused_ = true;

@@ -39,7 +39,7 @@ public:
     // START, a run nobody operates ends.
     bool weight_doc_refused() const { return weight_doc_refused_; }
 
-    std::filesystem::path settings_file() const { return data_dir_ / "konfig.ini"; }
+    std::filesystem::path settings_file() const;
 
 private:
     void report_write_error(int number, const std::filesystem::path& file);

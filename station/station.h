@@ -97,7 +97,7 @@ public:
     ExchangeLog& exchange_log();
     MeterProtocol& protocol();
     const std::filesystem::path& data_dir() const { return data_dir_; }
-    std::filesystem::path settings_file() const { return data_dir_ / "konfig.ini"; }
+    std::filesystem::path settings_file() const { return settings_file_path(data_dir_); }
 
 private:
     struct Parts;

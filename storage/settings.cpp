@@ -218,6 +218,10 @@ std::string port_device(const Settings& settings, int port_num) {
     return default_port_device(port_num);
 }
 
+std::filesystem::path settings_file_path(const std::filesystem::path& data_dir) {
+    return data_dir / "konfig.ini";
+}
+
 std::vector<ReplacedValue> load_settings(const std::filesystem::path& file, Settings& settings, Scales& w) {
     // A file that is missing or cannot be read gives every default; the first save creates it.
     const auto lines = text_file::read_lines(file, text_file::LineEnds::also_lone_cr);

@@ -47,6 +47,9 @@ struct ReplacedValue {
     std::optional<std::string> replacement;  // none: the key counts as absent until the file is corrected
 };
 
+// data_dir / "konfig.ini".
+std::filesystem::path settings_file_path(const std::filesystem::path& data_dir);
+
 // A missing file reads as empty: every default. Returns the keys whose values were replaced.
 std::vector<ReplacedValue> load_settings(const std::filesystem::path& file, Settings& settings, Scales& w);
 

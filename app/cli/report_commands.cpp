@@ -32,7 +32,7 @@ struct Configuration {
 
 Configuration configuration(const CommandContext& context) {
     Configuration c;
-    load_settings(context.data_dir / "konfig.ini", c.settings, c.w);
+    load_settings(settings_file_path(context.data_dir), c.settings, c.w);
     return c;
 }
 
