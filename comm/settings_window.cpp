@@ -1,11 +1,11 @@
 #include "comm/settings_window.h"
 
 #include <algorithm>
-#include <climits>
 #include <utility>
 
 #include "comm/port_connection.h"
 #include "core/number_text.h"
+#include "storage/weight_doc.h"
 
 namespace wazenie {
 
@@ -104,8 +104,7 @@ std::optional<std::string> SettingsWindow::leave_weightdoc_next(const std::strin
         dialogs_.error("Numer następnego dokumentu musi być liczbą całkowitą!");
         return std::nullopt;
     }
-    // The counter is written advanced before a number is issued, so INT_MAX itself cannot be.
-    if (*value < 1 || *value == INT_MAX) {
+    if (!weight_doc_number_usable(*value)) {
         dialogs_.error("Numer następnego dokumentu musi być liczbą od 1 do 2147483646!");
         return std::nullopt;
     }

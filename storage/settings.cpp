@@ -6,6 +6,7 @@
 #include "core/number_text.h"
 #include "storage/text_file.h"
 #include "storage/text_helpers.h"
+#include "storage/weight_doc.h"
 
 namespace wazenie {
 
@@ -56,8 +57,7 @@ void visit_keys(Visitor& v, S& s, W& w) {
     v.flag("Inne", "blokuj_wcisniete_przyciski", s.block_down_buttons, false);
     v.integer("Inne", "log", s.log, 0, Range{}, Write::unless_zero);
     v.text("Dokument WZ", "format", s.weightdoc_format, "WZ/%n%/%y%");
-    // A number issued is written advanced first, so INT_MAX itself can never be issued.
-    v.counter("Dokument WZ", "nast_numer", s.weightdoc_next, Range{1, INT_MAX - 1});
+    v.counter("Dokument WZ", "nast_numer", s.weightdoc_next, Range{1, kLastWeightDocNumber});
     v.integer("Dokument WZ", "wydruk", s.wz_print_content, 1, Range{0, 3});
     v.flag("Uprawnienia", "tylko_admin_zmienia_receptury", s.admin_change_recipe, false);
     v.flag("Uprawnienia", "tylko_admin_zmienia_kontrahentow", s.admin_change_client, false);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <climits>
 #include <cstdio>
 
 #include "storage/date_time.h"
@@ -32,7 +31,7 @@ std::string digits(int value, int width) {
 }  // namespace
 
 bool weight_doc_available(const Settings& settings) {
-    return settings.weightdoc_next >= 1 && settings.weightdoc_next < INT_MAX;
+    return weight_doc_number_usable(settings.weightdoc_next);
 }
 
 std::optional<std::string> next_weight_doc(Settings& settings, DateTime now) {

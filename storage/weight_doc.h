@@ -1,5 +1,6 @@
 #pragma once
 
+#include <climits>
 #include <optional>
 #include <string>
 
@@ -9,7 +10,13 @@ namespace wazenie {
 
 struct Settings;
 
-// Whether weightdoc_next can be issued: from 1, and below INT_MAX so that the counter advances past it.
+// The numbers that can be issued: from 1, and below INT_MAX, since the counter is written advanced
+// past a number before the number is used.
+inline constexpr int kLastWeightDocNumber = INT_MAX - 1;
+inline bool weight_doc_number_usable(int number) {
+    return number >= 1 && number <= kLastWeightDocNumber;
+}
+// Whether weightdoc_next can be issued.
 bool weight_doc_available(const Settings& settings);
 // A new WZ number from weightdoc_format; advances settings.weightdoc_next. Nothing while the counter
 // is not available.
