@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
+#include <fstream>
+#include <system_error>
 
 #include "platform/qt_text.h"
 
@@ -51,6 +53,29 @@ void paint_run(QPainter& painter, const PrintRun& run, const QFont& font, const 
         painter.fillRect(QRectF(pen.x(), y, width, std::max(metrics.lineWidth(), 1.0)), Qt::black);
     }
     pen.rx() += width;
+}
+
+// The file is complete once the writer is gone.
+bool paint_pdf(const PrintDocument& document, const std::filesystem::path& file) {
+    QPdfWriter writer(to_qt(file.string()));
+    writer.setTitle(to_qt(document.title));
+    writer.setCreator("Ważenie");
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), page_orientation(document.orientation),
+                                     QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    return paint_document(document, writer);
+}
+
+// A PDF ends with its end-of-file marker; a write cut short by a full disk lacks it.
+bool pdf_is_complete(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary | std::ios::ate);
+    const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : 0;
+    if (size < 8) {
+        return false;
+    }
+    std::string tail(8, '\0');
+    in.seekg(size - 8);
+    in.read(tail.data(), 8);
+    return in && tail.find("%%EOF") != std::string::npos;
 }
 
 }  // namespace
@@ -107,15 +132,16 @@ bool paint_document(const PrintDocument& document, QPagedPaintDevice& device) {
 }
 
 Status write_pdf(const PrintDocument& document, const std::filesystem::path& file) {
-    QPdfWriter writer(to_qt(file.string()));
-    writer.setTitle(to_qt(document.title));
-    writer.setCreator("Ważenie");
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), page_orientation(document.orientation),
-                                     QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
-    if (!paint_document(document, writer)) {
-        return Error{"Nie można zapisać pliku PDF: " + file.string(), file.string()};
+    const std::filesystem::path work = file.string() + ".tmp";
+    std::error_code failed;
+    if (paint_pdf(document, work) && pdf_is_complete(work)) {
+        std::filesystem::rename(work, file, failed);
+        if (!failed) {
+            return {};
+        }
     }
-    return {};
+    std::filesystem::remove(work, failed);
+    return Error{"Nie można zapisać pliku PDF: " + file.string(), file.string()};
 }
 
 }  // namespace wazenie

@@ -19,7 +19,8 @@ QFont qt_font(const PrintFont& font);
 bool paint_document(const PrintDocument& document, QPagedPaintDevice& device);
 
 // The document as a PDF file (A4, its orientation, 10 mm margins: the 80 columns of the WZ fit); needs a
-// QGuiApplication.
+// QGuiApplication. Written to a work file beside it and renamed over it only when complete, so a full
+// disk leaves no truncated document under the name asked for.
 Status write_pdf(const PrintDocument& document, const std::filesystem::path& file);
 
 }  // namespace wazenie

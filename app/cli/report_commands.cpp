@@ -1,6 +1,5 @@
 #include "app/cli/report_commands.h"
 
-#include <fstream>
 #include <iostream>
 
 #include "app/cli/cli_dialogs.h"
@@ -71,34 +70,6 @@ int print_lines(const std::vector<std::string>& lines) {
 // not pass for a whole one.
 bool logs_read_cleanly(const TerminalDialogs& dialogs) {
     return dialogs.errors_shown() == 0;
-}
-
-// A PDF ends with its end-of-file marker; a write cut short by a full disk lacks it.
-bool pdf_is_complete(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary | std::ios::ate);
-    const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : 0;
-    if (size < 8) {
-        return false;
-    }
-    std::string tail(8, '\0');
-    in.seekg(size - 8);
-    in.read(tail.data(), 8);
-    return in && tail.find("%%EOF") != std::string::npos;
-}
-
-// The PDF goes to a work file beside it, renamed over it only when complete, so a full disk leaves no
-// truncated document under the name asked for.
-Status write_pdf_atomically(const PrintDocument& document, const std::filesystem::path& file) {
-    const std::filesystem::path work = file.string() + ".tmp";
-    std::error_code failed;
-    if (write_pdf(document, work) && pdf_is_complete(work)) {
-        std::filesystem::rename(work, file, failed);
-        if (!failed) {
-            return {};
-        }
-    }
-    std::filesystem::remove(work, failed);
-    return Error{"Nie można zapisać pliku PDF: " + file.string(), file.string()};
 }
 
 // The range and filters of `report`, with one more option that names a file.
@@ -233,7 +204,7 @@ int wz_command(const CommandContext& context) {
     if (!pdf) {
         return print_lines(document.plain_lines());
     }
-    if (const auto written = write_pdf_atomically(document, *pdf); !written) {
+    if (const auto written = write_pdf(document, *pdf); !written) {
         dialogs.error(written.error().what);
         return exit_code::kFileError;
     }
