@@ -14,6 +14,8 @@ struct ValueRequest {
     bool masked = false;
 };
 
+enum class MessageKind { error, warning, information };
+
 // Everything the logic asks of the operator. Texts are UTF-8; "\r" inside a message is a line break.
 class Dialogs {
 public:
@@ -21,6 +23,22 @@ public:
     virtual void error(const std::string& text) = 0;
     virtual void warning(const std::string& text) = 0;
     virtual void information(const std::string& text) = 0;
+    // A message that nobody waits for: the box goes up and the call returns at once. The main loop
+    // and the answer handling show theirs this way, so the scales are watched while the box is up.
+    // Where no box blocks anyway, it is the plain message.
+    virtual void notify(MessageKind kind, const std::string& text) {
+        switch (kind) {
+            case MessageKind::error:
+                error(text);
+                return;
+            case MessageKind::warning:
+                warning(text);
+                return;
+            case MessageKind::information:
+                information(text);
+                return;
+        }
+    }
     // Yes and No; true for Yes.
     virtual bool question(const std::string& text) = 0;
     // The input dialog: the entry when closed with OK, the empty text when cancelled. The entry has

@@ -79,7 +79,7 @@ bool MainLoop::end_process(std::int32_t d) {
     // time keeps this step from running twice.
     c_.recorder.append_to_log();
     c_.recorder.save_status();
-    c_.dialogs.information("Proces naważania został zakończony!");
+    c_.dialogs.notify(MessageKind::information, "Proces naważania został zakończony!");
     return true;
 }
 

@@ -37,17 +37,18 @@ std::optional<std::string> ProcessRecorder::take_weight_doc() {
     auto doc = next_weight_doc(settings_, clock_.now());
     if (!doc) {
         log_.log_line(log_code::ERROR, "wagi nie uruchomione: błędny nast_numer w pliku konfig.ini");
-        dialogs_.error(weight_doc_refusal(settings_));
+        dialogs_.notify(MessageKind::error, weight_doc_refusal(settings_));
         return std::nullopt;
     }
     if (!save_settings(settings_file(), settings_, p_.w)) {
         settings_.weightdoc_next = counter;
         log_.log_line(log_code::ERROR, "wagi nie uruchomione: błąd zapisu numeru dokumentu WZ do pliku: " +
                                            settings_file().string());
-        dialogs_.error("Wagi nie zostały uruchomione: nie można zapisać numeru dokumentu WZ do pliku: " +
-                       settings_file().string() +
-                       ".\rBrak miejsca na dysku lub dysk zabezpieczony przed zapisem. Po usunięciu "
-                       "przyczyny naciśnij START.");
+        dialogs_.notify(MessageKind::error,
+                        "Wagi nie zostały uruchomione: nie można zapisać numeru dokumentu WZ do pliku: " +
+                            settings_file().string() +
+                            ".\rBrak miejsca na dysku lub dysk zabezpieczony przed zapisem. Po usunięciu "
+                            "przyczyny naciśnij START.");
         return std::nullopt;
     }
     weight_doc_refused_ = false;
@@ -55,8 +56,9 @@ std::optional<std::string> ProcessRecorder::take_weight_doc() {
 }
 
 void ProcessRecorder::report_write_error(int number, const std::filesystem::path& file) {
-    dialogs_.error("Błąd (" + std::to_string(number) + ") przy zapisie do pliku: " + file.string() +
-                   ".\rBrak miejsca na dysku lub dysk zabezpieczony przed zapisem.");
+    dialogs_.notify(MessageKind::error, "Błąd (" + std::to_string(number) +
+                                            ") przy zapisie do pliku: " + file.string() +
+                                            ".\rBrak miejsca na dysku lub dysk zabezpieczony przed zapisem.");
 }
 
 }  // namespace wazenie

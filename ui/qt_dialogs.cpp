@@ -1,5 +1,7 @@
 #include "ui/qt_dialogs.h"
 
+#include <memory>
+
 #include "platform/qt_printer.h"
 #include "platform/qt_text.h"
 #include "ui/input_dialog.h"
@@ -15,24 +17,44 @@ namespace {
 
 enum class Buttons { ok, yes_no };
 
-// One box for every message: the application's title, "\r" as a line break, Polish buttons.
-// Returns true when the operator pressed OK or "Tak".
-bool show_box(QWidget* parent, QMessageBox::Icon icon, const std::string& text, Buttons buttons) {
-    QMessageBox box(icon, QStringLiteral("Ważenie"),
-                    to_qt(text).replace(QLatin1Char('\r'), QLatin1Char('\n')), QMessageBox::NoButton, parent);
-    box.setTextFormat(Qt::PlainText);
+// One box for every message: the application's title, "\r" as a line break, Polish buttons, the
+// confirming one (OK or "Tak") the default.
+QMessageBox* make_box(QWidget* parent, QMessageBox::Icon icon, const std::string& text, Buttons buttons) {
+    auto* box = new QMessageBox(icon, QStringLiteral("Ważenie"),
+                                to_qt(text).replace(QLatin1Char('\r'), QLatin1Char('\n')),
+                                QMessageBox::NoButton, parent);
+    box->setTextFormat(Qt::PlainText);
     QPushButton* confirm = nullptr;
     if (buttons == Buttons::yes_no) {
-        confirm = box.addButton(QStringLiteral("Tak"), QMessageBox::YesRole);
+        confirm = box->addButton(QStringLiteral("Tak"), QMessageBox::YesRole);
         // Escape and closing the box answer No, which always cancels.
-        box.setEscapeButton(box.addButton(QStringLiteral("Nie"), QMessageBox::NoRole));
+        box->setEscapeButton(box->addButton(QStringLiteral("Nie"), QMessageBox::NoRole));
     } else {
-        confirm = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-        box.setEscapeButton(confirm);
+        confirm = box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box->setEscapeButton(confirm);
     }
-    box.setDefaultButton(confirm);
-    box.exec();
-    return box.clickedButton() == confirm;
+    box->setDefaultButton(confirm);
+    return box;
+}
+
+// Waits for the operator; true when the confirming button was pressed.
+bool show_box(QWidget* parent, QMessageBox::Icon icon, const std::string& text, Buttons buttons) {
+    std::unique_ptr<QMessageBox> box(make_box(parent, icon, text, buttons));
+    box->exec();
+    const QMessageBox::ButtonRole role = box->buttonRole(box->clickedButton());
+    return role == QMessageBox::YesRole || role == QMessageBox::AcceptRole;
+}
+
+QMessageBox::Icon icon_of(MessageKind kind) {
+    switch (kind) {
+        case MessageKind::error:
+            return QMessageBox::Critical;
+        case MessageKind::warning:
+            return QMessageBox::Warning;
+        case MessageKind::information:
+            break;
+    }
+    return QMessageBox::Information;
 }
 
 }  // namespace
@@ -53,6 +75,14 @@ void QtDialogs::warning(const std::string& text) {
 
 void QtDialogs::information(const std::string& text) {
     show_box(parent_, QMessageBox::Information, text, Buttons::ok);
+}
+
+// Modal to the window as every box is, but without a loop of its own: the caller returns at once,
+// and a timer slot that shows it keeps firing while it is up.
+void QtDialogs::notify(MessageKind kind, const std::string& text) {
+    QMessageBox* box = make_box(parent_, icon_of(kind), text, Buttons::ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 bool QtDialogs::question(const std::string& text) {

@@ -23,6 +23,7 @@ public:
     void error(const std::string& text) override;
     void warning(const std::string& text) override;
     void information(const std::string& text) override;
+    void notify(MessageKind kind, const std::string& text) override;
     bool question(const std::string& text) override;
     std::string ask_value(const ValueRequest& request) override;
     std::optional<int> ask_print_copies() override;
