@@ -21,6 +21,12 @@ namespace {
 // Frames 0..6 of a recipe transfer are not answered; the acknowledgement follows frame 7.
 constexpr int kLastRecipePart = 7;
 
+// Without an enabled scale that has a material there is no process (a fresh data folder starts so):
+// nothing to end, to log or to move on, however completed the scales look.
+bool has_process(const ProcessState& p) {
+    return first_scale(p, ScaleCriterion::with_recipe) != 0;
+}
+
 }  // namespace
 
 void MainLoop::tick() {
@@ -68,7 +74,7 @@ bool MainLoop::time_out(std::int32_t d) {
 bool MainLoop::end_process(std::int32_t d) {
     recipe_record& r = c_.p.r;
     if (r.cp_status == line_status::SEND || d < c_.settings.rs_delay || !cycle_completed(c_.p) ||
-        r.curr_cycle != r.total_cycle || r.stop_time != 0) {
+        r.curr_cycle != r.total_cycle || r.stop_time != 0 || !has_process(c_.p)) {
         return false;
     }
     r.stop_time = c_.clock.now();
@@ -89,7 +95,8 @@ bool MainLoop::next_cycle(std::int32_t d) {
     // A stopped process never moves on by itself, and a command the operator has just made pending
     // is never replaced.
     if (r.cp_status == line_status::SEND || d < c_.settings.rs_delay || !cycle_completed(p) ||
-        r.curr_cycle >= r.total_cycle || r.stop_time != 0 || p.cpq.status != command_status::EMPTY) {
+        r.curr_cycle >= r.total_cycle || r.stop_time != 0 || p.cpq.status != command_status::EMPTY ||
+        !has_process(p)) {
         return false;
     }
     ++r.curr_cycle;

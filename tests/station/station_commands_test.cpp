@@ -131,7 +131,12 @@ TEST(StationCommands, StopIsRefusedWhenTheLoopMadeACommandPendingDuringTheQuesti
 }
 
 TEST(StationCommands, EndOfProcessReportsAFailedLogBeforeItsMessage) {
-    StationRig rig;  // the empty first process ends on the first answers
+    StationRig rig;
+    rig.give_recipe(1, {40});
+    rig.enable_only({1});
+    rig.station.start_process();
+    ASSERT_TRUE(rig.run_until([&] { return rig.p.w[1].curr_cycle_status == cycle_status::OPEN_TRAY; }));
+    rig.dialogs.clear();
     text_file::Faults faults;
     faults.fail_create = true;
     text_file::inject_faults(faults);

@@ -170,14 +170,23 @@ TEST(StationProcess, ScaleOneCycleAheadIsPassedOverAtTheAdvance) {
     EXPECT_EQ(rig.p.w[2].curr_cycle, 2);
 }
 
-TEST(StationProcess, EmptyFirstProcessEndsOnceAfterTheFirstAnswers) {
+TEST(StationProcess, EmptyFirstProcessIsNeverEndedOrLogged) {
     StationRig rig;  // no status file: one cycle, no recipe
     rig.enable_only({1, 2, 4});
-    ASSERT_TRUE(rig.run_until_finished(200));
+    rig.tick(400);
     for (int n : {1, 2, 4}) {
         EXPECT_EQ(rig.p.w[n].curr_cycle_status, cycle_status::COMPLETED) << n;
     }
-    rig.tick(200);
+    EXPECT_EQ(rig.p.r.stop_time, 0);
+    EXPECT_TRUE(rig.dialogs.journal.empty());
+    EXPECT_TRUE(rig.log_records().empty());
+    EXPECT_EQ(rig.count_frames("REC"), 0);
+
+    // A recipe on one scale makes it a process that ends as ever, even when only that scale is started.
+    rig.give_recipe(2, {40});
+    rig.p.w[2].curr_cycle_status = cycle_status::NOT_STARTED;
+    rig.station.click_scale_button(2, ScaleButton::start);
+    ASSERT_TRUE(rig.run_until_finished());
     EXPECT_EQ(rig.count_messages("informacja: Proces naważania został zakończony!"), 1);
     EXPECT_EQ(rig.log_records().size(), 1u);
 }
