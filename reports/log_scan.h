@@ -49,8 +49,8 @@ private:
 };
 
 // One pass over the log data_dir/yyyymm.txt of the month key, as text_file::for_each_line; a month
-// without a log is passed over, a log that cannot be read is reported.
-void scan_month_log(const std::filesystem::path& data_dir, int key, const text_file::LineVisitor& visit,
+// without a log is passed over, a log that cannot be read is reported and gives false.
+bool scan_month_log(const std::filesystem::path& data_dir, int key, const text_file::LineVisitor& visit,
                     std::string_view ascii_prefix, Dialogs& dialogs);
 
 }  // namespace wazenie

@@ -49,17 +49,19 @@ public:
           clients_(data_dir),
           dialogs_(dialogs) {}
 
-    std::vector<ReportRow> rows() {
+    ReportList list() {
+        ReportList list;
         for (int key : report_months(from_.key, to_.key)) {
-            read_month(key);
+            list.complete = read_month(key) && list.complete;
         }
-        return std::move(rows_);
+        list.rows = std::move(rows_);
+        return list;
     }
 
 private:
-    void read_month(int key) {
+    bool read_month(int key) {
         const std::string month = std::to_string(key);
-        scan_month_log(
+        return scan_month_log(
             data_dir_, key,
             [&](std::string_view line) {
                 add_if_listed(key, month, split_process_line(line));
@@ -131,14 +133,14 @@ std::vector<int> report_months(int from_key, int to_key) {
     return keys;
 }
 
-std::optional<std::vector<ReportRow>> build_report(const std::filesystem::path& data_dir,
-                                                   const ReportQuery& query, int total_precision,
-                                                   Dialogs& dialogs) {
+std::optional<ReportList> build_report(const std::filesystem::path& data_dir, const ReportQuery& query,
+                                       int total_precision, Dialogs& dialogs) {
     const auto range = read_range(query, dialogs);
     if (!range) {
         return std::nullopt;
     }
-    auto rows = ReportBuilder(data_dir, query, *range, dialogs).rows();
+    ReportList list = ReportBuilder(data_dir, query, *range, dialogs).list();
+    std::vector<ReportRow>& rows = list.rows;
     ReportRow last;
     if (rows.empty()) {
         last.weight_doc = kNoMeasurements;
@@ -151,7 +153,7 @@ std::optional<std::vector<ReportRow>> build_report(const std::filesystem::path& 
         last.mass = fixed_text(sum, total_precision);
     }
     rows.push_back(std::move(last));
-    return rows;
+    return list;
 }
 
 }  // namespace wazenie

@@ -25,10 +25,16 @@ struct ReportQuery {
 std::vector<int> report_months(int from_key, int to_key);
 
 // The report list: the matching "r" records of the logs data_dir/yyyymm.txt in month and file order,
-// then the total row, or the single row "<brak pomiarów>". Nothing when the range is reversed or a
-// date does not read (the message has been shown).
-std::optional<std::vector<ReportRow>> build_report(const std::filesystem::path& data_dir,
-                                                   const ReportQuery& query, int total_precision,
-                                                   Dialogs& dialogs);
+// then the total row, or the single row "<brak pomiarów>". A record whose start does not read is
+// reported and counts as day 0; a log that cannot be read is reported and leaves the list
+// incomplete, which a report that is handed on must not pass over.
+struct ReportList {
+    std::vector<ReportRow> rows;
+    bool complete = true;
+};
+
+// Nothing when the range is reversed or a date does not read (the message has been shown).
+std::optional<ReportList> build_report(const std::filesystem::path& data_dir, const ReportQuery& query,
+                                       int total_precision, Dialogs& dialogs);
 
 }  // namespace wazenie

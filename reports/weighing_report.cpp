@@ -32,11 +32,11 @@ void WeighingReport::show() {
 }
 
 void WeighingReport::refresh() {
-    auto rows = build_report(data_dir_, query(), settings_.total_precision, seams_.dialogs);
-    if (!rows) {
+    auto list = build_report(data_dir_, query(), settings_.total_precision, seams_.dialogs);
+    if (!list) {
         return;
     }
-    rows_ = std::move(*rows);
+    rows_ = std::move(list->rows);
     select_row(std::nullopt);
 }
 

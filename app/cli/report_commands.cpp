@@ -65,9 +65,9 @@ int print_lines(const std::vector<std::string>& lines) {
     return exit_code::kDone;
 }
 
-// An error shown while the logs were read (one that cannot be read, a record whose date does not read)
-// means the result would be incomplete: nothing is printed or saved, as a report missing records must
-// not pass for a whole one.
+// For the analysis, an error shown while the logs were read (one that cannot be read, a record whose
+// date does not read) means the result would be incomplete: nothing is printed or saved, as figures
+// missing records must not pass for whole ones.
 bool logs_read_cleanly(const TerminalDialogs& dialogs) {
     return dialogs.errors_shown() == 0;
 }
@@ -137,14 +137,16 @@ int report_command(const CommandContext& context) {
     }
     const Configuration config = configuration(context);
     const ReportQuery query = query_of(*parsed);
-    const auto rows = build_report(context.data_dir, query, config.settings.total_precision, dialogs);
-    if (!rows) {
+    const auto list = build_report(context.data_dir, query, config.settings.total_precision, dialogs);
+    if (!list) {
         return exit_code::kRefused;
     }
-    if (!logs_read_cleanly(dialogs)) {
+    // A record whose start does not read is listed as the window lists it; a log that cannot be
+    // read would leave records out, so nothing is printed or saved.
+    if (!list->complete) {
         return exit_code::kFileError;
     }
-    const ReportSheet sheet{query.date_from, query.date_to, query.client, query.recipe, *rows};
+    const ReportSheet sheet{query.date_from, query.date_to, query.client, query.recipe, list->rows};
     const DateTime now = SystemClock().now();
     const auto output = parsed->value("--output");
     if (!output) {

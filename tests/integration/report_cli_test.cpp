@@ -112,6 +112,21 @@ TEST_F(ReportCliTest, AMissingDataFolderOrAnUnreadableLogIsAnErrorNotAnEmptyRepo
     }
 }
 
+TEST_F(ReportCliTest, ARecordWhoseStartDoesNotReadIsNamedAndListedAsTheWindowListsIt) {
+    const auto log = month_log_path(data.path(), "202403");
+    std::string bytes = testing::read_bytes(log);
+    const std::string start = "r\tWZ/8/24\t2024-03-04";
+    bytes.replace(bytes.find(start), start.size(), "r\tWZ/8/24\t2024-03-xx");
+    testing::write_bytes(log, bytes);
+    auto shown = run({"report", "--from", "2024-02-01", "--to", "2024-03-31"});
+    EXPECT_EQ(shown.exit_code, 0) << shown.errors;
+    EXPECT_NE(shown.errors.find("błąd: Błędna data rozpoczęcia naważania w pliku: dane/202403"),
+              std::string::npos)
+        << shown.errors;
+    EXPECT_NE(shown.out.find("WZ/8/24         2024-03-xx 07:00:00"), std::string::npos) << shown.out;
+    EXPECT_NE(shown.out.find("RAZEM:                    1250"), std::string::npos);
+}
+
 TEST_F(ReportCliTest, OutputThatCannotBeWrittenExitsWithFive) {
 #ifdef __linux__
     auto full = run_in(data.path(), {"report", "--from", "2024-03-01", "--to", "2024-03-31"}, "/dev/full");

@@ -17,8 +17,8 @@ class ReportListTest : public ::testing::Test {
 protected:
     std::vector<ReportRow> build(const std::string& from, const std::string& to,
                                  const std::string& client = "", const std::string& recipe = "") {
-        auto rows = build_report(dir.path(), {from, to, client, recipe}, 1, dialogs);
-        return rows ? *rows : std::vector<ReportRow>{};
+        auto list = build_report(dir.path(), {from, to, client, recipe}, 1, dialogs);
+        return list ? list->rows : std::vector<ReportRow>{};
     }
     static std::vector<std::string> docs(const std::vector<ReportRow>& rows) {
         std::vector<std::string> out;
