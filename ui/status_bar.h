@@ -19,9 +19,14 @@ public:
     void set_printer(const std::string& text);
     void set_operator(const std::string& text);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QLabel* add_field(const QString& name, const QString& text, int stretch);
+    void fit_port_text();
 
+    QString port_text_;
     QLabel* port_ = nullptr;
     QLabel* printer_ = nullptr;
     QLabel* operator_ = nullptr;
