@@ -144,8 +144,12 @@ ConnectionView connection_view(const ProcessState& p, int n) {
 }
 
 ScaleLayout scale_layout(const weight_record& w) {
+    std::string widest(std::to_string(std::max(w.max_weight, 1)).size() + 1, '8');
+    if (w.precision > 0) {
+        widest += "." + std::string(static_cast<std::size_t>(std::min(w.precision, 6)), '8');
+    }
     return {"maks. " + std::to_string(w.max_weight) + " kg", w.weight_enabled ? Colour::black : Colour::grey,
-            w.weight_enabled};
+            w.weight_enabled, widest};
 }
 
 bool technical_panel_shown(const Settings& settings) {

@@ -14,8 +14,8 @@ class Tolerances;
 // What every field of the main window shows, computed from the records alone. The window applies
 // these values and writes only what differs from what it already shows.
 
-enum class Colour { black, grey, red };         // RGB 0,0,0 / 128,128,128 / 255,0,0
-enum class RowIcon { none, current, done };     // the icon of a material or cycle row
+enum class Colour { black, grey, red };      // RGB 0,0,0 / 128,128,128 / 255,0,0
+enum class RowIcon { none, current, done };  // the icon of a material or cycle row
 enum class StateIcon { none, tank_open, completed };
 
 inline constexpr const char* kDisabledMass = "- - - - -";
@@ -37,6 +37,9 @@ struct ScaleLayout {
     std::string capacity;  // "maks. 100 kg"
     Colour header = Colour::black;
     bool enabled = true;  // a disabled scale's mass field shows kDisabledMass, its gauge 0
+    // As wide as the widest mass the material list must show whole ("8888" for 400 kg without
+    // decimals): a digit beyond the capacity, for a tank filled past it.
+    std::string widest_mass;
     bool operator==(const ScaleLayout&) const = default;
 };
 ScaleLayout scale_layout(const weight_record& w);
@@ -65,7 +68,7 @@ struct ScaleView {
     std::string target;  // "Ma być:" of the cycle
     int gauge = 0;       // percent of max_weight, rounded
     StateIcon state = StateIcon::none;
-    std::string ahead;   // "(+1c)" while the scale is ahead of the system, else empty (hidden)
+    std::string ahead;  // "(+1c)" while the scale is ahead of the system, else empty (hidden)
     ScaleButton down = ScaleButton::none;
     bool operator==(const ScaleView&) const = default;
 };
@@ -84,16 +87,16 @@ std::vector<CycleRow> cycle_rows(const ProcessState& p, int total_precision);
 
 // refresh_process: the groups "Status naważania " and "Parametry naważania ", the shown cycle.
 struct ProcessView {
-    std::string jest;         // r.curr_weight, total_precision decimals
-    std::string ma_byc;       // r.recipe_total_weight
+    std::string jest;    // r.curr_weight, total_precision decimals
+    std::string ma_byc;  // r.recipe_total_weight
     int gauge = 0;
-    std::string start;        // "2024-03-05     07:08:09" or "---"
+    std::string start;  // "2024-03-05     07:08:09" or "---"
     std::string stop;
-    std::string cycle;        // "2 z 5"
+    std::string cycle;  // "2 z 5"
     std::string weight_doc;
     std::string client;
     std::string recipe;
-    std::string shown_cycle;  // r.view_cycle, or r.curr_cycle while it is 0
+    std::string shown_cycle;             // r.view_cycle, or r.curr_cycle while it is 0
     bool show_current_down = true;       // "Pokazuj aktualny"
     bool cycles_button_enabled = false;  // "Modyfikuj ilość cykli": exactly when r.total_cycle_init is 1
     bool operator==(const ProcessView&) const = default;

@@ -1,5 +1,7 @@
 #include "ui/scale_panel.h"
 
+#include <algorithm>
+
 #include "platform/qt_text.h"
 #include "ui/icons.h"
 #include "ui/list_sync.h"
@@ -12,6 +14,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -51,26 +54,29 @@ ScalePanel::ScalePanel(int n, QWidget* parent) : QFrame(parent), n_(n) {
     gauge_->setRange(0, 100);
     gauge_->setValue(0);
     gauge_->setTextVisible(false);
-    gauge_->setFixedWidth(18);
+    gauge_->setFixedWidth(14);
     gauge_->setAccessibleName(to_qt(scale_title(n)) + QStringLiteral(": napełnienie"));
 
     materials_ =
         make_list(numbered("LVweight", n), {"i", "N", "Substancja", "Jest", "Ma być"}, {kJest, kMaByc}, this);
-    const int digit = QFontMetrics(number_font()).horizontalAdvance(QLatin1Char('0'));
-    materials_->header()->setSectionResizeMode(QHeaderView::Fixed);
-    materials_->header()->setSectionResizeMode(kName, QHeaderView::Stretch);
-    materials_->setColumnWidth(kIcon, 22);
-    materials_->setColumnWidth(kNumber, 26);
-    materials_->setColumnWidth(kJest, digit * 7 + 8);
-    materials_->setColumnWidth(kMaByc, digit * 7 + 8);
+    // The name takes what the icon, the number and the masses leave; the masses get their width
+    // with the capacity (show_layout).
+    QHeaderView* header = materials_->header();
+    header->setMinimumSectionSize(16);
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setSectionResizeMode(kName, QHeaderView::Stretch);
+    materials_->setColumnWidth(kIcon, 20);
+    materials_->setColumnWidth(kNumber,
+                               materials_->fontMetrics().horizontalAdvance(QStringLiteral("7.")) + 8);
     materials_->setMinimumHeight(materials_->fontMetrics().height() * 10);
 
     auto* middle = new QHBoxLayout;
+    middle->setSpacing(3);
     middle->addWidget(gauge_);
     middle->addWidget(materials_, 1);
 
     auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(6, 4, 6, 4);
+    column->setContentsMargins(4, 4, 4, 4);
     column->setSpacing(3);
     column->addWidget(make_header());
     column->addWidget(message_);
@@ -173,8 +179,22 @@ void ScalePanel::show_layout(const ScaleLayout& layout) {
         return;
     }
     layout_ = layout;
+    fit_mass_columns(to_qt(layout.widest_mass));
     sync::text(capacity_, layout.capacity);
     sync::colour(title_, layout.header);
+}
+
+// Each mass column as wide as its caption or the widest mass, whichever is wider, and no wider.
+void ScalePanel::fit_mass_columns(const QString& widest_mass) {
+    const QFontMetrics cells = materials_->fontMetrics();
+    const QFontMetrics captions = materials_->header()->fontMetrics();
+    const int caption_margin = 2 * materials_->style()->pixelMetric(QStyle::PM_HeaderMargin) + 2;
+    const int cell_width = cells.horizontalAdvance(widest_mass) + 8;
+    for (int column : {kJest, kMaByc}) {
+        const int caption =
+            captions.horizontalAdvance(materials_->headerItem()->text(column)) + caption_margin;
+        materials_->setColumnWidth(column, std::max(caption, cell_width));
+    }
 }
 
 void ScalePanel::show_connection(const ConnectionView& connection) {

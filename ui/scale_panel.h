@@ -36,6 +36,7 @@ private:
     QWidget* make_mass_row();
     QWidget* make_tank_control();
     QPushButton* make_button(const QString& name, const QString& caption, ScaleButton which);
+    void fit_mass_columns(const QString& widest_mass);
 
     int n_;
     std::optional<ScaleLayout> layout_;

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 
 #include "comm/exchange_log.h"
@@ -5,6 +6,7 @@
 #include "ui/support/main_window_rig.h"
 
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +28,7 @@ private slots:
     void simulation_controls_drive_the_simulation();
     void manual_answers_reach_the_protocol();
     void weighing_params_through_the_dialog();
+    void names_and_the_port_text_fit_their_fields();
 };
 
 void MainWindowPanelsTest::lists_keep_their_rows() {
@@ -126,6 +129,46 @@ void MainWindowPanelsTest::weighing_params_through_the_dialog() {
     QCOMPARE(rig.find<QLabel>("Lrecipe_total_weight")->text(), QString("3500"));
     QCOMPARE(rig.find<QTreeWidget>("LVweight2")->topLevelItemCount(), 3);
     QVERIFY(std::filesystem::exists(rig.dir / "status.txt"));
+}
+
+void MainWindowPanelsTest::names_and_the_port_text_fit_their_fields() {
+    Rig rig(0);
+    const QString refusal =
+        "/dev/ttyS0: nie ma takiego pliku ani katalogu, urządzenie odłączone od komputera";
+    rig.link.refuse_open = true;
+    rig.link.refusal = refusal.toStdString();
+    rig.window->station().apply_port_settings();
+    when_modal_shown("TFwytop", [](QWidget* login) { login->findChild<QPushButton*>("BBok")->click(); });
+    rig.dialogs.values.push_back("817");
+    rig.window->resize(1280, 1024);
+    rig.window->show();
+    QTRY_VERIFY(rig.window->logged_in());
+    rig.load_process();
+    const QString name = "cement CEM II/B-S 32,5R";
+    rig.window->station().process().w[1].m[1].material_name = name.toStdString();
+    rig.refresh_all();
+
+    // The name takes what the masses leave; a mass column is no wider than its caption or a mass
+    // a digit beyond the capacity (400 kg).
+    auto* list = rig.find<QTreeWidget>("LVweight1");
+    QTRY_VERIFY(list->columnWidth(2) >= list->fontMetrics().horizontalAdvance(name) + 6);
+    const int mass = list->fontMetrics().horizontalAdvance("8888");
+    for (int column : {3, 4}) {
+        const int caption = list->header()->fontMetrics().horizontalAdvance(list->headerItem()->text(column));
+        QVERIFY(list->columnWidth(column) >= mass &&
+                list->columnWidth(column) <= std::max(mass, caption) + 12);
+    }
+
+    // The port's state whole, the reason cut after a whole word, all of it in the tooltip.
+    auto* port = rig.find<QLabel>("Lstatus_port");
+    const QString full = "brak połączenia! (port COM1, 9600bps) " + refusal;
+    QCOMPARE(port->toolTip(), full);
+    QVERIFY2(port->text().endsWith(" …"), qPrintable(port->text()));
+    const QString shown = port->text().chopped(2);
+    QVERIFY(shown.startsWith("brak połączenia! (port COM1, 9600bps)"));
+    QVERIFY(full.startsWith(shown) && full.at(shown.size()) == QLatin1Char(' '));
+    QVERIFY(port->fontMetrics().horizontalAdvance(port->text()) <= port->contentsRect().width());
+    rig.window->close();
 }
 
 QTEST_MAIN(MainWindowPanelsTest)
