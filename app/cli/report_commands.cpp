@@ -65,9 +65,9 @@ int print_lines(const std::vector<std::string>& lines) {
     return exit_code::kDone;
 }
 
-// For the analysis, an error shown while the logs were read (one that cannot be read, a record whose
-// date does not read) means the result would be incomplete: nothing is printed or saved, as figures
-// missing records must not pass for whole ones.
+// For the analysis, an error shown while the logs were read (one that cannot be read) means the
+// result would be incomplete: nothing is printed or saved, as figures missing records must not pass
+// for whole ones.
 bool logs_read_cleanly(const TerminalDialogs& dialogs) {
     return dialogs.errors_shown() == 0;
 }
