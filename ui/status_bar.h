@@ -20,7 +20,7 @@ public:
     void set_operator(const std::string& text);
 
 private:
-    QLabel* add_field(const QString& name, const QString& text, int stretch);
+    QLabel* add_value(const QString& name, const QString& caption, int stretch);
 
     QLabel* port_ = nullptr;
     QLabel* printer_ = nullptr;
