@@ -66,7 +66,7 @@ TFwybor_kontrah::TFwybor_kontrah(ClientWindow& controller, bool restricted, QWid
     Esearch_kontrah->setMinimumWidth(metrics.horizontalAdvance(QString(24, QLatin1Char('W'))));
 
     auto* search = new QHBoxLayout;
-    search->addWidget(new QLabel(QStringLiteral("Wyszukaj:"), this));
+    search->addWidget(caption_label(QStringLiteral("Wyszukaj:"), Esearch_kontrah, this));
     search->addWidget(Esearch_kontrah);
     search->addWidget(Lsearch_kontrah_enable);
     search->addStretch();

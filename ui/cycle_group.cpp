@@ -21,7 +21,7 @@ CycleGroup::CycleGroup(Station& station, QWidget* parent)
     setObjectName(QStringLiteral("GBview_cycle"));
     number_ = number_label(QStringLiteral("Lview_cycle"), 2, this, QFont().pointSize() + 4);
     number_->setAlignment(Qt::AlignCenter);
-    number_->setAccessibleName(QStringLiteral("Pokazywany cykl"));
+    number_->setAccessibleDescription(QStringLiteral("Pokazywany cykl"));
 
     current_ = make_button(QStringLiteral("SBview_current"), QStringLiteral("Pokazuj aktualny"), {});
     current_->setCheckable(true);

@@ -34,6 +34,22 @@ QLabel* number_label(const QString& name, int width_chars, QWidget* parent, int 
     return label;
 }
 
+QLabel* caption_label(const QString& text, QWidget* field, QWidget* parent) {
+    auto* caption = new QLabel(text, parent);
+    caption->setBuddy(field);
+    return caption;
+}
+
+QLabel* caption_value(QLabel* caption, QLabel* value) {
+    caption->setBuddy(value);
+    QString description = caption->text().trimmed();
+    if (description.endsWith(QLatin1Char(':'))) {
+        description.chop(1);
+    }
+    value->setAccessibleDescription(description);
+    return caption;
+}
+
 QPushButton* named_button(QWidget* parent, const char* name, const QString& text) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QLatin1String(name));

@@ -28,6 +28,13 @@ QFont number_font(int point_size = 0);
 // A right-aligned number field with a sunken frame; width_chars digits fit without clipping.
 QLabel* number_label(const QString& name, int width_chars, QWidget* parent, int point_size = 0);
 
+// The caption of an edit: a screen reader announces the edit by the caption's text.
+QLabel* caption_label(const QString& text, QWidget* field, QWidget* parent);
+
+// Makes `caption` the caption of a value field and returns it. A screen reader reads the field as the
+// value it shows and the caption, without its colon, as the field's description.
+QLabel* caption_value(QLabel* caption, QLabel* value);
+
 // A push button with its object name that never takes Enter for itself: in these dialogs only OK does.
 QPushButton* named_button(QWidget* parent, const char* name, const QString& text);
 

@@ -22,10 +22,8 @@ namespace wazenie {
 
 namespace {
 
-void add_row(QGridLayout* grid, int row, const QString& caption, QWidget* value, QWidget* after = nullptr) {
-    auto* label = new QLabel(caption, value->parentWidget());
-    label->setBuddy(value);
-    grid->addWidget(label, row, 0);
+void add_row(QGridLayout* grid, int row, const QString& caption, QLabel* value, QWidget* after = nullptr) {
+    grid->addWidget(caption_value(new QLabel(caption, value->parentWidget()), value), row, 0);
     grid->addWidget(value, row, 1);
     if (after) {
         grid->addWidget(after, row, 2);
@@ -50,13 +48,6 @@ QPushButton* ProcessStrip::make_button(QWidget* parent, const QString& name, con
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     return button;
-}
-
-QLabel* ProcessStrip::make_value(QWidget* parent, const QString& name, int width_chars,
-                                 const QString& accessible) {
-    QLabel* label = number_label(name, width_chars, parent);
-    label->setAccessibleName(accessible);
-    return label;
 }
 
 QGroupBox* ProcessStrip::make_control() {
@@ -108,17 +99,17 @@ QGroupBox* ProcessStrip::make_params() {
 QGroupBox* ProcessStrip::make_status() {
     auto* group = new QGroupBox(QStringLiteral("Status naważania "), this);
     group->setObjectName(QStringLiteral("GBprocess_status"));
-    jest_ = make_value(group, QStringLiteral("Lcurr_weight"), 10, QStringLiteral("Jest"));
-    ma_byc_ = make_value(group, QStringLiteral("Lrecipe_total_weight"), 10, QStringLiteral("Ma być"));
+    jest_ = number_label(QStringLiteral("Lcurr_weight"), 10, group);
+    ma_byc_ = number_label(QStringLiteral("Lrecipe_total_weight"), 10, group);
     gauge_ = new QProgressBar(group);
     gauge_->setObjectName(QStringLiteral("Gprocess"));
     gauge_->setRange(0, 100);
     gauge_->setValue(0);
     gauge_->setAccessibleName(QStringLiteral("Postęp naważania"));
-    start_ = make_value(group, QStringLiteral("Lstart_time"), 23, QStringLiteral("Rozpoczęcie"));
-    stop_ = make_value(group, QStringLiteral("Lstop_time"), 23, QStringLiteral("Zakończenie"));
-    cycle_ = make_value(group, QStringLiteral("Lcurr_cycle"), 6, QStringLiteral("Aktualny cykl"));
-    weight_doc_ = make_value(group, QStringLiteral("Lweight_doc"), 12, QStringLiteral("Nr WZ"));
+    start_ = number_label(QStringLiteral("Lstart_time"), 23, group);
+    stop_ = number_label(QStringLiteral("Lstop_time"), 23, group);
+    cycle_ = number_label(QStringLiteral("Lcurr_cycle"), 6, group);
+    weight_doc_ = number_label(QStringLiteral("Lweight_doc"), 12, group);
     for (QLabel* text : {start_, stop_, cycle_, weight_doc_}) {
         text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
@@ -156,9 +147,9 @@ QGroupBox* ProcessStrip::make_status() {
     auto* ma_byc_kg = new QHBoxLayout;
     ma_byc_kg->addWidget(ma_byc_, 1);
     ma_byc_kg->addWidget(new QLabel(QStringLiteral("kg"), group));
-    grid->addWidget(new QLabel(QStringLiteral("Jest:"), group), 0, 0);
+    grid->addWidget(caption_value(new QLabel(QStringLiteral("Jest:"), group), jest_), 0, 0);
     grid->addLayout(jest_kg, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Ma być:"), group), 1, 0);
+    grid->addWidget(caption_value(new QLabel(QStringLiteral("Ma być:"), group), ma_byc_), 1, 0);
     grid->addLayout(ma_byc_kg, 1, 1);
     grid->addWidget(logo, 0, 2, 2, 1, Qt::AlignRight | Qt::AlignTop);
     grid->addWidget(gauge_, 2, 0, 1, 3);

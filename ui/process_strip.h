@@ -43,7 +43,6 @@ private:
     QGroupBox* make_params();
     QGroupBox* make_status();
     QPushButton* make_button(QWidget* parent, const QString& name, const QString& caption);
-    QLabel* make_value(QWidget* parent, const QString& name, int width_chars, const QString& accessible);
 
     Station& station_;
     std::optional<ProcessView> view_;

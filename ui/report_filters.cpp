@@ -107,11 +107,11 @@ QWidget* ReportFilters::make_dates() {
     auto* group = new QGroupBox(QStringLiteral("Przedział czasu "), this);
     group->setObjectName(QStringLiteral("GBdates"));
     auto* grid = new QGridLayout(group);
-    grid->addWidget(new QLabel(QStringLiteral("Data od:"), group), 0, 0);
+    grid->addWidget(caption_label(QStringLiteral("Data od:"), Edate_from, group), 0, 0);
     grid->addWidget(Edate_from, 0, 1);
     grid->addWidget(SBcalendar_from, 0, 2);
     grid->addWidget(BBtoday, 0, 3);
-    grid->addWidget(new QLabel(QStringLiteral("Data do:"), group), 1, 0);
+    grid->addWidget(caption_label(QStringLiteral("Data do:"), Edate_to, group), 1, 0);
     grid->addWidget(Edate_to, 1, 1);
     grid->addWidget(SBcalendar_to, 1, 2);
     grid->addWidget(BBmonth, 1, 3);
@@ -122,11 +122,11 @@ QWidget* ReportFilters::make_limits() {
     auto* group = new QGroupBox(QStringLiteral("Inne ograniczenia raportu  "), this);
     group->setObjectName(QStringLiteral("GBlimits"));
     auto* grid = new QGridLayout(group);
-    grid->addWidget(new QLabel(QStringLiteral("Klient: "), group), 0, 0);
+    grid->addWidget(caption_label(QStringLiteral("Klient: "), Eclient, group), 0, 0);
     grid->addWidget(Eclient, 0, 1);
     grid->addWidget(SBclear_client, 0, 2);
     grid->addWidget(BBclient, 0, 3);
-    grid->addWidget(new QLabel(QStringLiteral("Receptura: "), group), 1, 0);
+    grid->addWidget(caption_label(QStringLiteral("Receptura: "), Erecipe, group), 1, 0);
     grid->addWidget(Erecipe, 1, 1);
     grid->addWidget(SBclear_recipe, 1, 2);
     grid->addWidget(BBrecipe, 1, 3);

@@ -130,7 +130,7 @@ QWidget* TFraport::make_details() {
     CBcycle->setMinimumContentsLength(12);
     CBcycle->setToolTip(QStringLiteral("Masy wszystkich cykli razem albo jednego cyklu"));
     auto* cycle = new QHBoxLayout;
-    cycle->addWidget(new QLabel(QStringLiteral("Cykl:"), box));
+    cycle->addWidget(caption_label(QStringLiteral("Cykl:"), CBcycle, box));
     cycle->addWidget(CBcycle);
     cycle->addStretch();
     cycle->addWidget(BBprint_wz);

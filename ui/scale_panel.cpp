@@ -107,10 +107,11 @@ QWidget* ScalePanel::make_header() {
 QWidget* ScalePanel::make_mass_row() {
     auto* box = new QWidget(this);
     const int big = QFont().pointSize() + 6;
+    // Read out as the value they show; whose value it is comes after, as the description.
     mass_ = number_label(numbered("Lweight", n_), 9, box, big);
-    mass_->setAccessibleName(to_qt(scale_title(n_)) + QStringLiteral(": masa"));
+    mass_->setAccessibleDescription(to_qt(scale_title(n_)) + QStringLiteral(": masa"));
     target_ = number_label(numbered("Lrecipe_weight", n_), 9, box);
-    target_->setAccessibleName(to_qt(scale_title(n_)) + QStringLiteral(": ma być"));
+    target_->setAccessibleDescription(to_qt(scale_title(n_)) + QStringLiteral(": ma być"));
     tank_open_ = state_label(numbered("Itank_open", n_), StateIcon::tank_open, box);
     completed_ = state_label(numbered("Icompleted", n_), StateIcon::completed, box);
     ahead_ = new QLabel(box);
@@ -123,7 +124,7 @@ QWidget* ScalePanel::make_mass_row() {
     grid->setVerticalSpacing(2);
     grid->addWidget(mass_, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("kg"), box), 0, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Ma być:"), box), 1, 0, Qt::AlignRight);
+    grid->addWidget(caption_label(QStringLiteral("Ma być:"), target_, box), 1, 0, Qt::AlignRight);
     grid->addWidget(target_, 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("kg"), box), 1, 2);
     // The icons keep their place while hidden, so nothing shifts when a tank opens.

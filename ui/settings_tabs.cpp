@@ -4,6 +4,7 @@
 
 #include "comm/port_connection.h"
 #include "platform/qt_text.h"
+#include "ui/look.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -165,9 +166,10 @@ QWidget* build_scales_tab(SettingsControls& c, QWidget* parent) {
         enabled_rows->addWidget(c.CBweight_enabled[n]);
         c.Emin_weight[n] = edit(numbered("Emin_weight", n), 80, emptying);
         c.Esta_weight[n] = edit(numbered("Esta_weight", n), 80, emptying);
-        emptying_rows->addWidget(new QLabel(QStringLiteral("%1 min:").arg(n), emptying), n, 0);
+        emptying_rows->addWidget(caption_label(QStringLiteral("%1 min:").arg(n), c.Emin_weight[n], emptying),
+                                 n, 0);
         emptying_rows->addWidget(c.Emin_weight[n], n, 1);
-        emptying_rows->addWidget(new QLabel(QStringLiteral("stabil:"), emptying), n, 2);
+        emptying_rows->addWidget(caption_label(QStringLiteral("stabil:"), c.Esta_weight[n], emptying), n, 2);
         emptying_rows->addWidget(c.Esta_weight[n], n, 3);
     }
     enabled_rows->addStretch();
@@ -201,9 +203,12 @@ QWidget* build_other_tab(SettingsControls& c, QWidget* parent) {
     auto* format = new QHBoxLayout;
     format->addWidget(c.Eweightdoc_format);
     format->addWidget(c.SBhelp_weightdoc_format);
+    // A row holding a layout gets no buddy from the form, so the field is given its caption here.
+    QLabel* format_label =
+        caption_label(QStringLiteral("Format dokumentu ważenia:"), c.Eweightdoc_format, document);
     auto* document_rows = new QFormLayout(document);
     document_rows->addRow(QStringLiteral("Numer następnego dokumentu ważenia:"), c.Eweightdoc_next);
-    document_rows->addRow(QStringLiteral("Format dokumentu ważenia:"), format);
+    document_rows->addRow(format_label, format);
     document_rows->addRow(c.CBenable_change_weightdoc);
     document_rows->addRow(QStringLiteral("Zawartość wydruku WZ:"), c.CBwz_print_content);
 

@@ -16,6 +16,7 @@ TFsimul_help::TFsimul_help(QWidget* parent) : QDialog(parent), Mhelp(new QTextEd
     setObjectName(QStringLiteral("TFsimul_help"));
     setWindowTitle(QStringLiteral("Pomoc do trybu symulacji"));
     Mhelp->setObjectName(QStringLiteral("Mhelp"));
+    Mhelp->setAccessibleName(windowTitle());
     Mhelp->setReadOnly(true);
 
     QString text;

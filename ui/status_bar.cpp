@@ -4,6 +4,7 @@
 
 #include "platform/qt_text.h"
 #include "ui/list_sync.h"
+#include "ui/look.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -14,25 +15,27 @@ namespace wazenie {
 StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent) {
     setObjectName(QStringLiteral("StatusBar1"));
     setSizeGripEnabled(false);
-    add_field({}, QStringLiteral("Połączenie z wagą:"), 0);
-    port_ = add_field(QStringLiteral("Lstatus_port"), {}, 3);
+    port_ = add_value(QStringLiteral("Lstatus_port"), QStringLiteral("Połączenie z wagą:"), 3);
     // Its width is the layout's, never its text's: the text is fitted to the width.
     port_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     port_->installEventFilter(this);
-    add_field({}, QStringLiteral("Połączenie z drukarką:"), 0);
-    printer_ = add_field(QStringLiteral("Lstatus_printer"), {}, 3);
-    add_field({}, QStringLiteral("Operator:"), 0);
-    operator_ = add_field(QStringLiteral("Lstatus_operator"), {}, 2);
-    add_field({}, QStringLiteral("Wersja:"), 0);
-    add_field(QStringLiteral("Lstatus_version"), QStringLiteral("2.0"), 0);
+    printer_ = add_value(QStringLiteral("Lstatus_printer"), QStringLiteral("Połączenie z drukarką:"), 3);
+    operator_ = add_value(QStringLiteral("Lstatus_operator"), QStringLiteral("Operator:"), 2);
+    add_value(QStringLiteral("Lstatus_version"), QStringLiteral("Wersja:"), 0)
+        ->setText(QStringLiteral("2.0"));
 }
 
-QLabel* StatusBar::add_field(const QString& name, const QString& text, int stretch) {
-    auto* field = new QLabel(text, this);
-    field->setObjectName(name);
-    field->setContentsMargins(4, 0, 4, 0);
-    addPermanentWidget(field, stretch);
-    return field;
+QLabel* StatusBar::add_value(const QString& name, const QString& caption, int stretch) {
+    auto* label = new QLabel(caption, this);
+    auto* value = new QLabel(this);
+    value->setObjectName(name);
+    caption_value(label, value);
+    for (QLabel* field : {label, value}) {
+        field->setContentsMargins(4, 0, 4, 0);
+    }
+    addPermanentWidget(label, 0);
+    addPermanentWidget(value, stretch);
+    return value;
 }
 
 namespace {

@@ -23,7 +23,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QLabel* add_field(const QString& name, const QString& text, int stretch);
+    QLabel* add_value(const QString& name, const QString& caption, int stretch);
     void fit_port_text();
 
     QString port_text_;

@@ -82,6 +82,7 @@ QWidget* TechnicalPanel::make_log() {
     auto* box = new QWidget(this);
     log_ = new QPlainTextEdit(box);
     log_->setObjectName(QStringLiteral("Mlog"));
+    log_->setAccessibleName(QStringLiteral("Dziennik wymiany z miernikami"));
     log_->setReadOnly(true);
     log_->setFont(number_font());
     log_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -119,6 +120,8 @@ QWidget* TechnicalPanel::make_manual() {
     b67_ = spin(QStringLiteral("SEreceived_b67"), 0, 2, m.b67, group);
     weight_ = edit(QStringLiteral("Ereceived_weight"), m.weight, group);
     text_ = edit(QStringLiteral("Ereceived_string"), m.text, group);
+    // It has no caption: it holds the text that "Odbierz cokolwiek" below it sends.
+    text_->setAccessibleName(QStringLiteral("Dowolny tekst"));
     auto* weight = button(QStringLiteral("Breceived_simulate_weight"), QStringLiteral("Odbierz masę"), group);
     auto* text =
         button(QStringLiteral("Breceived_simulate_string"), QStringLiteral("Odbierz cokolwiek"), group);

@@ -50,12 +50,12 @@ TFrecipe_summary::TFrecipe_summary(WeighingParamsDialog& controller, QWidget* pa
     total->addStretch();
 
     auto* fields = new QGridLayout;
-    fields->addWidget(new QLabel(QStringLiteral("Receptura:"), this), 0, 0);
+    fields->addWidget(caption_label(QStringLiteral("Receptura:"), CBrecipe_name, this), 0, 0);
     fields->addWidget(CBrecipe_name, 0, 1);
     fields->addWidget(BBrecipe, 0, 2);
-    fields->addWidget(new QLabel(QStringLiteral("Masa łączna:"), this), 1, 0);
+    fields->addWidget(caption_label(QStringLiteral("Masa łączna:"), Erecipe_total_weight, this), 1, 0);
     fields->addLayout(total, 1, 1);
-    fields->addWidget(new QLabel(QStringLiteral("Klient: "), this), 2, 0);
+    fields->addWidget(caption_value(new QLabel(QStringLiteral("Klient: "), this), Lclient_name), 2, 0);
     fields->addWidget(Lclient_name, 2, 1);
     fields->addWidget(BBclient, 2, 2);
 
