@@ -28,7 +28,8 @@ TEST(WindowModel, DisabledScaleAndLostConnection) {
     rig.enable_only({1, 3});
     rig.p.w[2].curr_weight[1] = 40;
     EXPECT_EQ(connection_view(rig.p, 2), (ConnectionView{kScaleDisabledText, Colour::grey}));
-    EXPECT_EQ(scale_layout(rig.p.w[2]), (ScaleLayout{"maks. 200 kg", Colour::grey, false}));
+    rig.p.w[2].precision = 1;
+    EXPECT_EQ(scale_layout(rig.p.w[2]), (ScaleLayout{"maks. 200 kg", Colour::grey, false, "8888.8"}));
     EXPECT_EQ(scale_view(rig.p, 2, 0, ScaleButton::stop, kTolerances).mass, kDisabledMass);
     EXPECT_EQ(scale_view(rig.p, 2, 0, ScaleButton::stop, kTolerances).gauge, 0);
 
