@@ -43,21 +43,4 @@ void PortConnection::close_port() {
     }
 }
 
-std::size_t PortConnection::write_text(const std::string& frame) {
-    return link_.is_open() ? link_.write(frame) : 0;
-}
-
-std::string PortConnection::read_text(std::size_t count) {
-    return link_.is_open() ? link_.read(count) : std::string();
-}
-
-std::string PortConnection::apply_settings(int port_num, int speed) {
-    close_port();
-    port_num_ = port_num;
-    speed_ = speed_bits_per_second(speed);
-    settings_.port_num = port_num_;
-    settings_.baud_rate = speed_;
-    return open_port();
-}
-
 }  // namespace wazenie

@@ -35,12 +35,6 @@ public:
     std::string open_port();
     void close_port();
     bool is_connected() const { return link_.is_open(); }
-    std::size_t write_text(const std::string& frame);
-    std::string read_text(std::size_t count);
-
-    // The settings window's OK: closes, takes port COMn and speed number k, stores them in the
-    // settings (port_num, baud_rate) and opens again; returns the new connection text.
-    std::string apply_settings(int port_num, int speed);
 
     int port_num() const { return port_num_; }
     int speed() const { return speed_; }

@@ -8,7 +8,6 @@ bool SimulatedLink::open(const std::string&, int) {
 }
 
 std::size_t SimulatedLink::write(const std::string& bytes) {
-    last_written_ = bytes;
     return bytes.size();
 }
 

@@ -18,12 +18,8 @@ public:
     void close() override { open_ = false; }
     void on_bytes_arrived(std::function<void()>) override {}
 
-    // The frame written last, for a view that wants to show it.
-    const std::string& last_written() const { return last_written_; }
-
 private:
     bool open_ = false;
-    std::string last_written_;
 };
 
 }  // namespace wazenie

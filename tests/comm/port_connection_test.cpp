@@ -33,8 +33,6 @@ TEST_F(PortConnectionTest, ConnectionTexts) {
     EXPECT_EQ(port.open_port(), "brak połączenia! (port COM3, 9600bps)");
     EXPECT_EQ(port.connection_text(), "brak połączenia! (port COM3, 9600bps)");
     EXPECT_FALSE(port.is_connected());
-    EXPECT_EQ(port.write_text("A1;"), 0u);
-    EXPECT_TRUE(link.written.empty());
 
     link.refusal = "/dev/ttyS2: brak uprawnień";
     EXPECT_EQ(port.open_port(), "brak połączenia! (port COM3, 9600bps) /dev/ttyS2: brak uprawnień");
@@ -58,11 +56,13 @@ TEST_F(PortConnectionTest, OpenPortDoesNotReopen) {
     EXPECT_TRUE(link.device.empty());
 }
 
-TEST_F(PortConnectionTest, ApplyingSettingsReopensAndStoresThem) {
+TEST_F(PortConnectionTest, NewSettingsTakeEffectWhenThePortIsOpenedAgain) {
     port.open_port();
-    EXPECT_EQ(port.apply_settings(4, 8), "port COM4, 14400bps");
-    EXPECT_EQ(settings.port_num, 4);
-    EXPECT_EQ(settings.baud_rate, 14400);
+    settings.port_num = 4;
+    settings.baud_rate = 14400;
+    port.close_port();
+    port.configure_port();
+    EXPECT_EQ(port.open_port(), "port COM4, 14400bps");
     EXPECT_EQ(link.baud, 14400);
 }
 

@@ -63,9 +63,8 @@ void LoopBoxesTest::the_loop_goes_on_while_the_end_box_is_up() {
     QtPrinter printer;
     TForm1 window(DesktopSeams{dir.path(), link, clock, dialogs, printer});
     dialogs.real.set_parent(&window);
-    when_modal_shown(QStringLiteral("TFwytop"), [](QWidget* login) {
-        login->findChild<QPushButton*>(QStringLiteral("BBok"))->click();
-    });
+    when_modal_shown(QStringLiteral("TFwytop"),
+                     [](QWidget* login) { login->findChild<QPushButton*>(QStringLiteral("BBok"))->click(); });
     dialogs.values.push_back("817");
     window.show();
     QTRY_VERIFY(window.logged_in());

@@ -4,6 +4,7 @@
 
 #include "comm/exchange_log.h"
 #include "ui/list_sync.h"
+#include "ui/support/clicks.h"
 #include "ui/support/main_window_rig.h"
 
 #include <QLabel>
@@ -18,6 +19,7 @@
 
 using namespace wazenie;
 using Rig = wazenie::testing::MainWindowRig;
+using wazenie::testing::click;
 using wazenie::testing::when_modal_shown;
 
 class MainWindowTest : public QObject {
@@ -139,7 +141,7 @@ void MainWindowTest::buttons_reach_the_station() {
     Rig rig(0);
     rig.load_process();
     rig.refresh_all();
-    QTest::mouseClick(rig.find<QPushButton>("SBstart"), Qt::LeftButton);
+    click(rig.window.get(), "SBstart");
     const pending_command& cpq = rig.window->station().process().cpq;
     QCOMPARE(cpq.msg, static_cast<int>(CP_MSG_RECIPE));
     QCOMPARE(cpq.status, command_status::WAITING);
@@ -149,17 +151,19 @@ void MainWindowTest::buttons_reach_the_station() {
     auto* stop = rig.find<QPushButton>("SBstop1");
     QVERIFY(stop->isChecked());
     rig.window->station().settings().block_down_buttons = true;
-    QTest::mouseClick(stop, Qt::LeftButton);
+    const std::size_t said = rig.dialogs.journal.size();
+    click(rig.window.get(), "SBstop1");  // reaches the button, which stays down and asks nothing
     QVERIFY(stop->isChecked());
-    QTest::mouseClick(rig.find<QPushButton>("SBstart1"), Qt::LeftButton);
+    QCOMPARE(rig.dialogs.journal.size(), said);
+    click(rig.window.get(), "SBstart1");
     QCOMPARE(rig.dialogs.last(), std::string("błąd: Błąd! Oczekuję potwierdzenia poprzedniego komunikatu!"));
     QVERIFY(rig.find<QPushButton>("SBstart1")->isChecked());
     QVERIFY(!stop->isChecked());
 
-    QTest::mouseClick(rig.find<QPushButton>("SBview_previous"), Qt::LeftButton);
+    click(rig.window.get(), "SBview_previous");
     QCOMPARE(rig.find<QLabel>("Lview_cycle")->text(), QString("1"));
     QVERIFY(!rig.find<QPushButton>("SBview_current")->isChecked());
-    QTest::mouseClick(rig.find<QPushButton>("SBview_current"), Qt::LeftButton);
+    click(rig.window.get(), "SBview_current");
     QVERIFY(rig.find<QPushButton>("SBview_current")->isChecked());
 }
 

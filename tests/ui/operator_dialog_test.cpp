@@ -2,6 +2,7 @@
 #include <string>
 
 #include "fakes/fake_dialogs.h"
+#include "ui/support/clicks.h"
 #include "ui/support/modal_steps.h"
 #include "fakes/scratch_dir.h"
 #include "storage/operators.h"
@@ -21,9 +22,7 @@ using wazenie::testing::ScratchDir;
 namespace {
 
 void click(const char* name) {
-    auto* button = QApplication::activeModalWidget()->findChild<QAbstractButton*>(name);
-    QVERIFY(button && button->isVisible() && button->isEnabled());
-    QTest::mouseClick(button, Qt::LeftButton);
+    wazenie::testing::click(QApplication::activeModalWidget(), name);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "recipes/recipe_editor.h"
 #include "storage/settings.h"
 #include "ui/recipe_editor_window.h"
+#include "ui/support/clicks.h"
 #include "ui/support/modal_steps.h"
 
 #include <QLabel>
@@ -51,11 +52,6 @@ private:
     T* find(QWidget& window, const char* name) {
         return window.findChild<T*>(QLatin1String(name));
     }
-    void click(QWidget& window, const char* name) {
-        auto* button = find<QToolButton>(window, name);
-        QVERIFY2(button && button->isEnabled(), name);
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
 
     std::optional<ScratchDir> dir_;
     Settings settings_;
@@ -88,11 +84,11 @@ void RecipeEditorWindowTest::modify_add_save_and_choose() {
         QVERIFY(!find<QToolButton>(window, "SBweight3_add")->isEnabled());
         QVERIFY(!find<QToolButton>(window, "SBrecipe_save")->isEnabled());
 
-        click(window, "SBrecipe_edit");
+        wazenie::testing::click(&window, "SBrecipe_edit");
         QVERIFY(edit->isChecked());
         QVERIFY(!recipes->isEnabled());
         QVERIFY(!find<QToolButton>(window, "SBrecipe_add")->isEnabled());
-        click(window, "SBweight3_add");
+        wazenie::testing::click(&window, "SBweight3_add");
         auto* scale3 = find<QTreeWidget>(window, "LVweight3");
         QCOMPARE(scale3->topLevelItemCount(), 2);
         const QStringList added{scale3->topLevelItem(1)->text(0), scale3->topLevelItem(1)->text(1),
@@ -102,7 +98,7 @@ void RecipeEditorWindowTest::modify_add_save_and_choose() {
         // Every list's share follows the new sum.
         QCOMPARE(find<QTreeWidget>(window, "LVweight1")->topLevelItem(0)->text(3), QString("12.4"));
 
-        click(window, "SBrecipe_save");
+        wazenie::testing::click(&window, "SBrecipe_save");
         QVERIFY(!edit->isChecked());
         QVERIFY(recipes->isEnabled());
         QCOMPARE(recipes->currentItem()->text(1), QString("2410"));

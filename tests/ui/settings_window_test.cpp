@@ -7,6 +7,7 @@
 #include "fakes/scratch_dir.h"
 #include "station/station.h"
 #include "ui/settings_window.h"
+#include "ui/support/clicks.h"
 #include "ui/support/modal_steps.h"
 #include "ui/support/modal_watch.h"
 
@@ -31,11 +32,7 @@ struct Rig {
     T* find(const char* name) const {
         return window.findChild<T*>(QLatin1String(name));
     }
-    void click(const char* name) {
-        auto* button = find<QAbstractButton>(name);
-        QVERIFY(button && button->isVisible() && button->isEnabled());
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
+    void click(const char* name) { testing::click(&window, name); }
 
     ScratchDir dir;
     FakeSerialLink link;

@@ -14,6 +14,7 @@
 #include "storage/process_file.h"
 #include "storage/settings.h"
 #include "storage/text_file.h"
+#include "support/clicks.h"
 #include "support/modal_watch.h"
 #include "support/simulating_operator.h"
 #include "ui/main_window.h"
@@ -27,6 +28,7 @@
 #include <QtTest>
 
 using namespace wazenie;
+using wazenie::testing::click;
 using wazenie::testing::when_modal_shown;
 
 namespace {
@@ -34,13 +36,6 @@ namespace {
 constexpr const char* kOperator = "JAN NOWAK";
 constexpr const char* kRecipe = "BETON PRÓBNY";
 constexpr const char* kEnded = "informacja: Proces naważania został zakończony!";
-
-template <typename T = QAbstractButton>
-void click(QWidget* window, const char* name) {
-    auto* button = window->findChild<T*>(QString::fromLatin1(name));
-    QVERIFY2(button != nullptr && button->isEnabled(), name);
-    button->click();
-}
 
 // Selects the row whose column 0 (or `column`) reads `text`.
 void select_row(QWidget* window, const char* list_name, const QString& text, int column = 0) {

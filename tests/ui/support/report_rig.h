@@ -10,6 +10,7 @@
 #include "fakes/scratch_dir.h"
 #include "station/station.h"
 #include "ui/report_window.h"
+#include "ui/support/clicks.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,11 +31,7 @@ struct ReportRig {
     T* find(const char* name) const {
         return window.findChild<T*>(QLatin1String(name));
     }
-    void click(const char* name) const {
-        QPushButton* button = find<QPushButton>(name);
-        QVERIFY(button && button->isEnabled());
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
+    void click(const char* name) const { testing::click(&window, name); }
     void refresh(const QString& from, const QString& to) const {
         find<QLineEdit>("Edate_from")->setText(from);
         find<QLineEdit>("Edate_to")->setText(to);
