@@ -37,7 +37,7 @@ std::string received_text(std::string_view frame) {
     if (frame.size() < 11) {
         return frame_text(frame);
     }
-    const StatusBits bits = split_status(static_cast<unsigned char>(frame[1]));
+    const StatusBits bits = decode_status(static_cast<unsigned char>(frame[1]));
     std::string text(frame);
     if (text[1] == '\0') {
         text[1] = '#';

@@ -143,10 +143,6 @@ std::string weight_answer_frame(int scale, int status_byte, std::string_view mas
     return frame + crc16_bytes(frame);
 }
 
-StatusBits split_status(unsigned char status_byte) {
-    return {status_byte & 0x0F, (status_byte >> 4) & 0x03, (status_byte >> 6) & 0x03};
-}
-
 Result<double> parse_mass(std::string_view frame) {
     if (frame.size() < 11) {
         return Error{"za krótka masa w ciągu: " + quoted(frame), {}};

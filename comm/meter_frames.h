@@ -30,12 +30,21 @@ std::string recipe_frame(const ProcessState& p, int scale, int part);
 // A weight answer: scale digit, status byte, mass field as given, check sum of those bytes.
 std::string weight_answer_frame(int scale, int status_byte, std::string_view mass_field);
 
+// The status byte of a weight answer: bits 0..3 the material (1..7) or 8 while the tank is emptied,
+// bits 4..5 the run mode (0 stopped, 1 running, 2 paused), bits 6..7 a reading that carries nothing.
+// Both sides of the line build and read it here.
 struct StatusBits {
     int b03 = 0;
     int b45 = 0;
     int b67 = 0;
 };
-StatusBits split_status(unsigned char status_byte);
+inline constexpr int kEmptyingB03 = 8;
+constexpr unsigned char encode_status(StatusBits bits) {
+    return static_cast<unsigned char>((bits.b03 & 0x0F) | (bits.b45 & 0x03) << 4 | (bits.b67 & 0x03) << 6);
+}
+constexpr StatusBits decode_status(unsigned char status_byte) {
+    return {status_byte & 0x0F, (status_byte >> 4) & 0x03, (status_byte >> 6) & 0x03};
+}
 
 // The mass of a weight answer in kilograms. The error's `what` is the exchange-log text.
 Result<double> parse_mass(std::string_view frame);

@@ -147,7 +147,7 @@ void MeterProtocol::handle_weight_answer(const std::string& frame) {
         sink_.on_exchange_changed();
         return;
     }
-    StatusBits bits = split_status(static_cast<unsigned char>(frame[1]));
+    StatusBits bits = decode_status(static_cast<unsigned char>(frame[1]));
     double mass = 0;
     if (bits.b67 == 0) {
         const Result<double> reading = parse_mass(frame);

@@ -9,9 +9,9 @@ namespace wazenie {
 
 namespace {
 
-constexpr int kDosingStatus = 0x11;    // material 1, running
-constexpr int kEmptyingStatus = 0x08;  // tank being emptied
-constexpr int kStoppedStatus = 0x00;
+constexpr int kDosingStatus = encode_status({1, run_mode::RUNNING, 0});
+constexpr int kEmptyingStatus = encode_status({kEmptyingB03, 0, 0});
+constexpr int kStoppedStatus = encode_status({0, 0, 0});
 
 // Nearest integer, halves to the even neighbour; kept within a range any mass field can show.
 long long whole_kg(double kg) {
@@ -106,7 +106,7 @@ void Simulation::set_tank_open(int scale, bool open) {
 }
 
 void Simulation::receive_manual_weight() {
-    const int status = manual.b03 + 16 * manual.b45 + 64 * manual.b67;
+    const int status = encode_status({manual.b03, manual.b45, manual.b67});
     protocol_.handle_answer(weight_answer_frame(manual.x, status, manual.weight));
 }
 

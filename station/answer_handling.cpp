@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/clock.h"
+#include "comm/meter_frames.h"
 #include "core/mass_operations.h"
 #include "station/pending_command.h"
 #include "station/process_recorder.h"
@@ -13,8 +14,6 @@
 namespace wazenie {
 
 namespace {
-
-constexpr int kEmptyingTank = 8;
 
 bool is_material(int b03) {
     return b03 >= 1 && b03 <= kMaterials;
@@ -107,7 +106,7 @@ void AnswerHandling::take_reading(weight_record& w, int b03, int b45, double mas
         w.curr_status = b45 == 0 ? run_mode::NONE : b45;
     } else if (is_material(b03)) {
         w.curr_status = b45;
-    } else if (b03 == kEmptyingTank) {
+    } else if (b03 == kEmptyingB03) {
         w.curr_status = run_mode::STOPPED;
     }
 
@@ -145,7 +144,7 @@ int AnswerHandling::next_cycle_status(const weight_record& w, int b03, int b45) 
     if (status != cycle_status::COMPLETED && nothing_to_dose) {
         status = cycle_status::COMPLETED;
     }
-    if (b03 == kEmptyingTank && status != cycle_status::NOT_STARTED) {
+    if (b03 == kEmptyingB03 && status != cycle_status::NOT_STARTED) {
         const double reading = w.curr_weight[w.curr_cycle];
         const bool still_emptying =
             reading > w.min_weight || std::fabs(reading - w.prev_weight) > w.sta_weight;

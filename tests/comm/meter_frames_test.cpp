@@ -99,15 +99,17 @@ TEST(WeightAnswerFrame, CheckSumOfTheFirstElevenBytes) {
     EXPECT_EQ(frame.substr(11), bytes({0x7F, 0x4C}));
 }
 
-TEST(SplitStatus, ThreeFields) {
-    const StatusBits material_running = split_status(0x11);
+TEST(StatusByte, ThreeFieldsBothWays) {
+    const StatusBits material_running = decode_status(0x11);
     EXPECT_EQ(material_running.b03, 1);
     EXPECT_EQ(material_running.b45, 1);
     EXPECT_EQ(material_running.b67, 0);
-    const StatusBits high = split_status(0xE8);
+    const StatusBits high = decode_status(0xE8);
     EXPECT_EQ(high.b03, 8);
     EXPECT_EQ(high.b45, 2);
     EXPECT_EQ(high.b67, 3);
+    EXPECT_EQ(encode_status({8, 2, 3}), 0xE8);
+    EXPECT_EQ(encode_status({7, 1, 0}), 0x17);
 }
 
 double mass_of(const std::string& field) {

@@ -79,23 +79,23 @@ void FakeMeters::answer_weight_question(int n) {
         }
     }
     if (s.running && s.held) {
-        deliver_weight(n, 0x11, s.reading);
+        deliver_weight(n, encode_status({1, run_mode::RUNNING, 0}), s.reading);
         return;
     }
     if (s.running && s.dosed < last) {
         ++s.dosed;
         s.reading += s.masses[s.dosed - 1];
-        deliver_weight(n, 0x10 | s.dosed, s.reading);
+        deliver_weight(n, encode_status({s.dosed, run_mode::RUNNING, 0}), s.reading);
         return;
     }
     if (s.running || s.emptying) {
         s.running = false;
         s.reading = 0;
         s.emptying = ++s.empty_answers < 2;
-        deliver_weight(n, 0x08, 0);
+        deliver_weight(n, encode_status({kEmptyingB03, 0, 0}), 0);
         return;
     }
-    deliver_weight(n, 0x00, s.reading);
+    deliver_weight(n, encode_status({0, 0, 0}), s.reading);
 }
 
 void FakeMeters::deliver_weight(int n, int status_byte, double mass) {

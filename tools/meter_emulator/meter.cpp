@@ -93,15 +93,15 @@ std::string Meter::weight_answer(bool reaches_station) {
 int Meter::status_byte() const {
     switch (phase_) {
         case Phase::DOSING:
-            return 0x10 | material_;
+            return encode_status({material_, run_mode::RUNNING, 0});
         case Phase::PAUSED:
-            return 0x20 | material_;
+            return encode_status({material_, run_mode::PAUSED, 0});
         case Phase::EMPTYING:
-            return 0x08;
+            return encode_status({kEmptyingB03, 0, 0});
         case Phase::STOPPED:
             break;
     }
-    return 0x00;
+    return encode_status({0, 0, 0});
 }
 
 void Meter::step(bool reaches_station) {
