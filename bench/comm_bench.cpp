@@ -47,7 +47,7 @@ void BM_ReceiveBytes64(benchmark::State& state) {
     }
     read.resize(64, ' ');
     for (auto _ : state) {
-        line.p.cp_rx.clear();
+        line.protocol.clear_received();
         line.link.input = read;
         line.protocol.receive_bytes();
     }

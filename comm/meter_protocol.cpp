@@ -61,25 +61,12 @@ void MeterProtocol::receive_bytes() {
 }
 
 void MeterProtocol::take_bytes(const std::string& bytes) {
-    for (const char c : bytes) {
-        if (c == '\n') {
-            continue;
-        }
-        if (c == '\r' || c == ';') {
-            // An empty frame (the CR of a CR LF, a doubled ";") is skipped, not the rest of the read.
-            if (!p_.cp_rx.empty()) {
-                const std::string frame = std::move(p_.cp_rx);
-                p_.cp_rx.clear();
-                handle_answer(frame);
-            }
-            continue;
-        }
-        if (p_.cp_rx.size() >= kMaxFrame) {
-            error("błędna odpowiedź (brak zakończenia po " + std::to_string(kMaxFrame) + " znakach)");
-            p_.cp_rx.clear();
-        }
-        p_.cp_rx += c;
-    }
+    splitter_.take(
+        bytes, [this](const std::string& frame) { handle_answer(frame); },
+        [this] {
+            error("błędna odpowiedź (brak zakończenia po " + std::to_string(FrameSplitter::kMaxFrame) +
+                  " znakach)");
+        });
 }
 
 void MeterProtocol::handle_answer(const std::string& frame) {
@@ -142,7 +129,7 @@ void MeterProtocol::handle_weight_answer(const std::string& frame) {
         error("odczytano błędne CRC; waga:" + std::to_string(p_.r.cp_weight_num));
         p_.w[scale].cp_timeout_num += 1;
         sink_.on_connection_changed();
-        p_.cp_rx.clear();
+        splitter_.clear();
         p_.r.cp_status = line_status::NONE;
         sink_.on_exchange_changed();
         return;

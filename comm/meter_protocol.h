@@ -4,6 +4,7 @@
 
 #include "comm/answer_sink.h"
 #include "comm/exchange_log.h"
+#include "comm/frame_splitter.h"
 #include "comm/meter_frames.h"
 #include "comm/serial_link.h"
 #include "core/process_records.h"
@@ -14,9 +15,6 @@ namespace wazenie {
 // bytes that arrive and checks each one before it reaches the process. Runs on the event-loop thread.
 class MeterProtocol {
 public:
-    // A frame that has not ended after this many bytes is noise: it is logged and dropped.
-    static constexpr std::size_t kMaxFrame = 255;
-
     MeterProtocol(ProcessState& p, SerialLink& link, ExchangeLog& log, AnswerSink& sink)
         : p_(p), link_(link), log_(log), sink_(sink) {}
 
@@ -29,6 +27,9 @@ public:
     // Checks one answer frame (without its terminator) and hands it to the sink. Every frame sets
     // r.cp_status = RECEIVED and r.cp_time = r.cp_tick, whatever it holds.
     void handle_answer(const std::string& frame);
+    // The bytes of an answer not yet ended; a time-out of the request on the line drops them.
+    const std::string& received() const { return splitter_.pending(); }
+    void clear_received() { splitter_.clear(); }
 
 private:
     void take_bytes(const std::string& bytes);
@@ -40,6 +41,7 @@ private:
     SerialLink& link_;
     ExchangeLog& log_;
     AnswerSink& sink_;
+    FrameSplitter splitter_;
     bool receiving_ = false;
     bool read_again_ = false;
 };

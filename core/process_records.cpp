@@ -8,7 +8,6 @@ void ProcessState::set_start_values() {
         w[n] = weight_record{};
     }
     cpq = pending_command{};
-    cp_rx.clear();
 }
 
 }  // namespace wazenie

@@ -131,12 +131,11 @@ struct pending_command {
     bool operator==(const pending_command&) const = default;
 };
 
-// Everything a weighing process keeps for the life of the program: r, w[1..4], cpq and cp_rx.
+// Everything a weighing process keeps for the life of the program: r, w[1..4] and cpq.
 struct ProcessState {
     recipe_record r;
     Scales w;
     pending_command cpq;
-    std::string cp_rx;
 
     ProcessState() { set_start_values(); }
     void set_start_values();

@@ -58,7 +58,7 @@ bool MainLoop::time_out(std::int32_t d) {
         }
         c_.view.connection();
     }
-    c_.p.cp_rx.clear();
+    c_.protocol.clear_received();
     r.cp_status = line_status::NONE;
     if (command_awaited) {
         ++cpq.timeout_num;

@@ -107,7 +107,7 @@ void Station::log_in(const std::string& operator_name) {
     p_.r.user_name = operator_name;
     p_.r.cp_status = line_status::NONE;
     p_.cpq = pending_command{};
-    p_.cp_rx.clear();
+    parts_->protocol.clear_received();
     StationView& view = parts_->view;
     view.scales(p_.r.view_cycle);
     view.process();

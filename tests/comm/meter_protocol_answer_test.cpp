@@ -110,13 +110,15 @@ TEST_F(Answers, BadCheckSumCountsAFailureAndClearsTheLine) {
     ask_weight(3);
     std::string frame = weight_answer_frame(3, 0x11, "    100.0");
     frame[12] ^= 0x01;
-    p.cp_rx = "partial";
+    link.input = "partial";
+    protocol.receive_bytes();
+    ASSERT_EQ(protocol.received(), "partial");
     for (int i = 1; i <= 5; ++i) {
         protocol.handle_answer(frame);
         EXPECT_EQ(p.w[3].cp_timeout_num, i);
     }
     EXPECT_EQ(p.r.cp_status, line_status::NONE);
-    EXPECT_TRUE(p.cp_rx.empty());
+    EXPECT_TRUE(protocol.received().empty());
     EXPECT_EQ(errors().back(), "odczytano błędne CRC; waga:3");
     EXPECT_TRUE(sink.weights.empty());
 }

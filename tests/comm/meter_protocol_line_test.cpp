@@ -69,7 +69,7 @@ TEST_F(Reassembly, AnswerInPiecesIsHandledOnceItsTerminatorArrives) {
     link.input = frame.substr(9) + "\r";
     protocol.receive_bytes();
     EXPECT_EQ(sink.weights.size(), 1u);
-    EXPECT_TRUE(p.cp_rx.empty());
+    EXPECT_TRUE(protocol.received().empty());
 }
 
 TEST_F(Reassembly, LineFeedsIgnoredAndEmptyFramesSkipped) {
@@ -90,14 +90,14 @@ TEST_F(Reassembly, SeveralFramesInOneRead) {
 }
 
 TEST_F(Reassembly, NoiseWithoutTerminatorIsBounded) {
-    link.input = std::string(MeterProtocol::kMaxFrame, 'x') + "P";
+    link.input = std::string(FrameSplitter::kMaxFrame, 'x') + "P";
     protocol.receive_bytes();
-    EXPECT_EQ(p.cp_rx, "P");
+    EXPECT_EQ(protocol.received(), "P");
     ASSERT_EQ(errors().size(), 1u);
     EXPECT_EQ(errors()[0], "błędna odpowiedź (brak zakończenia po 255 znakach)");
-    link.input = std::string(10 * MeterProtocol::kMaxFrame, 'y');
+    link.input = std::string(10 * FrameSplitter::kMaxFrame, 'y');
     protocol.receive_bytes();
-    EXPECT_LE(p.cp_rx.size(), MeterProtocol::kMaxFrame);
+    EXPECT_LE(protocol.received().size(), FrameSplitter::kMaxFrame);
 }
 
 TEST_F(Reassembly, ReadsPastOneChunkInOneEvent) {

@@ -33,7 +33,6 @@ TEST(ProcessState, StartValues) {
     p.w[2].max_material = 7;
     p.w[3].m[7].material_name = "cement";
     p.cpq.status = command_status::WAITING;
-    p.cp_rx = "partial";
     p.set_start_values();
 
     EXPECT_EQ(p, ProcessState{});
@@ -43,7 +42,6 @@ TEST(ProcessState, StartValues) {
     EXPECT_EQ(p.r.cp_status, line_status::NONE);
     EXPECT_EQ(p.r.start_time, 0);
     EXPECT_EQ(p.cpq.status, command_status::EMPTY);
-    EXPECT_TRUE(p.cp_rx.empty());
     for (const weight_record& w : p.w) {
         EXPECT_TRUE(w.weight_enabled);
         EXPECT_EQ(w.max_weight, 100);

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         p.cpq.msg = kind;
     }
     while (input.remaining_bytes() > 0) {
-        link.input += input.ConsumeRandomLengthString(2 * MeterProtocol::kMaxFrame);
+        link.input += input.ConsumeRandomLengthString(2 * FrameSplitter::kMaxFrame);
         protocol.receive_bytes();
     }
     return 0;
