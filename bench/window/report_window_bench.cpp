@@ -21,7 +21,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace wazenie {
 namespace {
@@ -61,13 +61,13 @@ void BM_ReportWindowYearRefresh(benchmark::State& state) {
     window.findChild<QLineEdit*>(QStringLiteral("Edate_from"))->setText(QStringLiteral("2023-01-01"));
     window.findChild<QLineEdit*>(QStringLiteral("Edate_to"))->setText(QStringLiteral("2023-12-31"));
     auto* refresh = window.findChild<QPushButton*>(QStringLiteral("BBrefresh"));
-    auto* list = window.findChild<QTreeWidget*>(QStringLiteral("LVreport"));
+    auto* list = window.findChild<QTreeView*>(QStringLiteral("LVreport"));
     QApplication::processEvents();
     for (auto _ : state) {
         refresh->click();
         QApplication::processEvents();
     }
-    state.counters["rows"] = list->topLevelItemCount();
+    state.counters["rows"] = list->model()->rowCount();
 }
 BENCHMARK(BM_ReportWindowYearRefresh)->Unit(benchmark::kMillisecond)->Iterations(3);
 
