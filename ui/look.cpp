@@ -65,20 +65,37 @@ QToolButton* tool_button(QWidget* parent, const QString& name, const QString& te
     return button;
 }
 
-QTreeWidget* make_list(const QString& name, const QStringList& headers, std::initializer_list<int> numbers,
-                       QWidget* parent) {
-    auto* list = new QTreeWidget(parent);
+namespace {
+
+// What every report-style list shares, whether it holds its own items or shows a model.
+template <typename List>
+List* report_list(const QString& name, QWidget* parent) {
+    auto* list = new List(parent);
     list->setObjectName(name);
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
     list->setAllColumnsShowFocus(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->header()->setStretchLastSection(false);
+    list->header()->setSectionsMovable(false);
+    return list;
+}
+
+}  // namespace
+
+QTreeWidget* make_list(const QString& name, const QStringList& headers, std::initializer_list<int> numbers,
+                       QWidget* parent) {
+    auto* list = report_list<QTreeWidget>(name, parent);
     list->setHeaderLabels(headers);
     for (int column : numbers) {
         list->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     }
-    list->header()->setStretchLastSection(false);
-    list->header()->setSectionsMovable(false);
+    return list;
+}
+
+QTreeView* make_list_view(const QString& name, QAbstractItemModel* model, QWidget* parent) {
+    auto* list = report_list<QTreeView>(name, parent);
+    list->setModel(model);
     return list;
 }
 

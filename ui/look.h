@@ -10,9 +10,11 @@
 
 #include "platform/qt_text.h"
 
+class QAbstractItemModel;
 class QLabel;
 class QPushButton;
 class QToolButton;
+class QTreeView;
 class QTreeWidget;
 class QWidget;
 
@@ -55,5 +57,9 @@ QStringList headers_of(const Names& names) {
 // named in `numbers` are right-aligned in the number font.
 QTreeWidget* make_list(const QString& name, const QStringList& headers, std::initializer_list<int> numbers,
                        QWidget* parent);
+
+// The same list over a model, which names the columns and aligns them: for lists too long for an
+// item per row.
+QTreeView* make_list_view(const QString& name, QAbstractItemModel* model, QWidget* parent);
 
 }  // namespace wazenie

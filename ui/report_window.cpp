@@ -9,6 +9,7 @@
 #include "ui/production_window.h"
 #include "ui/station_choosers.h"
 #include "ui/report_filters.h"
+#include "ui/report_rows_model.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -23,16 +24,15 @@ namespace wazenie {
 
 namespace {
 
-constexpr int kMassColumn = 3;
-constexpr int kCyclesColumn = 4;
 constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
 
 // Widths that hold the usual texts of each column whole; the list scrolls sideways for the rest.
-void size_columns(QTreeWidget* list, const QStringList& samples) {
+void size_columns(QTreeView* list, const QStringList& samples) {
     const QFontMetrics metrics(list->font());
     for (int column = 0; column < samples.size(); ++column) {
-        const int width = std::max(metrics.horizontalAdvance(samples[column]),
-                                   metrics.horizontalAdvance(list->headerItem()->text(column)));
+        const int width =
+            std::max(metrics.horizontalAdvance(samples[column]),
+                     metrics.horizontalAdvance(list->model()->headerData(column, Qt::Horizontal).toString()));
         list->header()->resizeSection(column, width + 20);
     }
 }
@@ -53,8 +53,8 @@ TFraport::TFraport(Station& station, Dialogs& dialogs, Printer& printer, const C
                [this](const std::string& name) { emit printer_chosen(to_qt(name)); }}),
       filters_(new ReportFilters(report_, choosers(), clock.now(), this)),
       BBrefresh(named_button(this, "BBrefresh", QStringLiteral("Odśwież\nraport"))),
-      LVreport(make_list(QStringLiteral("LVreport"), headers_of(kReportColumns), {kMassColumn, kCyclesColumn},
-                         this)),
+      rows_(new ReportRowsModel(report_, this)),
+      LVreport(make_list_view(QStringLiteral("LVreport"), rows_, this)),
       CBcycle(new QComboBox(this)),
       LVdetails(make_list(
           QStringLiteral("LVdetails"),
@@ -95,11 +95,12 @@ TFraport::TFraport(Station& station, Dialogs& dialogs, Printer& printer, const C
     resize(1180, 760);
 
     connect(BBrefresh, &QPushButton::clicked, this, &TFraport::refresh);
-    connect(LVreport, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
-        const int row = LVreport->indexOfTopLevelItem(item);
-        report_.select_row(row < 0 ? std::nullopt : std::optional<std::size_t>(row));
-        show_details();
-    });
+    connect(LVreport->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                const int row = current.row();
+                report_.select_row(row < 0 ? std::nullopt : std::optional<std::size_t>(row));
+                show_details();
+            });
     connect(CBcycle, &QComboBox::activated, this, [this](int index) {
         report_.choose_cycle(index);
         show_details();
@@ -197,31 +198,9 @@ void TFraport::refresh() {
     const ReportRow* before = report_.rows().data();
     report_.refresh();
     if (report_.rows().data() != before) {
-        show_rows();
+        rows_->reset();
+        show_details();
     }
-}
-
-// One pass with painting off: a year of logs is tens of thousands of rows.
-void TFraport::show_rows() {
-    const QSignalBlocker quiet(LVreport);
-    LVreport->setUpdatesEnabled(false);
-    LVreport->clear();
-    QList<QTreeWidgetItem*> items;
-    items.reserve(static_cast<qsizetype>(report_.rows().size()));
-    for (const ReportRow& row : report_.rows()) {
-        QStringList texts;
-        texts.reserve(static_cast<qsizetype>(kReportColumns.size()));
-        for (std::string_view column : row.columns()) {
-            texts.append(QString::fromUtf8(column.data(), static_cast<qsizetype>(column.size())));
-        }
-        auto* item = new QTreeWidgetItem(texts);
-        item->setTextAlignment(kMassColumn, kRight);
-        item->setTextAlignment(kCyclesColumn, kRight);
-        items.append(item);
-    }
-    LVreport->addTopLevelItems(items);
-    LVreport->setUpdatesEnabled(true);
-    show_details();
 }
 
 void TFraport::show_details() {

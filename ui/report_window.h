@@ -10,6 +10,7 @@
 
 class QComboBox;
 class QPushButton;
+class QTreeView;
 class QTreeWidget;
 
 namespace wazenie {
@@ -17,6 +18,7 @@ namespace wazenie {
 class Clock;
 class Dialogs;
 class Printer;
+class ReportRowsModel;
 class Station;
 
 // "Raport ważeń zakończonych" over the report controller: the range and filters, the list of logged
@@ -45,7 +47,6 @@ private:
     void open_analysis();
     ReportFilters::Choosers choosers();
     void refresh();
-    void show_rows();
     void show_details();
 
     Station& station_;
@@ -59,7 +60,8 @@ private:
     WeighingReport report_;
     ReportFilters* filters_;
     QPushButton* BBrefresh;
-    QTreeWidget* LVreport;
+    ReportRowsModel* rows_;
+    QTreeView* LVreport;
     QComboBox* CBcycle;
     QTreeWidget* LVdetails;
     QPushButton* BBprint_wz;

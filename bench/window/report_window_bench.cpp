@@ -1,6 +1,6 @@
 // The report window over a year of weighing logs (12 months of 6000 processes): "Odśwież raport"
-// clicked until the list is filled and painted. Aim: under 1 s. The production analysis window over
-// the same year.
+// clicked until the list is filled and painted. Aim: under 150 ms, most of it reading the logs. The
+// production analysis window over the same year.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -21,7 +21,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace wazenie {
 namespace {
@@ -61,13 +61,13 @@ void BM_ReportWindowYearRefresh(benchmark::State& state) {
     window.findChild<QLineEdit*>(QStringLiteral("Edate_from"))->setText(QStringLiteral("2023-01-01"));
     window.findChild<QLineEdit*>(QStringLiteral("Edate_to"))->setText(QStringLiteral("2023-12-31"));
     auto* refresh = window.findChild<QPushButton*>(QStringLiteral("BBrefresh"));
-    auto* list = window.findChild<QTreeWidget*>(QStringLiteral("LVreport"));
+    auto* list = window.findChild<QTreeView*>(QStringLiteral("LVreport"));
     QApplication::processEvents();
     for (auto _ : state) {
         refresh->click();
         QApplication::processEvents();
     }
-    state.counters["rows"] = list->topLevelItemCount();
+    state.counters["rows"] = list->model()->rowCount();
 }
 BENCHMARK(BM_ReportWindowYearRefresh)->Unit(benchmark::kMillisecond)->Iterations(3);
 

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -32,14 +33,14 @@ private slots:
 
         rig.refresh("2024-03-05", "2024-03-01");
         QCOMPARE(rig.dialogs.last(), std::string("błąd: Data początkowa musi być wcześniejsza od końcowej."));
-        QCOMPARE(rig.find<QTreeWidget>("LVreport")->topLevelItemCount(), 0);
+        QCOMPARE(rig.find<QTreeView>("LVreport")->model()->rowCount(), 0);
 
         rig.refresh("2023-12-01", "2024-01-31");
         QCOMPARE(rig.column("LVreport", 0), QStringList{QStringLiteral("<brak pomiarów>")});
         rig.click("BBprint_wz");
         QCOMPARE(rig.dialogs.last(), std::string("błąd: Nie zaznaczono żadnego ważenia."));
-        auto* list = rig.find<QTreeWidget>("LVreport");
-        list->setCurrentItem(list->topLevelItem(0));
+        auto* list = rig.find<QTreeView>("LVreport");
+        list->setCurrentIndex(list->model()->index(0, 0));
         QCOMPARE(rig.find<QTreeWidget>("LVdetails")->topLevelItemCount(), 0);
         rig.click("BBprint_wz");
         QCOMPARE(rig.dialogs.last(), std::string("błąd: Zaznaczony wiersz nie jest raportem ważenia."));
@@ -74,8 +75,8 @@ private slots:
         QVERIFY(write_month_log(rig.dir.path(), 2024, 3, 2, rig.station.settings(), 5));
         rig.refresh("2024-03-01", "2024-03-05");
         QCOMPARE(rig.column("LVreport", 2).last(), QStringLiteral("RAZEM:"));
-        auto* list = rig.find<QTreeWidget>("LVreport");
-        list->setCurrentItem(list->topLevelItem(0));
+        auto* list = rig.find<QTreeView>("LVreport");
+        list->setCurrentIndex(list->model()->index(0, 0));
         auto* cycle = rig.find<QComboBox>("CBcycle");
         QCOMPARE(cycle->count(), 3);
         QCOMPARE(cycle->itemText(2), QStringLiteral("cykl 2"));
@@ -95,11 +96,24 @@ private slots:
         QCOMPARE(rig.printer.printed.size(), std::size_t{1});
     }
 
+    // A refused range leaves the list, its current row and that process's masses as they were.
+    void refusedRangeKeepsTheSelectedProcess() {
+        ReportRig rig;
+        QVERIFY(write_month_log(rig.dir.path(), 2024, 3, 2, rig.station.settings()));
+        rig.refresh("2024-03-01", "2024-03-05");
+        auto* list = rig.find<QTreeView>("LVreport");
+        list->setCurrentIndex(list->model()->index(1, 0));
+        rig.refresh("2024-03-05", "2024-03-01");
+        QCOMPARE(rig.column("LVreport", 0).size(), 3);
+        QCOMPARE(list->currentIndex().row(), 1);
+        QCOMPARE(rig.column("LVdetails", 2).first(), QStringLiteral("Piasek 0-2"));
+    }
+
     void bigReportIsCopiedFromTheRowAskedFor() {
         ReportRig rig;
         QVERIFY(write_month_log(rig.dir.path(), 2024, 2, 2499, rig.station.settings()));
         rig.refresh("2024-02-01", "2024-02-29");
-        QCOMPARE(rig.find<QTreeWidget>("LVreport")->topLevelItemCount(), 2500);
+        QCOMPARE(rig.find<QTreeView>("LVreport")->model()->rowCount(), 2500);
         QClipboard* clipboard = QGuiApplication::clipboard();
         auto copied_rows = [clipboard] { return clipboard->text().count(QStringLiteral("\r\n")); };
 

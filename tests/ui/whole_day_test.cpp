@@ -179,10 +179,12 @@ private slots:
         int report_rows = 0;
         when_modal_shown(QStringLiteral("TFraport"), [&report_rows](QWidget* reports) {
             click(reports, "BBrefresh");
-            auto* list = reports->findChild<QTreeWidget*>(QStringLiteral("LVreport"));
+            const QAbstractItemModel* rows =
+                reports->findChild<QTreeView*>(QStringLiteral("LVreport"))->model();
             constexpr int kRecipeColumn = 5;
-            report_rows = static_cast<int>(
-                list->findItems(QString::fromUtf8(kRecipe), Qt::MatchExactly, kRecipeColumn).size());
+            report_rows = static_cast<int>(rows->match(rows->index(0, kRecipeColumn), Qt::DisplayRole,
+                                                       QString::fromUtf8(kRecipe), -1, Qt::MatchExactly)
+                                               .size());
             click(reports, "BBclose");
         });
         click(window.get(), "BBreports");

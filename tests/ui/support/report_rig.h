@@ -15,7 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QtTest>
 
 namespace wazenie::testing {
@@ -39,9 +39,9 @@ struct ReportRig {
     }
     QStringList column(const char* list, int c) const {
         QStringList texts;
-        auto* view = find<QTreeWidget>(list);
-        for (int i = 0; i < view->topLevelItemCount(); ++i) {
-            texts << view->topLevelItem(i)->text(c);
+        const QAbstractItemModel* rows = find<QTreeView>(list)->model();
+        for (int i = 0; i < rows->rowCount(); ++i) {
+            texts << rows->index(i, c).data().toString();
         }
         return texts;
     }
