@@ -1,18 +1,12 @@
 #include "comm/meter_protocol.h"
 
+#include <variant>
+
 namespace wazenie {
 
 namespace {
 
 constexpr std::size_t kReadChunk = 1024;  // the port's input buffer
-
-bool is_digit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-std::string wrong_scale_digit(char c) {
-    return "błędny numer wagi: \"" + frame_text(std::string(1, c)) + "\"";
-}
 
 }  // namespace
 
@@ -74,82 +68,55 @@ void MeterProtocol::handle_answer(const std::string& frame) {
     p_.r.cp_time = p_.r.cp_tick;
     log_.log_line(log_code::RECEIVED, frame);
     sink_.on_exchange_changed();
-    if (p_.cpq.status == command_status::SEND) {
-        handle_acknowledgement(frame);
-    } else {
-        handle_weight_answer(frame);
+    const bool acknowledgement = p_.cpq.status == command_status::SEND;
+    if (acknowledgement) {
+        // Any frame ends the wait, whatever it holds.
+        p_.cpq.status = command_status::EMPTY;
+        sink_.on_exchange_changed();
     }
+    const AwaitedAnswer awaited{acknowledgement, acknowledgement ? p_.cpq.weight_num : p_.r.cp_weight_num};
+    std::visit([this, awaited](auto&& answer) { take(answer, awaited.scale); },
+               decode_answer(frame, awaited));
 }
 
-void MeterProtocol::handle_acknowledgement(const std::string& frame) {
-    p_.cpq.status = command_status::EMPTY;
-    sink_.on_exchange_changed();
-    if (frame.size() != 2) {
-        error("błędna odpowiedź (zła długość)");
-        return;
+void MeterProtocol::take(const Rejection& rejection, int awaited_scale) {
+    if (rejection.answering != 0) {
+        answered(rejection.answering);
     }
-    if (!is_digit(frame[1])) {
-        error(wrong_scale_digit(frame[1]));
-        return;
-    }
-    const int scale = frame[1] - '0';
-    if (!IndexedArray<int, kScales>::in_range(scale)) {
-        error("odpowiedź od niewłaściwej wagi");
-        return;
-    }
-    p_.w[scale].cp_timeout_num = 0;
-    sink_.on_connection_changed();
-    if (scale != p_.cpq.weight_num) {
-        error("odpowiedź od niewłaściwej wagi");
-        return;
-    }
-    if (frame[0] != 'P') {
-        error("odpowiedź: transmisja błędna");
-    }
-    sink_.on_acknowledgement(frame[0], scale);
-}
-
-void MeterProtocol::handle_weight_answer(const std::string& frame) {
-    if (frame.empty() || !is_digit(frame[0])) {
-        error(frame.empty() ? std::string("błędny numer wagi: \"\"") : wrong_scale_digit(frame[0]));
-        return;
-    }
-    const int scale = frame[0] - '0';
-    // Only 1..4 name a scale; a "0" must not match the cp_weight_num of a station that asked nobody yet.
-    if (scale != p_.r.cp_weight_num || !IndexedArray<int, kScales>::in_range(scale)) {
-        error("odpowiedź od niewłaściwej wagi");
-        return;
-    }
-    if (frame.size() != 13) {
-        error("niewłaściwa długość danych (" + std::to_string(frame.size()) + ")");
-        return;
-    }
-    const std::string_view data = std::string_view(frame).substr(0, 11);
-    if (frame.compare(11, 2, crc16_bytes(data)) != 0) {
-        error("odczytano błędne CRC; waga:" + std::to_string(p_.r.cp_weight_num));
-        p_.w[scale].cp_timeout_num += 1;
+    error(rejection.reason);
+    if (rejection.bad_check_sum) {
+        p_.w[awaited_scale].cp_timeout_num += 1;
         sink_.on_connection_changed();
         splitter_.clear();
         p_.r.cp_status = line_status::NONE;
         sink_.on_exchange_changed();
-        return;
     }
-    StatusBits bits = decode_status(static_cast<unsigned char>(frame[1]));
-    double mass = 0;
-    if (bits.b67 == 0) {
-        const Result<double> reading = parse_mass(frame);
-        if (reading) {
-            mass = *reading;
-        } else {
-            error(reading.error().what);
-            bits.b67 = kUnreadableMassB67;
-        }
+}
+
+void MeterProtocol::take(const Acknowledgement& ack, int) {
+    answered(ack.scale);
+    if (ack.verdict != 'P') {
+        error("odpowiedź: transmisja błędna");
     }
-    sink_.on_weight_answer(scale, bits.b03, bits.b45, bits.b67, mass);
-    p_.w[scale].cp_timeout_num = 0;
-    if (scale == p_.cpq.weight_num) {
+    sink_.on_acknowledgement(ack.verdict, ack.scale);
+}
+
+void MeterProtocol::take(const Reading& reading, int) {
+    int b67 = reading.bits.b67;
+    if (!reading.unreadable.empty()) {
+        error(reading.unreadable);
+        b67 = kUnreadableMassB67;
+    }
+    sink_.on_weight_answer(reading.scale, reading.bits.b03, reading.bits.b45, b67, reading.mass.value_or(0));
+    if (reading.scale == p_.cpq.weight_num) {
         p_.cpq.timeout_num = 0;
     }
+    answered(reading.scale);
+}
+
+// A scale that answers is connected again.
+void MeterProtocol::answered(int scale) {
+    p_.w[scale].cp_timeout_num = 0;
     sink_.on_connection_changed();
 }
 

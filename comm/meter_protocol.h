@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "comm/answer_decoder.h"
 #include "comm/answer_sink.h"
 #include "comm/exchange_log.h"
 #include "comm/frame_splitter.h"
@@ -33,8 +34,10 @@ public:
 
 private:
     void take_bytes(const std::string& bytes);
-    void handle_acknowledgement(const std::string& frame);
-    void handle_weight_answer(const std::string& frame);
+    void take(const Rejection& rejection, int awaited_scale);
+    void take(const Acknowledgement& ack, int awaited_scale);
+    void take(const Reading& reading, int awaited_scale);
+    void answered(int scale);
     void error(const std::string& text);
 
     ProcessState& p_;
