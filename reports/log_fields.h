@@ -10,22 +10,6 @@
 
 namespace wazenie {
 
-// The first N tab-separated fields of a log line; a field the line lacks is empty.
-template <std::size_t N>
-std::array<std::string_view, N> split_fields(std::string_view line) {
-    std::array<std::string_view, N> f{};
-    std::size_t begin = 0;
-    for (std::size_t k = 0; k < N; ++k) {
-        const std::size_t tab = line.find('\t', begin);
-        f[k] = line.substr(begin, tab == std::string_view::npos ? std::string_view::npos : tab - begin);
-        if (tab == std::string_view::npos) {
-            break;
-        }
-        begin = tab + 1;
-    }
-    return f;
-}
-
 // Reads the fields of a log line from the left without copying, each character once, for the lines
 // that come by the million. Past the line's end every field is empty.
 class FieldCursor {

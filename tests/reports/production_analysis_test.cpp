@@ -7,6 +7,7 @@
 #include "fakes/fake_dialogs.h"
 #include "fakes/scratch_dir.h"
 #include "reports/logged_processes.h"
+#include "storage/month_log.h"
 #include "storage/process_file.h"
 #include "storage/text_file.h"
 

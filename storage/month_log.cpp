@@ -1,0 +1,87 @@
+#include "storage/month_log.h"
+
+#include "storage/date_time.h"
+#include "storage/text_file.h"
+
+namespace wazenie {
+
+namespace {
+
+struct Kind {
+    LogLineKind kind;
+    std::size_t fields;
+};
+
+// A kind is its column 0 as a whole.
+Kind kind_of(std::string_view tag) {
+    if (tag == "r") {
+        return {LogLineKind::process, process_field::count};
+    }
+    if (tag == "w") {
+        return {LogLineKind::scale, scale_field::count};
+    }
+    if (tag == "wm") {
+        return {LogLineKind::material, material_field::count};
+    }
+    if (tag == "wmc") {
+        return {LogLineKind::dose, dose_field::count};
+    }
+    if (tag == "wc") {
+        return {LogLineKind::cycle, cycle_field::count};
+    }
+    return {LogLineKind::other, 0};
+}
+
+}  // namespace
+
+LogLine read_log_line(std::string_view line) {
+    LogLine l;
+    std::size_t tab = line.find('\t');
+    const Kind kind = kind_of(line.substr(0, tab));
+    l.kind = kind.kind;
+    if (kind.fields == 0) {
+        return l;
+    }
+    l.fields[0] = line.substr(0, tab);
+    for (std::size_t k = 1; k < kind.fields && tab != std::string_view::npos; ++k) {
+        const std::size_t begin = tab + 1;
+        tab = line.find('\t', begin);
+        l.fields[k] =
+            line.substr(begin, tab == std::string_view::npos ? std::string_view::npos : tab - begin);
+    }
+    return l;
+}
+
+std::filesystem::path month_log_path(const std::filesystem::path& data_dir, DateTime now) {
+    return month_log_path(data_dir, month_key(now));
+}
+
+std::filesystem::path month_log_path(const std::filesystem::path& data_dir, const std::string& yyyymm) {
+    return data_dir / (yyyymm + ".txt");
+}
+
+std::filesystem::path month_log_path(const std::filesystem::path& data_dir, int key) {
+    return month_log_path(data_dir, std::to_string(key));
+}
+
+std::optional<std::string> log_month(const std::filesystem::path& file) {
+    const std::string name = file.filename().string();
+    if (name.size() == 10 && name.ends_with(".txt") && name.find_first_not_of("0123456789") == 6) {
+        return name.substr(0, 6);
+    }
+    return std::nullopt;
+}
+
+Result<std::vector<std::string>> read_process_lines(const std::filesystem::path& log_file) {
+    std::vector<std::string> out;
+    auto keep = [&out](std::string_view line) {
+        out.emplace_back(line);
+        return true;
+    };
+    if (auto read = text_file::for_each_line(log_file, keep, kProcessLineStart); !read) {
+        return read.error();
+    }
+    return out;
+}
+
+}  // namespace wazenie

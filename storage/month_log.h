@@ -1,0 +1,101 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/process_records.h"
+#include "core/result.h"
+
+namespace wazenie {
+
+// The lines of the status file and of the month logs, tab-separated, their kind in column 0: a record
+// is an "r" line, then per scale a "w" line, its "wm" lines each followed by their "wmc" lines, and
+// its "wc" lines.
+
+// The columns of each kind of line.
+namespace process_field {
+enum : std::size_t {
+    kind,
+    weight_doc,
+    start_time,
+    stop_time,
+    curr_cycle,
+    total_cycle,
+    total_cycle_init,
+    curr_weight,
+    recipe_total_weight,
+    recipe_name,
+    recipe_client,
+    user_name,
+    count
+};
+}
+namespace scale_field {
+enum : std::size_t {
+    kind,
+    scale,
+    curr_total_weight,
+    recipe_total_weight_c1,
+    recipe_total_weight_clast,
+    recipe_total_weight,
+    max_material,
+    curr_status,
+    curr_cycle,
+    curr_cycle_status,
+    curr_material,
+    count
+};
+}
+namespace material_field {
+enum : std::size_t {
+    kind,
+    scale,
+    material,
+    material_name,
+    curr_total_weight,
+    recipe_weight_c1,
+    recipe_weight_clast,
+    recipe_total_weight,
+    count
+};
+}
+namespace dose_field {
+enum : std::size_t { kind, scale, material, cycle, curr_weight, count };
+}
+namespace cycle_field {
+enum : std::size_t { kind, scale, cycle, curr_weight, curr_cycle_weight, count };
+}
+
+// "r", "w", "wm", "wmc", "wc"; anything else is other.
+enum class LogLineKind { process, scale, material, dose, cycle, other };
+
+// A line split by its kind into as many fields as the kind has; a field the line lacks is empty, and
+// so is every field of a line of another kind. The views point into the line.
+struct LogLine {
+    LogLineKind kind = LogLineKind::other;
+    std::array<std::string_view, process_field::count> fields{};
+    std::string_view operator[](std::size_t column) const { return fields[column]; }
+};
+LogLine read_log_line(std::string_view line);
+
+// How an "r" line begins: the scans that want records only pass every other line over by it.
+inline constexpr std::string_view kProcessLineStart = "r\t";
+
+// data_dir / "yyyymm.txt": the log of the month of `now`, of the six digits given, or of the month key
+// year * 100 + month.
+std::filesystem::path month_log_path(const std::filesystem::path& data_dir, DateTime now);
+std::filesystem::path month_log_path(const std::filesystem::path& data_dir, const std::string& yyyymm);
+std::filesystem::path month_log_path(const std::filesystem::path& data_dir, int key);
+// The "yyyymm" of a month log's file name; nothing for any other file.
+std::optional<std::string> log_month(const std::filesystem::path& file);
+
+// Every "r" line of a month's log, in file order, as written (UTF-8): one pass over the file, no
+// other line kept, for building the weighing report fast. A missing file is an Error (what = "missing").
+Result<std::vector<std::string>> read_process_lines(const std::filesystem::path& log_file);
+
+}  // namespace wazenie
