@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <map>
 #include <numeric>
@@ -30,10 +31,6 @@ constexpr std::uint32_t kNoName = std::numeric_limits<std::uint32_t>::max();
 constexpr std::uintmax_t kLogBytesPerDose = 24;
 // Writing a year's doses to fresh memory is a large part of the analysis's time.
 static_assert(sizeof(Dose) == 16);
-
-std::optional<MassMilli> exact_mass(std::optional<double> kg) {
-    return kg ? MassMilli::exactly(*kg) : std::nullopt;
-}
 
 std::string date_text(int ordinal) {
     char text[16];
@@ -116,15 +113,15 @@ private:
             return;
         }
         const LogLine l = read_log_line(line);
-        if (l.kind == LogLineKind::process) {
+        if (l.kind() == LogLineKind::process) {
             on_process(l, choice);
         } else if (!listed_) {
             return;
-        } else if (l.kind == LogLineKind::scale) {
+        } else if (l.kind() == LogLineKind::scale) {
             on_scale(l);
-        } else if (l.kind == LogLineKind::material) {
+        } else if (l.kind() == LogLineKind::material) {
             on_material(l);
-        } else if (l.kind == LogLineKind::dose) {
+        } else if (l.kind() == LogLineKind::dose) {
             on_dose(l);
         }
     }
@@ -151,8 +148,19 @@ private:
 
     static std::optional<int> integer(std::string_view field) { return FieldCursor(field).integer(); }
 
-    static std::optional<MassMilli> mass(std::string_view field, int& decimals) {
-        return exact_mass(FieldCursor(field).mass(decimals));
+    // The logged masses are nearly all whole thousandths with a point, read without floating point.
+    // False when the field is no mass of whole thousandths. An out parameter, not an optional: the
+    // optional came back through memory, written in two parts and read in one, a stall on every dose.
+    static bool read_mass(std::string_view field, int& decimals, MassMilli& mass) {
+        std::optional<MassMilli> exact;
+        if (const auto milli = FieldCursor(field).thousandths(decimals)) {
+            exact = std::abs(*milli) <= std::numeric_limits<std::int32_t>::max() ? MassMilli::of_milli(*milli)
+                                                                                 : std::nullopt;
+        } else if (const auto kg = FieldCursor(field).mass(decimals)) {
+            exact = MassMilli::exactly(*kg);
+        }
+        mass = exact.value_or(MassMilli());
+        return exact.has_value();
     }
 
     void on_scale(const LogLine& l) {
@@ -183,15 +191,17 @@ private:
         }
         const std::string_view name = trim(l[f::material_name]);
         int decimals = 0;
-        const auto c1 = mass(l[f::recipe_weight_c1], decimals);
-        const auto clast = mass(l[f::recipe_weight_clast], decimals);
-        const auto index = c1 && clast ? name_index(name) : kNoName;
+        MassMilli c1;
+        MassMilli clast;
+        const bool masses = read_mass(l[f::recipe_weight_c1], decimals, c1) &&
+                            read_mass(l[f::recipe_weight_clast], decimals, clast);
+        const auto index = masses ? name_index(name) : kNoName;
         auto& m = scales_[*i - 1].materials[*j - 1];
         m.valid = index <= std::numeric_limits<std::uint16_t>::max();
         if (m.valid) {
             m.name = static_cast<std::uint16_t>(index);
-            m.c1 = *c1;
-            m.clast = *clast;
+            m.c1 = c1;
+            m.clast = clast;
         }
     }
 
@@ -201,8 +211,9 @@ private:
         const auto j = integer(l[f::material]);
         const auto c = integer(l[f::cycle]);
         int decimals = 0;
-        const auto dosed = mass(l[f::curr_weight], decimals);
-        if (!i || !j || !c || !dosed || !Scales::in_range(*i) || !arr_material_record::in_range(*j) ||
+        MassMilli dosed;
+        const bool dose_read = read_mass(l[f::curr_weight], decimals, dosed);
+        if (!i || !j || !c || !dose_read || !Scales::in_range(*i) || !arr_material_record::in_range(*j) ||
             !CycleMasses::in_range(*c)) {
             return;
         }
@@ -226,11 +237,11 @@ private:
         if (!target) {
             return;
         }
-        consume(m.name, *i, *target, *dosed);
+        consume(m.name, *i, *target, dosed);
         if (finished) {
             result_.doses.push_back({process_, m.name, static_cast<std::uint8_t>(*i),
-                                     static_cast<std::uint8_t>(*c), *target, *dosed});
-            judge(names_[m.name], result_.material_tolerances[m.name], *target, *dosed);
+                                     static_cast<std::uint8_t>(*c), *target, dosed});
+            judge(names_[m.name], result_.material_tolerances[m.name], *target, dosed);
         }
     }
 

@@ -34,20 +34,28 @@ Kind kind_of(std::string_view tag) {
 
 }  // namespace
 
+// A plain loop over the bytes: the analysis reads millions of short fields, where a memchr call per
+// field costs more than the search.
 LogLine read_log_line(std::string_view line) {
     LogLine l;
-    std::size_t tab = line.find('\t');
-    const Kind kind = kind_of(line.substr(0, tab));
-    l.kind = kind.kind;
+    const char* const end = line.data() + line.size();
+    const char* p = line.data();
+    while (p != end && *p != '\t') {
+        ++p;
+    }
+    const std::string_view tag(line.data(), static_cast<std::size_t>(p - line.data()));
+    const Kind kind = kind_of(tag);
+    l.kind_ = kind.kind;
     if (kind.fields == 0) {
         return l;
     }
-    l.fields[0] = line.substr(0, tab);
-    for (std::size_t k = 1; k < kind.fields && tab != std::string_view::npos; ++k) {
-        const std::size_t begin = tab + 1;
-        tab = line.find('\t', begin);
-        l.fields[k] =
-            line.substr(begin, tab == std::string_view::npos ? std::string_view::npos : tab - begin);
+    l.fields_[0] = {tag.data(), tag.size()};
+    for (l.found_ = 1; l.found_ < kind.fields && p != end; ++l.found_) {
+        const char* field = ++p;
+        while (p != end && *p != '\t') {
+            ++p;
+        }
+        l.fields_[l.found_] = {field, static_cast<std::size_t>(p - field)};
     }
     return l;
 }

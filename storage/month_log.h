@@ -76,10 +76,24 @@ enum class LogLineKind { process, scale, material, dose, cycle, other };
 
 // A line split by its kind into as many fields as the kind has; a field the line lacks is empty, and
 // so is every field of a line of another kind. The views point into the line.
-struct LogLine {
-    LogLineKind kind = LogLineKind::other;
-    std::array<std::string_view, process_field::count> fields{};
-    std::string_view operator[](std::size_t column) const { return fields[column]; }
+class LogLine {
+public:
+    LogLineKind kind() const { return kind_; }
+    std::string_view operator[](std::size_t column) const {
+        return column < found_ ? std::string_view(fields_[column].begin, fields_[column].size)
+                               : std::string_view();
+    }
+
+private:
+    friend LogLine read_log_line(std::string_view line);
+    struct Field {
+        const char* begin;
+        std::size_t size;
+    };
+    LogLineKind kind_ = LogLineKind::other;
+    std::size_t found_ = 0;
+    // Only the first found_ are set: clearing them all would cost more than splitting a short line.
+    std::array<Field, process_field::count> fields_;
 };
 LogLine read_log_line(std::string_view line);
 

@@ -73,7 +73,7 @@ public:
 
     void read(const std::string& line) {
         const LogLine l = read_log_line(line);
-        switch (l.kind) {
+        switch (l.kind()) {
             case LogLineKind::process:
                 return read_r(l);
             case LogLineKind::scale:

@@ -35,5 +35,18 @@ TEST(LogFieldsTest, MassesReadAsTheFullParserReadsThemWithTheirDecimals) {
     EXPECT_EQ(f.mass(decimals), 9);
 }
 
+TEST(LogFieldsTest, ThousandthsAreExactUpToThreeDecimalsAndLeaveOtherFormsToMass) {
+    FieldCursor f("12.5\t-0.3\t1234.567\t7\t1.2340\t12,50\t-\t9");
+    const std::optional<std::int64_t> expected[] = {12500,        -300,         1234567,      7000,
+                                                    std::nullopt, std::nullopt, std::nullopt, 9000};
+    for (const auto& milli : expected) {
+        int decimals = -1;
+        EXPECT_EQ(f.thousandths(decimals), milli);
+    }
+    int decimals = -1;
+    FieldCursor("0.25").thousandths(decimals);
+    EXPECT_EQ(decimals, 2);
+}
+
 }  // namespace
 }  // namespace wazenie
