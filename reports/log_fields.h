@@ -11,7 +11,8 @@
 namespace wazenie {
 
 // Reads the fields of a log line from the left without copying, each character once, for the lines
-// that come by the million. Past the line's end every field is empty.
+// that come by the million. Past the line's end every field is empty. A column (storage/month_log.h)
+// is reached by moving forward to it, never back.
 class FieldCursor {
 public:
     explicit FieldCursor(std::string_view line) : pos_(line.data()), end_(line.data() + line.size()) {}
@@ -22,6 +23,22 @@ public:
         const std::string_view field(begin, static_cast<std::size_t>(pos_ - begin));
         next_field();
         return field;
+    }
+
+    // Passes over the fields before `column`; nothing when the cursor is at it or past it.
+    void to(std::size_t column) {
+        while (column_ < column) {
+            to_field_end();
+            next_field();
+        }
+    }
+    std::string_view text(std::size_t column) {
+        to(column);
+        return text();
+    }
+    std::optional<int> integer(std::size_t column) {
+        to(column);
+        return integer();
     }
 
     void skip(int fields) {
@@ -122,10 +139,14 @@ private:
             ++pos_;
         }
     }
-    void next_field() { pos_ += pos_ != end_ ? 1 : 0; }
+    void next_field() {
+        pos_ += pos_ != end_ ? 1 : 0;
+        ++column_;
+    }
 
     const char* pos_;
     const char* end_;
+    std::size_t column_ = 0;
 };
 
 }  // namespace wazenie

@@ -107,22 +107,23 @@ public:
     }
 
 private:
+    // The "r" lines are split; the lines by the million are read by a cursor, each byte once.
     void on_line(std::string_view line, AnalysisChoice& choice) {
         // A bare "r" is no record.
         if (line.size() < 2) {
             return;
         }
-        const LogLine l = read_log_line(line);
-        if (l.kind() == LogLineKind::process) {
-            on_process(l, choice);
+        const LogLineKind kind = log_line_kind(line);
+        if (kind == LogLineKind::process) {
+            on_process(read_log_line(line), choice);
         } else if (!listed_) {
             return;
-        } else if (l.kind() == LogLineKind::scale) {
-            on_scale(l);
-        } else if (l.kind() == LogLineKind::material) {
-            on_material(l);
-        } else if (l.kind() == LogLineKind::dose) {
-            on_dose(l);
+        } else if (kind == LogLineKind::scale) {
+            on_scale(FieldCursor(line));
+        } else if (kind == LogLineKind::material) {
+            on_material(FieldCursor(line));
+        } else if (kind == LogLineKind::dose) {
+            on_dose(FieldCursor(line));
         }
     }
 
@@ -146,33 +147,33 @@ private:
                                      std::string(r[f::recipe_client])});
     }
 
-    static std::optional<int> integer(std::string_view field) { return FieldCursor(field).integer(); }
-
     // The logged masses are nearly all whole thousandths with a point, read without floating point.
     // False when the field is no mass of whole thousandths. An out parameter, not an optional: the
     // optional came back through memory, written in two parts and read in one, a stall on every dose.
-    static bool read_mass(std::string_view field, int& decimals, MassMilli& mass) {
+    static bool read_mass(FieldCursor& f, std::size_t column, int& decimals, MassMilli& mass) {
+        f.to(column);
+        const FieldCursor at_field = f;
         std::optional<MassMilli> exact;
-        if (const auto milli = FieldCursor(field).thousandths(decimals)) {
+        if (const auto milli = f.thousandths(decimals)) {
             exact = std::abs(*milli) <= std::numeric_limits<std::int32_t>::max() ? MassMilli::of_milli(*milli)
                                                                                  : std::nullopt;
-        } else if (const auto kg = FieldCursor(field).mass(decimals)) {
+        } else if (const auto kg = (f = at_field).mass(decimals)) {
             exact = MassMilli::exactly(*kg);
         }
         mass = exact.value_or(MassMilli());
         return exact.has_value();
     }
 
-    void on_scale(const LogLine& l) {
+    void on_scale(FieldCursor l) {
         namespace f = scale_field;
-        const auto i = integer(l[f::scale]);
+        const auto i = l.integer(f::scale);
         if (!i || !Scales::in_range(*i)) {
             return;
         }
         ScaleState& scale = scales_[*i - 1];
-        const auto cycle = integer(l[f::curr_cycle]);
-        const auto status = integer(l[f::curr_cycle_status]);
-        const auto material = integer(l[f::curr_material]);
+        const auto cycle = l.integer(f::curr_cycle);
+        const auto status = l.integer(f::curr_cycle_status);
+        const auto material = l.integer(f::curr_material);
         scale.valid = cycle && status && material;
         scale.w.curr_cycle = cycle.value_or(0);
         scale.w.curr_cycle_status = status.value_or(cycle_status::NOT_STARTED);
@@ -182,19 +183,19 @@ private:
         }
     }
 
-    void on_material(const LogLine& l) {
+    void on_material(FieldCursor l) {
         namespace f = material_field;
-        const auto i = integer(l[f::scale]);
-        const auto j = integer(l[f::material]);
+        const auto i = l.integer(f::scale);
+        const auto j = l.integer(f::material);
         if (!i || !j || !Scales::in_range(*i) || !arr_material_record::in_range(*j)) {
             return;
         }
-        const std::string_view name = trim(l[f::material_name]);
+        const std::string_view name = trim(l.text(f::material_name));
         int decimals = 0;
         MassMilli c1;
         MassMilli clast;
-        const bool masses = read_mass(l[f::recipe_weight_c1], decimals, c1) &&
-                            read_mass(l[f::recipe_weight_clast], decimals, clast);
+        const bool masses = read_mass(l, f::recipe_weight_c1, decimals, c1) &&
+                            read_mass(l, f::recipe_weight_clast, decimals, clast);
         const auto index = masses ? name_index(name) : kNoName;
         auto& m = scales_[*i - 1].materials[*j - 1];
         m.valid = index <= std::numeric_limits<std::uint16_t>::max();
@@ -205,14 +206,14 @@ private:
         }
     }
 
-    void on_dose(const LogLine& l) {
+    void on_dose(FieldCursor l) {
         namespace f = dose_field;
-        const auto i = integer(l[f::scale]);
-        const auto j = integer(l[f::material]);
-        const auto c = integer(l[f::cycle]);
+        const auto i = l.integer(f::scale);
+        const auto j = l.integer(f::material);
+        const auto c = l.integer(f::cycle);
         int decimals = 0;
         MassMilli dosed;
-        const bool dose_read = read_mass(l[f::curr_weight], decimals, dosed);
+        const bool dose_read = read_mass(l, f::curr_weight, decimals, dosed);
         if (!i || !j || !c || !dose_read || !Scales::in_range(*i) || !arr_material_record::in_range(*j) ||
             !CycleMasses::in_range(*c)) {
             return;

@@ -7,29 +7,22 @@ namespace wazenie {
 
 namespace {
 
-struct Kind {
-    LogLineKind kind;
-    std::size_t fields;
-};
-
-// A kind is its column 0 as a whole.
-Kind kind_of(std::string_view tag) {
-    if (tag == "r") {
-        return {LogLineKind::process, process_field::count};
+std::size_t columns(LogLineKind kind) {
+    switch (kind) {
+        case LogLineKind::process:
+            return process_field::count;
+        case LogLineKind::scale:
+            return scale_field::count;
+        case LogLineKind::material:
+            return material_field::count;
+        case LogLineKind::dose:
+            return dose_field::count;
+        case LogLineKind::cycle:
+            return cycle_field::count;
+        case LogLineKind::other:
+            return 0;
     }
-    if (tag == "w") {
-        return {LogLineKind::scale, scale_field::count};
-    }
-    if (tag == "wm") {
-        return {LogLineKind::material, material_field::count};
-    }
-    if (tag == "wmc") {
-        return {LogLineKind::dose, dose_field::count};
-    }
-    if (tag == "wc") {
-        return {LogLineKind::cycle, cycle_field::count};
-    }
-    return {LogLineKind::other, 0};
+    return 0;
 }
 
 }  // namespace
@@ -44,13 +37,13 @@ LogLine read_log_line(std::string_view line) {
         ++p;
     }
     const std::string_view tag(line.data(), static_cast<std::size_t>(p - line.data()));
-    const Kind kind = kind_of(tag);
-    l.kind_ = kind.kind;
-    if (kind.fields == 0) {
+    l.kind_ = log_line_kind(line);
+    const std::size_t fields = columns(l.kind_);
+    if (fields == 0) {
         return l;
     }
     l.fields_[0] = {tag.data(), tag.size()};
-    for (l.found_ = 1; l.found_ < kind.fields && p != end; ++l.found_) {
+    for (l.found_ = 1; l.found_ < fields && p != end; ++l.found_) {
         const char* field = ++p;
         while (p != end && *p != '\t') {
             ++p;

@@ -86,6 +86,8 @@ public:
 
 private:
     friend LogLine read_log_line(std::string_view line);
+    // The kind alone, for a reader that reads the columns itself.
+    LogLineKind log_line_kind(std::string_view line);
     struct Field {
         const char* begin;
         std::size_t size;
@@ -96,6 +98,26 @@ private:
     std::array<Field, process_field::count> fields_;
 };
 LogLine read_log_line(std::string_view line);
+// The kind alone, for a reader that reads the columns itself; inline, as it runs on every line of a
+// year's logs.
+inline LogLineKind log_line_kind(std::string_view line) {
+    const auto tag_is = [line](std::string_view tag) {
+        return line.starts_with(tag) && (line.size() == tag.size() || line[tag.size()] == '\t');
+    };
+    if (tag_is("r")) {
+        return LogLineKind::process;
+    }
+    if (tag_is("w")) {
+        return LogLineKind::scale;
+    }
+    if (tag_is("wm")) {
+        return LogLineKind::material;
+    }
+    if (tag_is("wmc")) {
+        return LogLineKind::dose;
+    }
+    return tag_is("wc") ? LogLineKind::cycle : LogLineKind::other;
+}
 
 // How an "r" line begins: the scans that want records only pass every other line over by it.
 inline constexpr std::string_view kProcessLineStart = "r\t";

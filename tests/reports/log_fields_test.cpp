@@ -17,6 +17,13 @@ TEST(LogFieldsTest, CursorReadsEachFieldAndStaysInStepAfterABadOne) {
     EXPECT_EQ(f.text(), "");
 }
 
+TEST(LogFieldsTest, AColumnIsReachedByPassingOverTheFieldsBeforeIt) {
+    FieldCursor f("w\t1\tx\t\t7");
+    EXPECT_EQ(f.integer(1), 1);
+    EXPECT_EQ(f.integer(4), 7);
+    EXPECT_EQ(f.text(6), "");
+}
+
 TEST(LogFieldsTest, MassesReadAsTheFullParserReadsThemWithTheirDecimals) {
     FieldCursor f("0.1\t-0.3\t12,50\t1234.567\t7\tabc\t1.2.3\t12345678901234567\t9");
     int decimals = -1;

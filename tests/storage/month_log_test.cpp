@@ -20,6 +20,8 @@ TEST(MonthLogTest, ALineSplitsIntoTheColumnsOfItsKindOnly) {
     EXPECT_EQ(r[process_field::user_name], "");
 
     EXPECT_EQ(read_log_line("wc").kind(), LogLineKind::cycle);
+    EXPECT_EQ(log_line_kind("wm"), LogLineKind::material);
+    EXPECT_EQ(log_line_kind("rr\t1"), LogLineKind::other);
     EXPECT_EQ(read_log_line("wmcx\t1").kind(), LogLineKind::other);
     EXPECT_EQ(read_log_line(";wm\tweight_num")[material_field::kind], "");
 }
