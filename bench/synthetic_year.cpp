@@ -8,6 +8,7 @@
 #include "bench/process_memory.h"
 #include "clients/client_file.h"
 #include "storage/date_time.h"
+#include "storage/month_log.h"
 #include "storage/process_file.h"
 #include "storage/text_file.h"
 

@@ -1,7 +1,7 @@
 #include "reports/log_scan.h"
 
 #include "core/number_text.h"
-#include "storage/process_file.h"
+#include "storage/month_log.h"
 #include "storage/text_helpers.h"
 
 namespace wazenie {
@@ -56,7 +56,7 @@ bool TextFilter::matches(std::string_view field) const {
 
 bool scan_month_log(const std::filesystem::path& data_dir, int key, const text_file::LineVisitor& visit,
                     std::string_view ascii_prefix, Dialogs& dialogs) {
-    const auto file = month_log_path(data_dir, std::to_string(key));
+    const auto file = month_log_path(data_dir, key);
     const auto read = text_file::for_each_line(file, visit, ascii_prefix);
     if (!read && read.error().what != "missing") {
         dialogs.error("Błąd odczytu pliku z danymi:\r" + file.string());

@@ -1,13 +1,11 @@
 #pragma once
 
-#include <array>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/dialogs.h"
-#include "reports/log_fields.h"
 #include "reports/report_list.h"
 #include "storage/text_file.h"
 
@@ -30,12 +28,6 @@ struct LogRange {
     LogDate to;
 };
 std::optional<LogRange> read_range(const ReportQuery& query, Dialogs& dialogs);
-
-// The fields of an "r" line.
-using ProcessFields = std::array<std::string_view, 12>;
-inline ProcessFields split_process_line(std::string_view line) {
-    return split_fields<12>(line);
-}
 
 // A filter field of a report: the field contains the wanted text, letter case ignored; an empty
 // filter lets everything through.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <map>
 #include <numeric>
@@ -10,8 +11,10 @@
 
 #include "core/dose.h"
 #include "core/trim.h"
+#include "reports/log_fields.h"
 #include "reports/log_scan.h"
-#include "storage/process_file.h"
+#include "reports/process_choice.h"
+#include "storage/month_log.h"
 #include "storage/text_helpers.h"
 
 namespace wazenie {
@@ -29,19 +32,11 @@ constexpr std::uintmax_t kLogBytesPerDose = 24;
 // Writing a year's doses to fresh memory is a large part of the analysis's time.
 static_assert(sizeof(Dose) == 16);
 
-std::optional<MassMilli> exact_mass(std::optional<double> kg) {
-    return kg ? MassMilli::exactly(*kg) : std::nullopt;
-}
-
 std::string date_text(int ordinal) {
     char text[16];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", ordinal / 10000 % 10000, ordinal / 100 % 100,
                   ordinal % 100);
     return text;
-}
-
-int next_month(int key) {
-    return key % 100 >= 12 ? (key / 100 + 1) * 100 + 1 : key + 1;
 }
 
 struct TransparentHash {
@@ -85,18 +80,13 @@ struct ScaleState {
 
 class Analyser {
 public:
-    Analyser(const ReportQuery& query, LogRange range, const Tolerances& tolerances)
-        : from_(range.from.ordinal()),
-          to_(range.to.ordinal()),
-          client_(query.client),
-          recipe_(query.recipe),
-          tolerances_(tolerances) {}
+    explicit Analyser(const Tolerances& tolerances) : tolerances_(tolerances) {}
 
-    void read(const std::filesystem::path& data_dir, int key, Dialogs& dialogs) {
+    void read(const std::filesystem::path& data_dir, int key, AnalysisChoice& choice, Dialogs& dialogs) {
         scan_month_log(
             data_dir, key,
-            [this](std::string_view line) {
-                on_line(line);
+            [this, &choice](std::string_view line) {
+                on_line(line, choice);
                 return true;
             },
             {}, dialogs);
@@ -117,61 +107,73 @@ public:
     }
 
 private:
-    void on_line(std::string_view line) {
+    // The "r" lines are split; the lines by the million are read by a cursor, each byte once.
+    void on_line(std::string_view line, AnalysisChoice& choice) {
+        // A bare "r" is no record.
         if (line.size() < 2) {
             return;
         }
-        if (line[0] == 'r' && line[1] == '\t') {
-            on_process(line);
-        } else if (!listed_ || line[0] != 'w') {
+        const LogLineKind kind = log_line_kind(line);
+        if (kind == LogLineKind::process) {
+            on_process(read_log_line(line), choice);
+        } else if (!listed_) {
             return;
-        } else if (line[1] == '\t') {
-            on_scale(line);
-        } else if (line.starts_with("wm\t")) {
-            on_material(line);
-        } else if (line.starts_with("wmc\t")) {
-            on_dose(line);
+        } else if (kind == LogLineKind::scale) {
+            on_scale(FieldCursor(line));
+        } else if (kind == LogLineKind::material) {
+            on_material(FieldCursor(line));
+        } else if (kind == LogLineKind::dose) {
+            on_dose(FieldCursor(line));
         }
     }
 
-    void on_process(std::string_view line) {
+    void on_process(const LogLine& r, AnalysisChoice& choice) {
         end_process();
-        const auto f = split_process_line(line);
-        // A completed process stopped again is logged again, right after its first record: it counts once.
-        const bool again = f[2] != "---" && f[1] == last_doc_ && f[2] == last_start_;
-        last_doc_ = f[1];
-        last_start_ = f[2];
-        const auto date = date_at_start(f[2] == "---" ? f[3] : f[2]);
-        const auto total_cycle = FieldCursor(f[5]).integer();
-        if (again || !date || date->ordinal() < from_ || date->ordinal() > to_ || !total_cycle) {
-            return;
-        }
-        if (!client_.matches(f[10]) || !recipe_.matches(f[9])) {
+        const auto day = choice.holds(r);
+        const auto total_cycle = FieldCursor(r[process_field::total_cycle]).integer();
+        if (!day || !total_cycle) {
             return;
         }
         listed_ = true;
         process_ = static_cast<std::uint32_t>(result_.processes.size());
-        day_ = date->ordinal();
+        day_ = *day;
         total_cycle_ = std::clamp(*total_cycle, 1, kCycles);
         for (auto& scale : scales_) {
             scale.valid = false;
         }
-        result_.processes.push_back(
-            {std::string(f[1]), std::string(f[2]), std::string(f[3]), std::string(f[9]), std::string(f[10])});
+        namespace f = process_field;
+        result_.processes.push_back({std::string(r[f::weight_doc]), std::string(r[f::start_time]),
+                                     std::string(r[f::stop_time]), std::string(r[f::recipe_name]),
+                                     std::string(r[f::recipe_client])});
     }
 
-    void on_scale(std::string_view line) {
-        FieldCursor f(line);
-        f.skip(1);
-        const auto i = f.integer();
+    // The logged masses are nearly all whole thousandths with a point, read without floating point.
+    // False when the field is no mass of whole thousandths. An out parameter, not an optional: the
+    // optional came back through memory, written in two parts and read in one, a stall on every dose.
+    static bool read_mass(FieldCursor& f, std::size_t column, int& decimals, MassMilli& mass) {
+        f.to(column);
+        const FieldCursor at_field = f;
+        std::optional<MassMilli> exact;
+        if (const auto milli = f.thousandths(decimals)) {
+            exact = std::abs(*milli) <= std::numeric_limits<std::int32_t>::max() ? MassMilli::of_milli(*milli)
+                                                                                 : std::nullopt;
+        } else if (const auto kg = (f = at_field).mass(decimals)) {
+            exact = MassMilli::exactly(*kg);
+        }
+        mass = exact.value_or(MassMilli());
+        return exact.has_value();
+    }
+
+    void on_scale(FieldCursor l) {
+        namespace f = scale_field;
+        const auto i = l.integer(f::scale);
         if (!i || !Scales::in_range(*i)) {
             return;
         }
         ScaleState& scale = scales_[*i - 1];
-        f.skip(6);
-        const auto cycle = f.integer();
-        const auto status = f.integer();
-        const auto material = f.integer();
+        const auto cycle = l.integer(f::curr_cycle);
+        const auto status = l.integer(f::curr_cycle_status);
+        const auto material = l.integer(f::curr_material);
         scale.valid = cycle && status && material;
         scale.w.curr_cycle = cycle.value_or(0);
         scale.w.curr_cycle_status = status.value_or(cycle_status::NOT_STARTED);
@@ -181,38 +183,38 @@ private:
         }
     }
 
-    void on_material(std::string_view line) {
-        FieldCursor f(line);
-        f.skip(1);
-        const auto i = f.integer();
-        const auto j = f.integer();
+    void on_material(FieldCursor l) {
+        namespace f = material_field;
+        const auto i = l.integer(f::scale);
+        const auto j = l.integer(f::material);
         if (!i || !j || !Scales::in_range(*i) || !arr_material_record::in_range(*j)) {
             return;
         }
-        const std::string_view name = trim(f.text());
-        f.skip(1);
+        const std::string_view name = trim(l.text(f::material_name));
         int decimals = 0;
-        const auto c1 = exact_mass(f.mass(decimals));
-        const auto clast = exact_mass(f.mass(decimals));
-        const auto index = c1 && clast ? name_index(name) : kNoName;
+        MassMilli c1;
+        MassMilli clast;
+        const bool masses = read_mass(l, f::recipe_weight_c1, decimals, c1) &&
+                            read_mass(l, f::recipe_weight_clast, decimals, clast);
+        const auto index = masses ? name_index(name) : kNoName;
         auto& m = scales_[*i - 1].materials[*j - 1];
         m.valid = index <= std::numeric_limits<std::uint16_t>::max();
         if (m.valid) {
             m.name = static_cast<std::uint16_t>(index);
-            m.c1 = *c1;
-            m.clast = *clast;
+            m.c1 = c1;
+            m.clast = clast;
         }
     }
 
-    void on_dose(std::string_view line) {
-        FieldCursor f(line);
-        f.skip(1);
-        const auto i = f.integer();
-        const auto j = f.integer();
-        const auto c = f.integer();
+    void on_dose(FieldCursor l) {
+        namespace f = dose_field;
+        const auto i = l.integer(f::scale);
+        const auto j = l.integer(f::material);
+        const auto c = l.integer(f::cycle);
         int decimals = 0;
-        const auto dosed = exact_mass(f.mass(decimals));
-        if (!i || !j || !c || !dosed || !Scales::in_range(*i) || !arr_material_record::in_range(*j) ||
+        MassMilli dosed;
+        const bool dose_read = read_mass(l, f::curr_weight, decimals, dosed);
+        if (!i || !j || !c || !dose_read || !Scales::in_range(*i) || !arr_material_record::in_range(*j) ||
             !CycleMasses::in_range(*c)) {
             return;
         }
@@ -236,11 +238,11 @@ private:
         if (!target) {
             return;
         }
-        consume(m.name, *i, *target, *dosed);
+        consume(m.name, *i, *target, dosed);
         if (finished) {
             result_.doses.push_back({process_, m.name, static_cast<std::uint8_t>(*i),
-                                     static_cast<std::uint8_t>(*c), *target, *dosed});
-            judge(names_[m.name], result_.material_tolerances[m.name], *target, *dosed);
+                                     static_cast<std::uint8_t>(*c), *target, dosed});
+            judge(names_[m.name], result_.material_tolerances[m.name], *target, dosed);
         }
     }
 
@@ -352,16 +354,10 @@ private:
         }
     }
 
-    const int from_;
-    const int to_;
-    const TextFilter client_;
-    const TextFilter recipe_;
     const Tolerances& tolerances_;
     ProductionAnalysis result_;
     std::unordered_map<std::string, std::uint32_t, TransparentHash, std::equal_to<>> index_;
     std::vector<NameSums> names_;
-    std::string last_doc_;
-    std::string last_start_;
     std::map<int, DayProduction> days_;  // by yyyymmdd; the date text is made at the end
     std::array<ScaleState, kScales> scales_{};
     bool listed_ = false;
@@ -403,18 +399,18 @@ std::optional<ProductionAnalysis> analyse_production(const std::filesystem::path
     if (!range) {
         return std::nullopt;
     }
-    // A process begun on the last day of the range may have ended, and been logged, in the next month.
-    const auto months = report_months(range->from.key, next_month(range->to.key));
+    AnalysisChoice choice(query, *range);
+    const auto months = choice.months();
     std::uintmax_t log_bytes = 0;
     for (const int key : months) {
         std::error_code ec;
-        const auto size = std::filesystem::file_size(month_log_path(data_dir, std::to_string(key)), ec);
+        const auto size = std::filesystem::file_size(month_log_path(data_dir, key), ec);
         log_bytes += ec ? 0 : size;
     }
-    Analyser analyser(query, *range, tolerances);
+    Analyser analyser(tolerances);
     analyser.reserve_doses(log_bytes);
     for (const int key : months) {
-        analyser.read(data_dir, key, dialogs);
+        analyser.read(data_dir, key, choice, dialogs);
     }
     return analyser.result();
 }

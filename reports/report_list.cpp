@@ -7,14 +7,12 @@
 #include "clients/client_file.h"
 #include "core/number_text.h"
 #include "reports/log_scan.h"
+#include "reports/process_choice.h"
+#include "storage/month_log.h"
 
 namespace wazenie {
 
 namespace {
-
-std::optional<int> day_of(std::string_view date_time) {
-    return date_time.size() >= 9 ? parse_int(date_time.substr(8, 2)) : std::nullopt;
-}
 
 // Clients by short name, the first line of a name winning, as the single lookup does.
 class ClientIndex {
@@ -41,17 +39,11 @@ class ReportBuilder {
 public:
     ReportBuilder(const std::filesystem::path& data_dir, const ReportQuery& query, LogRange range,
                   Dialogs& dialogs)
-        : data_dir_(data_dir),
-          from_(range.from),
-          to_(range.to),
-          client_(query.client),
-          recipe_(query.recipe),
-          clients_(data_dir),
-          dialogs_(dialogs) {}
+        : data_dir_(data_dir), choice_(query, range), clients_(data_dir), dialogs_(dialogs) {}
 
     ReportList list() {
         ReportList list;
-        for (int key : report_months(from_.key, to_.key)) {
+        for (int key : choice_.months()) {
             list.complete = read_month(key) && list.complete;
         }
         list.rows = std::move(rows_);
@@ -64,40 +56,36 @@ private:
         return scan_month_log(
             data_dir_, key,
             [&](std::string_view line) {
-                add_if_listed(key, month, split_process_line(line));
+                add_if_listed(key, month, read_log_line(line));
                 return true;
             },
-            "r\t", dialogs_);
+            kProcessLineStart, dialogs_);
     }
 
-    // A record written before the process started has "---" for its start: its day is that of its stop.
-    int process_day(int key, const ProcessFields& f) {
-        const auto day = f[2] == "---" ? day_of(f[3]) : day_of(f[2]);
+    int process_day(int key, const LogLine& r) {
+        const auto day = ReportChoice::day(r);
         if (!day) {
             dialogs_.error("Błędna data rozpoczęcia naważania w pliku: dane/" + std::to_string(key) + "\r" +
-                           "nr dokumentu wagowego: " + std::string(f[1]));
+                           "nr dokumentu wagowego: " + std::string(r[process_field::weight_doc]));
             return 0;
         }
         return *day;
     }
 
-    void add_if_listed(int key, const std::string& month, const ProcessFields& f) {
-        const int day = process_day(key, f);
-        if ((key == from_.key && day < from_.day) || (key == to_.key && day > to_.day)) {
+    void add_if_listed(int key, const std::string& month, const LogLine& r) {
+        if (!choice_.lists(key, process_day(key, r), r)) {
             return;
         }
-        if (!client_.matches(f[10]) || !recipe_.matches(f[9])) {
-            return;
-        }
+        namespace f = process_field;
         ReportRow row;
-        row.weight_doc = f[1];
-        row.start_time = f[2];
-        row.stop_time = f[3];
-        row.mass = f[7];
-        row.cycles = f[5];
-        row.recipe_name = f[9];
-        row.client_short = f[10];
-        row.user_name = f[11];
+        row.weight_doc = r[f::weight_doc];
+        row.start_time = r[f::start_time];
+        row.stop_time = r[f::stop_time];
+        row.mass = r[f::curr_weight];
+        row.cycles = r[f::total_cycle];
+        row.recipe_name = r[f::recipe_name];
+        row.client_short = r[f::recipe_client];
+        row.user_name = r[f::user_name];
         row.log_month = month;
         if (const Client* c = clients_.find(row.client_short)) {
             row.client_full = c->full_name;
@@ -108,10 +96,7 @@ private:
     }
 
     const std::filesystem::path& data_dir_;
-    LogDate from_;
-    LogDate to_;
-    TextFilter client_;
-    TextFilter recipe_;
+    ReportChoice choice_;
     ClientIndex clients_;
     Dialogs& dialogs_;
     std::vector<ReportRow> rows_;

@@ -3,6 +3,7 @@
 #include "comm/exchange_log.h"
 #include "core/clock.h"
 #include "core/dialogs.h"
+#include "storage/month_log.h"
 #include "storage/process_file.h"
 #include "storage/settings.h"
 #include "storage/weight_doc.h"

@@ -1,9 +1,11 @@
 #include "storage/process_file.h"
 
 #include <algorithm>
+#include <array>
 
-#include "storage/date_time.h"
 #include "core/number_text.h"
+#include "storage/date_time.h"
+#include "storage/month_log.h"
 #include "storage/text_file.h"
 #include "storage/text_helpers.h"
 
@@ -22,6 +24,28 @@ std::string join(std::initializer_list<std::string> fields) {
     return line;
 }
 
+// A line of a kind with `N` columns, each set by its name.
+template <std::size_t N>
+class LineFields {
+public:
+    explicit LineFields(const char* kind) { fields_[0] = kind; }
+    LineFields& set(std::size_t column, std::string text) {
+        fields_[column] = std::move(text);
+        return *this;
+    }
+    std::string line() const {
+        std::string line = fields_[0];
+        for (std::size_t k = 1; k < N; ++k) {
+            line += '\t';
+            line += fields_[k];
+        }
+        return line;
+    }
+
+private:
+    std::array<std::string, N> fields_;
+};
+
 std::string num(int i) {
     return std::to_string(i);
 }
@@ -34,22 +58,50 @@ int bounded(int value, int low, int high) {
 void add_scale_lines(std::vector<std::string>& out, int n, const weight_record& w) {
     const int d = std::max(0, w.precision);
     auto mass = [d](double x) { return fixed_text(x, d); };
-    out.push_back(
-        join({"w", num(n), mass(w.curr_total_weight), mass(w.recipe_total_weight_c1),
-              mass(w.recipe_total_weight_clast), mass(w.recipe_total_weight), num(w.max_material),
-              num(w.curr_status), num(w.curr_cycle), num(w.curr_cycle_status), num(w.curr_material)}));
+    namespace s = scale_field;
+    out.push_back(LineFields<s::count>("w")
+                      .set(s::scale, num(n))
+                      .set(s::curr_total_weight, mass(w.curr_total_weight))
+                      .set(s::recipe_total_weight_c1, mass(w.recipe_total_weight_c1))
+                      .set(s::recipe_total_weight_clast, mass(w.recipe_total_weight_clast))
+                      .set(s::recipe_total_weight, mass(w.recipe_total_weight))
+                      .set(s::max_material, num(w.max_material))
+                      .set(s::curr_status, num(w.curr_status))
+                      .set(s::curr_cycle, num(w.curr_cycle))
+                      .set(s::curr_cycle_status, num(w.curr_cycle_status))
+                      .set(s::curr_material, num(w.curr_material))
+                      .line());
     const int cycles = bounded(w.curr_cycle, 0, kCycles);
     for (int j = 1; j <= bounded(w.max_material, 0, kMaterials); ++j) {
         const material_record& m = w.m[j];
-        out.push_back(
-            join({"wm", num(n), num(j), clean_field(m.material_name), mass(m.curr_total_weight),
-                  mass(m.recipe_weight_c1), mass(m.recipe_weight_clast), mass(m.recipe_total_weight)}));
+        namespace f = material_field;
+        out.push_back(LineFields<f::count>("wm")
+                          .set(f::scale, num(n))
+                          .set(f::material, num(j))
+                          .set(f::material_name, clean_field(m.material_name))
+                          .set(f::curr_total_weight, mass(m.curr_total_weight))
+                          .set(f::recipe_weight_c1, mass(m.recipe_weight_c1))
+                          .set(f::recipe_weight_clast, mass(m.recipe_weight_clast))
+                          .set(f::recipe_total_weight, mass(m.recipe_total_weight))
+                          .line());
         for (int c = 1; c <= cycles; ++c) {
-            out.push_back(join({"wmc", num(n), num(j), num(c), mass(m.curr_weight[c])}));
+            namespace g = dose_field;
+            out.push_back(LineFields<g::count>("wmc")
+                              .set(g::scale, num(n))
+                              .set(g::material, num(j))
+                              .set(g::cycle, num(c))
+                              .set(g::curr_weight, mass(m.curr_weight[c]))
+                              .line());
         }
     }
     for (int c = 1; c <= cycles; ++c) {
-        out.push_back(join({"wc", num(n), num(c), mass(w.curr_weight[c]), mass(w.curr_cycle_weight[c])}));
+        namespace g = cycle_field;
+        out.push_back(LineFields<g::count>("wc")
+                          .set(g::scale, num(n))
+                          .set(g::cycle, num(c))
+                          .set(g::curr_weight, mass(w.curr_weight[c]))
+                          .set(g::curr_cycle_weight, mass(w.curr_cycle_weight[c]))
+                          .line());
     }
 }
 
@@ -57,14 +109,6 @@ void add_scale_lines(std::vector<std::string>& out, int n, const weight_record& 
 
 std::filesystem::path status_file_path(const std::filesystem::path& data_dir) {
     return data_dir / "status.txt";
-}
-
-std::filesystem::path month_log_path(const std::filesystem::path& data_dir, DateTime now) {
-    return month_log_path(data_dir, month_key(now));
-}
-
-std::filesystem::path month_log_path(const std::filesystem::path& data_dir, const std::string& yyyymm) {
-    return data_dir / (yyyymm + ".txt");
 }
 
 const std::vector<std::string>& process_header_lines() {
@@ -86,12 +130,21 @@ const std::vector<std::string>& process_header_lines() {
 std::vector<std::string> process_record_lines(const ProcessState& p, const Settings& settings) {
     const recipe_record& r = p.r;
     const int d = std::max(0, settings.total_precision);
+    namespace f = process_field;
     std::vector<std::string> out;
-    out.push_back(
-        join({"r", clean_field(r.weight_doc), file_date_time(r.start_time), file_date_time(r.stop_time),
-              num(r.curr_cycle), num(r.total_cycle), num(r.total_cycle_init), fixed_text(r.curr_weight, d),
-              fixed_text(r.recipe_total_weight, d), clean_field(r.recipe_name), clean_field(r.recipe_client),
-              clean_field(r.user_name)}));
+    out.push_back(LineFields<f::count>("r")
+                      .set(f::weight_doc, clean_field(r.weight_doc))
+                      .set(f::start_time, file_date_time(r.start_time))
+                      .set(f::stop_time, file_date_time(r.stop_time))
+                      .set(f::curr_cycle, num(r.curr_cycle))
+                      .set(f::total_cycle, num(r.total_cycle))
+                      .set(f::total_cycle_init, num(r.total_cycle_init))
+                      .set(f::curr_weight, fixed_text(r.curr_weight, d))
+                      .set(f::recipe_total_weight, fixed_text(r.recipe_total_weight, d))
+                      .set(f::recipe_name, clean_field(r.recipe_name))
+                      .set(f::recipe_client, clean_field(r.recipe_client))
+                      .set(f::user_name, clean_field(r.user_name))
+                      .line());
     for (int n = 1; n <= kScales; ++n) {
         add_scale_lines(out, n, p.w[n]);
     }
@@ -117,18 +170,6 @@ Status save_process(const ProcessState& p, const Settings& settings, const std::
         return text_file::append_lines(file, lines);
     }
     return text_file::replace_atomically(file, file.parent_path() / "pomiary_tmp.txt", lines);
-}
-
-Result<std::vector<std::string>> read_process_lines(const std::filesystem::path& log_file) {
-    std::vector<std::string> out;
-    auto keep = [&out](std::string_view line) {
-        out.emplace_back(line);
-        return true;
-    };
-    if (auto read = text_file::for_each_line(log_file, keep, "r\t"); !read) {
-        return read.error();
-    }
-    return out;
 }
 
 }  // namespace wazenie

@@ -10,15 +10,11 @@
 
 namespace wazenie {
 
-// One format for the process status file and the monthly weighing logs: a header block of five
-// lines beginning with ";", then records of an "r" line, and per scale a "w" line, its "wm" lines
-// each followed by their "wmc" lines, and its "wc" lines.
+// One format for the process status file and the monthly weighing logs (storage/month_log.h): a
+// header block of five lines beginning with ";", then the records.
 
 // data_dir / "status.txt".
 std::filesystem::path status_file_path(const std::filesystem::path& data_dir);
-// data_dir / "yyyymm.txt": the log of the month of `now`, or of the six digits given.
-std::filesystem::path month_log_path(const std::filesystem::path& data_dir, DateTime now);
-std::filesystem::path month_log_path(const std::filesystem::path& data_dir, const std::string& yyyymm);
 
 // The five header lines and the lines of one record (p.r and p.w[1..4]; masses of the "r" line with
 // settings.total_precision, of a scale's lines with that scale's precision).
@@ -34,22 +30,15 @@ Status save_process(const ProcessState& p, const Settings& settings, const std::
 
 // Reads a record into p.r and p.w (nothing else of p is touched). month "0" reads the status file;
 // "yyyymm" reads that month's log, where the record is the first whose "r" line has exactly
-// `weight_doc` and `start_time` (the date-time text as written). p.r.user_name comes from field 11;
-// the client fields of p.r are left as they were (load_process_with_client fills them). A line whose scale,
-// material or cycle is out of range is skipped, max_material is kept to 0..7, a cycle count to 1..9, an
-// unknown cycle status reads as NOT_STARTED. The record is read into a copy and handed over only when it read
-// cleanly. On failure p is unchanged and error().what is the message to show in an error box: "Brak pliku z
-// danymi:\r" + file, "Brak pliku dokumentu WZ:\r" ..., "Brak zapisu procesu w pliku z danymi:\r" + file (a
-// status file with lines but no process line), or the conversion's message
+// `weight_doc` and `start_time` (the date-time text as written). p.r.user_name comes from its user_name
+// field; the client fields of p.r are left as they were (load_process_with_client fills them). A line whose
+// scale, material or cycle is out of range is skipped, max_material is kept to 0..7, a cycle count to 1..9,
+// an unknown cycle status reads as NOT_STARTED. The record is read into a copy and handed over only when it
+// read cleanly. On failure p is unchanged and error().what is the message to show in an error box: "Brak
+// pliku z danymi:\r" + file, "Brak pliku dokumentu WZ:\r" ..., "Brak zapisu procesu w pliku z danymi:\r" +
+// file (a status file with lines but no process line), or the conversion's message
 // ("'%s' is not a valid integer value", ...); error().where is the file name.
 Status load_process(ProcessState& p, const std::filesystem::path& data_dir, const std::string& month,
                     const std::string& weight_doc = {}, const std::string& start_time = {});
-
-// Every "r" line of a month's log, in file order, as written (UTF-8, fields split by tab_field):
-// one pass over the file, no other line kept, for building the weighing report fast. The fields are
-// those of the status file's "r" line: 1 weight_doc, 2 start_time, 3 stop_time, 5 total_cycle,
-// 7 curr_weight, 9 recipe_name, 10 recipe_client, 11 user_name. A missing file is an Error
-// (what = "missing").
-Result<std::vector<std::string>> read_process_lines(const std::filesystem::path& log_file);
 
 }  // namespace wazenie

@@ -4,8 +4,9 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "storage/date_time.h"
 #include "core/number_text.h"
+#include "storage/date_time.h"
+#include "storage/month_log.h"
 #include "storage/text_file.h"
 #include "storage/text_helpers.h"
 
@@ -18,27 +19,27 @@ struct ConversionError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-int to_int(const std::string& text) {
+int to_int(std::string_view text) {
     if (auto v = parse_int(text)) {
         return *v;
     }
-    throw ConversionError("'" + text + "' is not a valid integer value");
+    throw ConversionError("'" + std::string(text) + "' is not a valid integer value");
 }
 
-double to_mass(const std::string& text) {
+double to_mass(std::string_view text) {
     if (auto v = parse_decimal(text)) {
         return *v;
     }
-    throw ConversionError("'" + text + "' is not a valid floating point value");
+    throw ConversionError("'" + std::string(text) + "' is not a valid floating point value");
 }
 
 // Characters from..to (counted from 1) of the fixed-position date-time form.
-std::string part(const std::string& text, std::size_t from, std::size_t to) {
-    return from - 1 < text.size() ? text.substr(from - 1, to - from + 1) : std::string();
+std::string_view part(std::string_view text, std::size_t from, std::size_t to) {
+    return from - 1 < text.size() ? text.substr(from - 1, to - from + 1) : std::string_view();
 }
 
 // Why a date-time text did not read, in the conversion's own words.
-std::string date_time_error(const std::string& text) {
+std::string date_time_error(std::string_view text) {
     DateTimeParts date;
     date.year = to_int(part(text, 1, 4));
     date.month = to_int(part(text, 6, 7));
@@ -52,7 +53,7 @@ std::string date_time_error(const std::string& text) {
                                                : "Invalid argument to date encode";
 }
 
-DateTime to_date_time(const std::string& text) {
+DateTime to_date_time(std::string_view text) {
     if (text == "---") {
         return 0;
     }
@@ -71,93 +72,95 @@ public:
     RecordReader(recipe_record& r, Scales& w) : r_(r), w_(w) {}
 
     void read(const std::string& line) {
-        auto f = [&line](int k) { return tab_field(line, k); };
-        const std::string kind = f(0);
-        if (kind == "r") {
-            read_r(f);
-        } else if (kind == "w") {
-            read_w(f);
-        } else if (kind == "wm") {
-            read_wm(f);
-        } else if (kind == "wmc") {
-            read_wmc(f);
-        } else if (kind == "wc") {
-            read_wc(f);
+        const LogLine l = read_log_line(line);
+        switch (l.kind()) {
+            case LogLineKind::process:
+                return read_r(l);
+            case LogLineKind::scale:
+                return read_w(l);
+            case LogLineKind::material:
+                return read_wm(l);
+            case LogLineKind::dose:
+                return read_wmc(l);
+            case LogLineKind::cycle:
+                return read_wc(l);
+            case LogLineKind::other:
+                return;
         }
     }
 
 private:
-    template <typename F>
-    void read_r(const F& f) {
-        r_.weight_doc = f(1);
-        r_.start_time = to_date_time(f(2));
-        r_.stop_time = to_date_time(f(3));
-        r_.curr_cycle = cycle_count(to_int(f(4)));
-        r_.total_cycle = cycle_count(to_int(f(5)));
-        r_.total_cycle_init = to_int(f(6));
-        r_.curr_weight = to_mass(f(7));
-        r_.recipe_total_weight = to_mass(f(8));
-        r_.recipe_name = f(9);
-        r_.recipe_client = f(10);
-        r_.user_name = f(11);
+    void read_r(const LogLine& l) {
+        namespace f = process_field;
+        r_.weight_doc = l[f::weight_doc];
+        r_.start_time = to_date_time(l[f::start_time]);
+        r_.stop_time = to_date_time(l[f::stop_time]);
+        r_.curr_cycle = cycle_count(to_int(l[f::curr_cycle]));
+        r_.total_cycle = cycle_count(to_int(l[f::total_cycle]));
+        r_.total_cycle_init = to_int(l[f::total_cycle_init]);
+        r_.curr_weight = to_mass(l[f::curr_weight]);
+        r_.recipe_total_weight = to_mass(l[f::recipe_total_weight]);
+        r_.recipe_name = l[f::recipe_name];
+        r_.recipe_client = l[f::recipe_client];
+        r_.user_name = l[f::user_name];
     }
 
-    template <typename F>
-    void read_w(const F& f) {
-        const int i = to_int(f(1));
+    void read_w(const LogLine& l) {
+        namespace f = scale_field;
+        const int i = to_int(l[f::scale]);
         if (!Scales::in_range(i)) {
             return;
         }
         weight_record& w = w_[i];
-        w.curr_total_weight = to_mass(f(2));
-        w.recipe_total_weight_c1 = to_mass(f(3));
-        w.recipe_total_weight_clast = to_mass(f(4));
-        w.recipe_total_weight = to_mass(f(5));
-        w.max_material = std::clamp(to_int(f(6)), 0, kMaterials);
-        w.curr_status = to_int(f(7));
-        w.curr_cycle = cycle_count(to_int(f(8)));
-        const int status = to_int(f(9));
+        w.curr_total_weight = to_mass(l[f::curr_total_weight]);
+        w.recipe_total_weight_c1 = to_mass(l[f::recipe_total_weight_c1]);
+        w.recipe_total_weight_clast = to_mass(l[f::recipe_total_weight_clast]);
+        w.recipe_total_weight = to_mass(l[f::recipe_total_weight]);
+        w.max_material = std::clamp(to_int(l[f::max_material]), 0, kMaterials);
+        w.curr_status = to_int(l[f::curr_status]);
+        w.curr_cycle = cycle_count(to_int(l[f::curr_cycle]));
+        const int status = to_int(l[f::curr_cycle_status]);
         w.curr_cycle_status = status >= cycle_status::NOT_STARTED && status <= cycle_status::COMPLETED
                                   ? status
                                   : cycle_status::NOT_STARTED;
-        w.curr_material = to_int(f(10));
+        w.curr_material = to_int(l[f::curr_material]);
     }
 
-    template <typename F>
-    void read_wm(const F& f) {
-        const int i = to_int(f(1));
-        const int j = to_int(f(2));
+    void read_wm(const LogLine& l) {
+        namespace f = material_field;
+        const int i = to_int(l[f::scale]);
+        const int j = to_int(l[f::material]);
         if (!Scales::in_range(i) || !arr_material_record::in_range(j)) {
             return;
         }
         material_record& m = w_[i].m[j];
-        m.material_name = f(3);
-        m.curr_total_weight = to_mass(f(4));
-        m.recipe_weight_c1 = to_mass(f(5));
-        m.recipe_weight_clast = to_mass(f(6));
-        m.recipe_total_weight = to_mass(f(7));
+        m.material_name = l[f::material_name];
+        m.curr_total_weight = to_mass(l[f::curr_total_weight]);
+        m.recipe_weight_c1 = to_mass(l[f::recipe_weight_c1]);
+        m.recipe_weight_clast = to_mass(l[f::recipe_weight_clast]);
+        m.recipe_total_weight = to_mass(l[f::recipe_total_weight]);
     }
 
-    template <typename F>
-    void read_wmc(const F& f) {
-        const int i = to_int(f(1));
-        const int j = to_int(f(2));
-        const int c = to_int(f(3));
+    void read_wmc(const LogLine& l) {
+        namespace f = dose_field;
+        const int i = to_int(l[f::scale]);
+        const int j = to_int(l[f::material]);
+        const int c = to_int(l[f::cycle]);
         if (!Scales::in_range(i) || !arr_material_record::in_range(j) || !CycleMasses::in_range(c)) {
             return;
         }
-        w_[i].m[j].curr_weight[c] = to_mass(f(4));
+        w_[i].m[j].curr_weight[c] = to_mass(l[f::curr_weight]);
     }
 
-    template <typename F>
-    void read_wc(const F& f) {
-        const int i = to_int(f(1));
-        const int c = to_int(f(2));
+    void read_wc(const LogLine& l) {
+        namespace f = cycle_field;
+        const int i = to_int(l[f::scale]);
+        const int c = to_int(l[f::cycle]);
         if (!Scales::in_range(i) || !CycleMasses::in_range(c)) {
             return;
         }
-        w_[i].curr_weight[c] = to_mass(f(3));
-        w_[i].curr_cycle_weight[c] = to_mass(f(4));
+        w_[i].curr_weight[c] = to_mass(l[f::curr_weight]);
+        w_[i].curr_cycle_weight[c] = to_mass(l[f::curr_cycle_weight]);
     }
 
     recipe_record& r_;
@@ -165,7 +168,7 @@ private:
 };
 
 bool is_r_line(std::string_view line) {
-    return line.size() >= 2 && line[0] == 'r' && line[1] == '\t';
+    return line.starts_with(kProcessLineStart);
 }
 
 // The lines of the first record of a log with this weight_doc and start_time text, in one pass that
@@ -183,7 +186,8 @@ Result<std::vector<std::string>> record_lines(const std::filesystem::path& log, 
         if (!record.empty()) {
             return false;
         }
-        if (tab_field(line, 1) == weight_doc && tab_field(line, 2) == start_time) {
+        const LogLine r = read_log_line(line);
+        if (r[process_field::weight_doc] == weight_doc && r[process_field::start_time] == start_time) {
             record.emplace_back(line);
         }
         return true;

@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "reports/log_scan.h"
+#include "storage/month_log.h"
 #include "storage/text_file.h"
 
 namespace wazenie {
@@ -16,9 +16,8 @@ std::vector<std::string> months_newest_first(const std::filesystem::path& data_d
     std::vector<std::string> months;
     std::error_code ignored;
     for (const auto& entry : std::filesystem::directory_iterator(data_dir, ignored)) {
-        const std::string name = entry.path().filename().string();
-        if (name.size() == 10 && name.ends_with(".txt") && name.find_first_not_of("0123456789") == 6) {
-            months.push_back(name.substr(0, 6));
+        if (auto month = log_month(entry.path())) {
+            months.push_back(std::move(*month));
         }
     }
     std::sort(months.begin(), months.end(), std::greater<>());
@@ -31,17 +30,17 @@ Result<std::optional<RecordPlace>> find_latest_record(const std::filesystem::pat
                                                       const std::string& weight_doc) {
     for (const std::string& month : months_newest_first(data_dir)) {
         std::optional<RecordPlace> found;
-        const auto file = data_dir / (month + ".txt");
+        const auto file = month_log_path(data_dir, month);
         const auto read = text_file::for_each_line(
             file,
             [&](std::string_view line) {
-                const ProcessFields f = split_process_line(line);
-                if (f[1] == weight_doc) {
-                    found = RecordPlace{month, std::string(f[2])};
+                const LogLine r = read_log_line(line);
+                if (r[process_field::weight_doc] == weight_doc) {
+                    found = RecordPlace{month, std::string(r[process_field::start_time])};
                 }
                 return true;
             },
-            "r\t");
+            kProcessLineStart);
         if (!read) {
             return Error{"Błąd odczytu pliku z danymi:\r" + file.string(), file.string()};
         }

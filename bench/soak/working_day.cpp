@@ -18,6 +18,7 @@
 #include "app/cli/run_options.h"
 #include "bench/process_memory.h"
 #include "integration/pty_bridge.h"
+#include "storage/month_log.h"
 #include "storage/process_file.h"
 #include "storage/text_file.h"
 
@@ -82,11 +83,11 @@ double resident_megabytes() {
 long logged_records(const std::filesystem::path& dir) {
     long records = 0;
     for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-        const std::string name = entry.path().filename().string();
-        if (name.size() == 10 && name.ends_with(".txt") && name.find_first_not_of("0123456789") == 6) {
-            if (auto lines = read_process_lines(entry.path()); lines.ok()) {
-                records += static_cast<long>(lines->size());
-            }
+        if (!log_month(entry.path())) {
+            continue;
+        }
+        if (auto lines = read_process_lines(entry.path()); lines.ok()) {
+            records += static_cast<long>(lines->size());
         }
     }
     return records;

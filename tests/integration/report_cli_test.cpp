@@ -6,6 +6,7 @@
 
 #include "fakes/scratch_dir.h"
 #include "storage/date_time.h"
+#include "storage/month_log.h"
 #include "storage/process_file.h"
 #include "storage/text_file.h"
 

@@ -17,6 +17,13 @@ TEST(LogFieldsTest, CursorReadsEachFieldAndStaysInStepAfterABadOne) {
     EXPECT_EQ(f.text(), "");
 }
 
+TEST(LogFieldsTest, AColumnIsReachedByPassingOverTheFieldsBeforeIt) {
+    FieldCursor f("w\t1\tx\t\t7");
+    EXPECT_EQ(f.integer(1), 1);
+    EXPECT_EQ(f.integer(4), 7);
+    EXPECT_EQ(f.text(6), "");
+}
+
 TEST(LogFieldsTest, MassesReadAsTheFullParserReadsThemWithTheirDecimals) {
     FieldCursor f("0.1\t-0.3\t12,50\t1234.567\t7\tabc\t1.2.3\t12345678901234567\t9");
     int decimals = -1;
@@ -33,6 +40,19 @@ TEST(LogFieldsTest, MassesReadAsTheFullParserReadsThemWithTheirDecimals) {
     EXPECT_EQ(f.mass(decimals), std::nullopt);
     EXPECT_EQ(f.mass(decimals), parse_decimal("12345678901234567"));
     EXPECT_EQ(f.mass(decimals), 9);
+}
+
+TEST(LogFieldsTest, ThousandthsAreExactUpToThreeDecimalsAndLeaveOtherFormsToMass) {
+    FieldCursor f("12.5\t-0.3\t1234.567\t7\t1.2340\t12,50\t-\t9");
+    const std::optional<std::int64_t> expected[] = {12500,        -300,         1234567,      7000,
+                                                    std::nullopt, std::nullopt, std::nullopt, 9000};
+    for (const auto& milli : expected) {
+        int decimals = -1;
+        EXPECT_EQ(f.thousandths(decimals), milli);
+    }
+    int decimals = -1;
+    FieldCursor("0.25").thousandths(decimals);
+    EXPECT_EQ(decimals, 2);
 }
 
 }  // namespace

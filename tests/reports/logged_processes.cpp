@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "storage/date_time.h"
+#include "storage/month_log.h"
 #include "storage/process_file.h"
 
 namespace wazenie::testing {

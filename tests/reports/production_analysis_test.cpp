@@ -7,6 +7,7 @@
 #include "fakes/fake_dialogs.h"
 #include "fakes/scratch_dir.h"
 #include "reports/logged_processes.h"
+#include "storage/month_log.h"
 #include "storage/process_file.h"
 #include "storage/text_file.h"
 
@@ -233,6 +234,19 @@ TEST_F(ProductionAnalysisTest, GarbageIsPassedOverAndARecordLoggedTwiceCountsOnc
     EXPECT_EQ(empty.consumption[0].processes, 0);
     EXPECT_TRUE(empty.doses.empty());
     EXPECT_TRUE(empty.days.empty());
+}
+
+// Masses in the forms the fast reading leaves to the full one read as before.
+TEST_F(ProductionAnalysisTest, MassesWithACommaOrMoreDecimalsReadAsBefore) {
+    ASSERT_TRUE(
+        text_file::write_lines(month_log_path(dir.path(), "202403"),
+                               {"r\tWZ/1\t2024-03-03 08:00:00\t---\t1\t1", "w\t1\t0\t0\t0\t0\t2\t0\t1\t3\t0",
+                                "wm\t1\t1\tX\t0\t100,5\t100.5000\t0", "wmc\t1\t1\t1\t100.2500",
+                                "wm\t1\t2\tY\t0\t1\t1\t0", "wmc\t1\t2\t1\t2147483.648"}));
+    const auto a = analyse("2024-03-01", "2024-03-31");
+    ASSERT_EQ(a.consumption.size(), 2u);
+    expect_row(a.consumption[0], "X", 1, 201, 100.25, 1);
+    EXPECT_EQ(a.mass_precision, 3);
 }
 
 // Doses are kept in thousandths: they must read back as the very doubles of the logged texts, and a

@@ -8,6 +8,7 @@
 #include "fakes/scratch_dir.h"
 #include "reports/fake_save_file_dialog.h"
 #include "reports/logged_processes.h"
+#include "storage/month_log.h"
 #include "storage/process_file.h"
 
 namespace wazenie {

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "comm/meter_frames.h"
+#include "storage/month_log.h"
 #include "storage/process_file.h"
 #include "storage/settings.h"
 

@@ -4,6 +4,7 @@
 
 #include "fakes/scratch_dir.h"
 #include "storage/date_time.h"
+#include "storage/month_log.h"
 #include "storage/text_file.h"
 #include "storage/text_helpers.h"
 

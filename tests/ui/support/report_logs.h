@@ -7,6 +7,7 @@
 
 #include "core/process_records.h"
 #include "storage/date_time.h"
+#include "storage/month_log.h"
 #include "storage/process_file.h"
 #include "storage/settings.h"
 #include "storage/text_file.h"
