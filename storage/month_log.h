@@ -86,8 +86,6 @@ public:
 
 private:
     friend LogLine read_log_line(std::string_view line);
-    // The kind alone, for a reader that reads the columns itself.
-    LogLineKind log_line_kind(std::string_view line);
     struct Field {
         const char* begin;
         std::size_t size;
