@@ -1,9 +1,9 @@
-#include <benchmark/benchmark.h>
-
 #include "comm/exchange_log.h"
 #include "comm/meter_protocol.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_serial_link.h"
+
+#include <benchmark/benchmark.h>
 
 namespace wazenie {
 namespace {

@@ -1,14 +1,14 @@
-#include <benchmark/benchmark.h>
-
 #include <functional>
 #include <string>
 
 #include "comm/serial_link.h"
-#include "station/station.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_display.h"
 #include "fakes/scratch_dir.h"
+#include "station/station.h"
+
+#include <benchmark/benchmark.h>
 
 namespace wazenie {
 namespace {

@@ -1,7 +1,7 @@
-#include <benchmark/benchmark.h>
-
 #include "core/mass_operations.h"
 #include "core/number_text.h"
+
+#include <benchmark/benchmark.h>
 
 namespace wazenie {
 namespace {

@@ -1,11 +1,11 @@
-#include <benchmark/benchmark.h>
-
 #include <string>
 #include <vector>
 
 #include "fakes/scratch_dir.h"
 #include "recipes/recipe_file.h"
 #include "storage/text_file.h"
+
+#include <benchmark/benchmark.h>
 
 namespace wazenie {
 namespace {

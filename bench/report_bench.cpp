@@ -1,8 +1,8 @@
-#include <benchmark/benchmark.h>
-
 #include "fakes/fake_dialogs.h"
 #include "reports/report_list.h"
 #include "synthetic_year.h"
+
+#include <benchmark/benchmark.h>
 
 namespace wazenie {
 namespace {

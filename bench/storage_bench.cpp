@@ -1,11 +1,11 @@
-#include <benchmark/benchmark.h>
-
 #include <string>
 
 #include "fakes/scratch_dir.h"
 #include "storage/date_time.h"
 #include "storage/process_file.h"
 #include "storage/text_file.h"
+
+#include <benchmark/benchmark.h>
 
 namespace wazenie {
 namespace {

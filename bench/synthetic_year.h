@@ -4,9 +4,9 @@
 #include <functional>
 #include <string>
 
-#include <benchmark/benchmark.h>
-
 #include "fakes/scratch_dir.h"
+
+#include <benchmark/benchmark.h>
 
 namespace wazenie::bench {
 

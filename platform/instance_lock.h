@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QLockFile>
 #include <filesystem>
 #include <memory>
 #include <string>
+
+#include <QLockFile>
 
 namespace wazenie {
 

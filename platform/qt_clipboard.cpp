@@ -1,9 +1,9 @@
 #include "platform/qt_clipboard.h"
 
+#include "platform/qt_text.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
-
-#include "platform/qt_text.h"
 
 namespace wazenie {
 

@@ -1,15 +1,16 @@
 #include "platform/qt_document_painter.h"
 
-#include <QFontMetricsF>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
 #include <algorithm>
 #include <fstream>
 #include <system_error>
 
 #include "platform/qt_text.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
 
 namespace wazenie {
 

@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QFont>
-#include <QPagedPaintDevice>
 #include <filesystem>
 
 #include "core/print_document.h"
 #include "core/result.h"
+
+#include <QFont>
+#include <QPagedPaintDevice>
 
 namespace wazenie {
 

@@ -1,8 +1,8 @@
 #include "platform/qt_folder_choice.h"
 
-#include <QFileDialog>
-
 #include "platform/qt_text.h"
+
+#include <QFileDialog>
 
 namespace wazenie {
 

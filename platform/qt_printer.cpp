@@ -1,12 +1,12 @@
 #include "platform/qt_printer.h"
 
-#include <QPageLayout>
-#include <QPrinter>
-#include <QPrinterInfo>
-
 #include "platform/qt_document_painter.h"
 #include "platform/qt_text.h"
 #include "reports/wz_print.h"
+
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPrinterInfo>
 
 namespace wazenie {
 

@@ -1,8 +1,8 @@
 #include "platform/qt_save_file_dialog.h"
 
-#include <QFileDialog>
-
 #include "platform/qt_text.h"
+
+#include <QFileDialog>
 
 namespace wazenie {
 

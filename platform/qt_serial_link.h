@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QSerialPort>
 #include <functional>
 #include <string>
 
 #include "comm/serial_link.h"
+
+#include <QSerialPort>
 
 namespace wazenie {
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "core/number_text.h"
 #include "recipes/entered_name.h"
 #include "recipes/recipe_line.h"
-#include "core/number_text.h"
 #include "storage/text_helpers.h"
 #include "storage/value_check.h"
 

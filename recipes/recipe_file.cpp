@@ -1,8 +1,8 @@
 #include "recipes/recipe_file.h"
 
+#include "core/number_text.h"
 #include "recipes/data_files.h"
 #include "recipes/recipe_line.h"
-#include "core/number_text.h"
 #include "storage/text_file.h"
 #include "storage/text_helpers.h"
 

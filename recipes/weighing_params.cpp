@@ -5,8 +5,8 @@
 
 #include "clients/client_file.h"
 #include "core/mass_operations.h"
-#include "recipes/recipe_file.h"
 #include "core/number_text.h"
+#include "recipes/recipe_file.h"
 #include "storage/text_helpers.h"
 #include "storage/value_check.h"
 

@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <string>
 
-#include "reports/report_output.h"
 #include "core/number_text.h"
+#include "reports/report_output.h"
 #include "storage/text_helpers.h"
 
 namespace wazenie {

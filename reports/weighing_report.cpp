@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "reports/wz_print.h"
-#include "core/number_text.h"
 #include "clients/client_process.h"
+#include "core/number_text.h"
+#include "reports/wz_print.h"
 #include "storage/process_file.h"
 
 namespace wazenie {

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "storage/text_prefix.h"
-#include "storage/date_time.h"
 #include "core/number_text.h"
+#include "storage/date_time.h"
 #include "storage/text_helpers.h"
+#include "storage/text_prefix.h"
 
 namespace wazenie {
 

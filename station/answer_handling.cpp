@@ -3,8 +3,8 @@
 #include <cmath>
 #include <utility>
 
-#include "core/clock.h"
 #include "comm/meter_frames.h"
+#include "core/clock.h"
 #include "core/mass_operations.h"
 #include "station/pending_command.h"
 #include "station/process_recorder.h"

@@ -5,8 +5,8 @@
 
 #include "core/dialogs.h"
 #include "core/mass_operations.h"
-#include "station/station_view.h"
 #include "core/number_text.h"
+#include "station/station_view.h"
 
 namespace wazenie {
 

@@ -2,17 +2,17 @@
 
 #include <system_error>
 
+#include "clients/client_process.h"
 #include "comm/exchange_log.h"
 #include "comm/meter_protocol.h"
 #include "comm/port_connection.h"
-#include "station/answer_handling.h"
 #include "core/dialogs.h"
+#include "station/answer_handling.h"
 #include "station/main_loop.h"
 #include "station/process_commands.h"
 #include "station/process_recorder.h"
 #include "station/record_edits.h"
 #include "station/station_view.h"
-#include "clients/client_process.h"
 #include "storage/damaged_file.h"
 #include "storage/process_file.h"
 

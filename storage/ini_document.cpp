@@ -94,7 +94,8 @@ std::vector<std::pair<std::string, std::string>> IniDocument::entries(std::strin
 void IniDocument::set(std::string_view section, std::string_view key, std::string_view value) {
     // A line break in a value would start a new line of the file; a tab is kept, as the reader keeps it.
     std::string line = std::string(key) + "=" + std::string(value);
-    std::replace_if(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    std::replace_if(
+        line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     bool inside = false;
     std::optional<std::size_t> end_of_section;
     for (std::size_t i = 0; i < lines_.size(); ++i) {

@@ -1,5 +1,3 @@
-#include "storage/process_file.h"
-
 #include <algorithm>
 #include <stdexcept>
 #include <string_view>
@@ -7,6 +5,7 @@
 #include "core/number_text.h"
 #include "storage/date_time.h"
 #include "storage/month_log.h"
+#include "storage/process_file.h"
 #include "storage/text_file.h"
 #include "storage/text_helpers.h"
 

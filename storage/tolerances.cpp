@@ -50,7 +50,8 @@ DoseDeviation dose_deviation(double target, double dosed, double tolerance_perce
     d.kg = dosed - target;
     if (target != 0) {
         d.percent = d.kg / target * 100.0;
-        // Masses are logged rounded: a dose exactly at the limit is inside, whatever the last binary digit says.
+        // Masses are logged rounded: a dose exactly at the limit is inside, whatever the last binary digit
+        // says.
         d.outside = std::fabs(d.kg) * 100.0 > std::fabs(target) * tolerance_percent * (1 + 1e-9);
     }
     return d;

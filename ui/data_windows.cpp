@@ -1,9 +1,9 @@
 #include "ui/data_windows.h"
 
 #include "core/display.h"
+#include "platform/qt_text.h"
 #include "recipes/weighing_params.h"
 #include "station/station.h"
-#include "platform/qt_text.h"
 #include "ui/report_window.h"
 #include "ui/settings_window.h"
 #include "ui/station_choosers.h"

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "station/window_model.h"
+
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
-
-#include "station/window_model.h"
 
 namespace wazenie {
 

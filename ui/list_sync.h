@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QString>
 #include <string>
 
 #include "station/window_model.h"
+
+#include <QString>
 
 class QAbstractButton;
 class QLabel;

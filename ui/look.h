@@ -1,14 +1,15 @@
 #pragma once
 
-#include <QColor>
-#include <QFont>
-#include <QString>
-#include <QStringList>
 #include <initializer_list>
 #include <string>
 #include <string_view>
 
 #include "platform/qt_text.h"
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QStringList>
 
 class QAbstractItemModel;
 class QLabel;

@@ -6,8 +6,8 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QPushButton>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>

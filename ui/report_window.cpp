@@ -7,9 +7,9 @@
 #include "station/station.h"
 #include "ui/look.h"
 #include "ui/production_window.h"
-#include "ui/station_choosers.h"
 #include "ui/report_filters.h"
 #include "ui/report_rows_model.h"
+#include "ui/station_choosers.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

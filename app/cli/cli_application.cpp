@@ -1,7 +1,8 @@
 #include "app/cli/cli_application.h"
 
-#include <QGuiApplication>
 #include <algorithm>
+
+#include <QGuiApplication>
 
 namespace wazenie {
 

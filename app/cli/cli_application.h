@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QCoreApplication>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include <QCoreApplication>
 
 namespace wazenie {
 

@@ -2,8 +2,8 @@
 
 #include "app/cli/run_options.h"
 #include "core/dialogs.h"
-#include "station/station.h"
 #include "recipes/weighing_params.h"
+#include "station/station.h"
 
 namespace wazenie {
 

@@ -1,4 +1,3 @@
-#include <QCoreApplication>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -10,6 +9,8 @@
 #include "app/cli/exit_codes.h"
 #include "app/cli/report_commands.h"
 #include "platform/data_location.h"
+
+#include <QCoreApplication>
 
 namespace wazenie {
 

@@ -4,8 +4,8 @@
 #include "app/cli/cli_command.h"
 #include "app/cli/cli_dialogs.h"
 #include "app/cli/cli_station.h"
-#include "app/cli/data_folder.h"
 #include "app/cli/cli_weighing_params.h"
+#include "app/cli/data_folder.h"
 #include "app/cli/exit_codes.h"
 #include "app/cli/login.h"
 #include "app/cli/run_loop.h"
@@ -13,8 +13,8 @@
 #include "app/cli/unattended_simulation.h"
 #include "clients/client_file.h"
 #include "comm/simulation.h"
-#include "platform/stop_signals.h"
 #include "core/number_text.h"
+#include "platform/stop_signals.h"
 
 namespace wazenie {
 

@@ -1,7 +1,5 @@
 // The material window over a large database (2000 names): opening it modally, and a search that is
 // switched on and off again, each of which reads the file and fills the list (aim: under 100 ms).
-#include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -15,6 +13,8 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTimer>
+
+#include <benchmark/benchmark.h>
 
 namespace wazenie {
 namespace {

@@ -1,8 +1,6 @@
 // The recipe editor over a large recipe file (2000 recipes, 8000 lines): opening it modally, which
 // reads the file and fills the recipe list and the first recipe's four lists, and picking another
 // recipe, which reads that recipe's lines (aim: each under 100 ms).
-#include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -19,6 +17,8 @@
 #include <QApplication>
 #include <QTimer>
 #include <QTreeWidget>
+
+#include <benchmark/benchmark.h>
 
 namespace wazenie {
 namespace {

@@ -1,8 +1,6 @@
 // The report window over a year of weighing logs (12 months of 6000 processes): "Odśwież raport"
 // clicked until the list is filled and painted. Aim: under 150 ms, most of it reading the logs. The
 // production analysis window over the same year.
-#include <benchmark/benchmark.h>
-
 #include <filesystem>
 
 #include "fakes/fake_clock.h"
@@ -22,6 +20,8 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTreeView>
+
+#include <benchmark/benchmark.h>
 
 namespace wazenie {
 namespace {

@@ -2,8 +2,6 @@
 // goes to the station, and the window applies what it asks for (the connection messages, the scale
 // panels and the cycle list) as its gathered refresh does. Also counts the widget writes of an answer
 // that changes nothing (aim: none).
-#include <benchmark/benchmark.h>
-
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -19,6 +17,8 @@
 #include "ui/main_window.h"
 
 #include <QApplication>
+
+#include <benchmark/benchmark.h>
 
 namespace wazenie {
 namespace {

@@ -1,10 +1,10 @@
 #include "clients/client_process.h"
 
-#include <gtest/gtest.h>
-
 #include "fakes/scratch_dir.h"
 #include "storage/process_file.h"
 #include "storage/text_file.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

@@ -1,7 +1,5 @@
 #include "clients/client_window.h"
 
-#include <gtest/gtest.h>
-
 #include <deque>
 
 #include "clients/client_file.h"
@@ -13,6 +11,8 @@
 #include "fakes/scratch_dir.h"
 #include "storage/date_time.h"
 #include "storage/text_file.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

@@ -1,10 +1,10 @@
 #include "comm/exchange_log.h"
 
-#include <gtest/gtest.h>
-
 #include "comm/meter_frames.h"
 #include "fakes/fake_clock.h"
 #include "storage/date_time.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

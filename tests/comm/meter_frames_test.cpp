@@ -1,8 +1,8 @@
 #include "comm/meter_frames.h"
 
-#include <gtest/gtest.h>
-
 #include "comm/exchange_log.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "comm/protocol_fixture.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie::testing {
 namespace {

@@ -1,8 +1,8 @@
 #include "comm/port_connection.h"
 
-#include <gtest/gtest.h>
-
 #include "fakes/fake_serial_link.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie::testing {
 namespace {

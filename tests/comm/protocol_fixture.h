@@ -1,15 +1,15 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
 #include "comm/exchange_log.h"
 #include "comm/meter_protocol.h"
+#include "comm/recording_sink.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_serial_link.h"
-#include "comm/recording_sink.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie::testing {
 

@@ -1,8 +1,8 @@
 #include "comm/simulation.h"
 
-#include <gtest/gtest.h>
-
 #include "comm/protocol_fixture.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie::testing {
 namespace {

@@ -1,8 +1,8 @@
 #include "core/mass_operations.h"
 
-#include <gtest/gtest.h>
-
 #include <string>
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

@@ -1,9 +1,9 @@
 #include "core/number_text.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <limits>
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

@@ -1,12 +1,12 @@
 #include "core/process_records.h"
 
-#include <gtest/gtest.h>
-
 #include <climits>
 #include <stdexcept>
 
 #include "core/clock.h"
 #include "core/print_document.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

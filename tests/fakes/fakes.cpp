@@ -1,10 +1,10 @@
-#include "scratch_dir.h"
-
 #include <atomic>
 #include <chrono>
 #include <fstream>
 #include <iterator>
 #include <sstream>
+
+#include "scratch_dir.h"
 
 namespace wazenie::testing {
 

@@ -1,6 +1,7 @@
 #include "fuzz/fuzz_input.h"
 
 #include <fstream>
+
 #include <unistd.h>
 
 namespace wazenie::fuzz {

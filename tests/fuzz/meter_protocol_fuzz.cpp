@@ -1,12 +1,12 @@
 // Bytes from the line, arriving in pieces of any size, while the station awaits a weight or a
 // command's acknowledgement from any scale.
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include "comm/exchange_log.h"
 #include "comm/meter_protocol.h"
 #include "comm/recording_sink.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_serial_link.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace wazenie;

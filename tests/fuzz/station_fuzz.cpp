@@ -1,13 +1,13 @@
 // A whole station on fakes: a fuzzed konfig.ini and status.txt at start-up, the operator logged in, a
 // process started, and fuzzed bytes arriving from the line between the ticks of the main loop.
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include "fakes/fake_clock.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_display.h"
 #include "fakes/fake_serial_link.h"
 #include "fuzz/fuzz_input.h"
 #include "station/station.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace wazenie;

@@ -1,12 +1,4 @@
-#include <gtest/gtest.h>
-
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <QProcess>
-#include <QProcessEnvironment>
-#include <QTimer>
 #include <csignal>
-#include <unistd.h>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -17,6 +9,15 @@
 #include "pty_bridge.h"
 #include "storage/text_file.h"
 #include "storage/text_helpers.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace wazenie::testing {
 namespace {

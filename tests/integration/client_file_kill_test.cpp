@@ -1,9 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <thread>
 
@@ -15,6 +9,11 @@
 #include "fakes/fake_printer.h"
 #include "fakes/scratch_dir.h"
 #include "storage/text_file.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace wazenie {
 namespace {

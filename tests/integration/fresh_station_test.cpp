@@ -1,8 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <QCoreApplication>
-#include <QProcess>
-#include <QTimer>
 #include <algorithm>
 #include <filesystem>
 
@@ -16,6 +11,12 @@
 #include "qt/event_wait.h"
 #include "station/station.h"
 #include "storage/text_file.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QTimer>
+
+#include <gtest/gtest.h>
 
 #ifdef METER_EMULATOR
 

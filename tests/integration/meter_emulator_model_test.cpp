@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <random>
 
 #include "comm/meter_frames.h"
@@ -7,6 +5,8 @@
 #include "fault_plan.h"
 #include "meter.h"
 #include "request_reader.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie::emulator {
 namespace {

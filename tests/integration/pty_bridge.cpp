@@ -1,11 +1,11 @@
 #include "pty_bridge.h"
 
+#include <cerrno>
+
 #include <fcntl.h>
 #include <pty.h>
 #include <termios.h>
 #include <unistd.h>
-
-#include <cerrno>
 
 namespace wazenie::testing {
 

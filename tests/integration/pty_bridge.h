@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QSocketNotifier>
 #include <memory>
 #include <string>
+
+#include <QSocketNotifier>
 
 namespace wazenie::testing {
 

@@ -1,6 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <QProcess>
 #include <filesystem>
 #include <string>
 
@@ -9,6 +6,10 @@
 #include "storage/month_log.h"
 #include "storage/process_file.h"
 #include "storage/text_file.h"
+
+#include <QProcess>
+
+#include <gtest/gtest.h>
 
 #ifdef WAZENIE_CLI
 

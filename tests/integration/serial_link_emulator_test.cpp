@@ -1,19 +1,20 @@
-#include <gtest/gtest.h>
-
-#include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QEventLoop>
-#include <QProcess>
-#include <QTimer>
 #include <functional>
 
-#include "qt/event_wait.h"
 #include "comm/exchange_log.h"
 #include "comm/meter_protocol.h"
 #include "comm/recording_sink.h"
 #include "fakes/fake_clock.h"
 #include "platform/qt_serial_link.h"
 #include "pty_bridge.h"
+#include "qt/event_wait.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QProcess>
+#include <QTimer>
+
+#include <gtest/gtest.h>
 
 namespace wazenie::testing {
 namespace {

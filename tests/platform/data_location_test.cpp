@@ -1,11 +1,11 @@
 #include "platform/data_location.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
 
 #include "fakes/scratch_dir.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

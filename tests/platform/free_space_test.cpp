@@ -1,8 +1,8 @@
 #include "platform/free_space.h"
 
-#include <gtest/gtest.h>
-
 #include "fakes/scratch_dir.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

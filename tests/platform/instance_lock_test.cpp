@@ -1,13 +1,13 @@
 #include "platform/instance_lock.h"
 
+#include <filesystem>
+
+#include "fakes/scratch_dir.h"
+
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <filesystem>
-
-#include "fakes/scratch_dir.h"
 
 namespace wazenie {
 namespace {

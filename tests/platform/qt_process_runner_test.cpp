@@ -1,13 +1,13 @@
 #include "platform/qt_process_runner.h"
 
-#include <gtest/gtest.h>
-
 #include "fakes/fake_clock.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_folder_choice.h"
 #include "fakes/scratch_dir.h"
 #include "storage/archive.h"
 #include "storage/date_time.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

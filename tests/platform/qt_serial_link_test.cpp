@@ -1,5 +1,13 @@
-#include "qt/event_wait.h"
 #include "platform/qt_serial_link.h"
+
+#include <functional>
+
+#include "qt/event_wait.h"
+
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QTimer>
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -7,12 +15,6 @@
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
-
-#include <QDeadlineTimer>
-#include <QEventLoop>
-#include <QGuiApplication>
-#include <QTimer>
-#include <functional>
 
 namespace wazenie {
 namespace {

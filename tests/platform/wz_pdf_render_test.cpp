@@ -1,12 +1,12 @@
-#include <gtest/gtest.h>
-
 #include <sstream>
 
 #include "fakes/scratch_dir.h"
-#include "qt/pdf_text.h"
 #include "platform/qt_document_painter.h"
 #include "platform/qt_text.h"
+#include "qt/pdf_text.h"
 #include "reports/wz_document.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
@@ -17,6 +15,8 @@
 #include "reports/report_output.h"
 #include "reports/wz_document.h"
 #include "reports/wz_print.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

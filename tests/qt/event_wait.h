@@ -1,9 +1,10 @@
 #pragma once
 
+#include <functional>
+
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QTimer>
-#include <functional>
 
 namespace wazenie::testing {
 

@@ -1,12 +1,13 @@
 #pragma once
 
-#include <QGuiApplication>
-#include <QProcess>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "platform/qt_text.h"
+
+#include <QGuiApplication>
+#include <QProcess>
 
 namespace wazenie::testing {
 

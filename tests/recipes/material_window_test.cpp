@@ -1,12 +1,12 @@
 #include "recipes/material_window.h"
 
-#include <gtest/gtest.h>
-
 #include "fakes/fake_clipboard.h"
 #include "fakes/fake_dialogs.h"
 #include "recipe_test_support.h"
 #include "recipes/material_file.h"
 #include "storage/text_helpers.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

@@ -1,9 +1,9 @@
 #include "recipes/recipe_editor.h"
 
-#include <gtest/gtest.h>
-
 #include "fakes/fake_dialogs.h"
 #include "recipe_test_support.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

@@ -1,9 +1,9 @@
 #include "recipes/recipe_file.h"
 
-#include <gtest/gtest.h>
-
 #include "recipe_test_support.h"
 #include "storage/text_file.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

@@ -1,10 +1,10 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
 
 #include "recipe_test_support.h"
 #include "recipes/material_file.h"
 #include "recipes/recipe_file.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

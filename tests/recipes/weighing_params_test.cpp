@@ -1,7 +1,5 @@
 #include "recipes/weighing_params.h"
 
-#include <gtest/gtest.h>
-
 #include <string>
 #include <utility>
 #include <vector>
@@ -10,6 +8,8 @@
 #include "fakes/fake_display.h"
 #include "fakes/scratch_dir.h"
 #include "storage/text_file.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

@@ -1,9 +1,9 @@
 #include "reports/analysis_output.h"
 
-#include <gtest/gtest.h>
-
 #include "fakes/scratch_dir.h"
 #include "storage/text_file.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

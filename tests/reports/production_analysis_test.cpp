@@ -1,7 +1,5 @@
 #include "reports/production_analysis.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 
 #include "fakes/fake_dialogs.h"
@@ -10,6 +8,8 @@
 #include "storage/month_log.h"
 #include "storage/process_file.h"
 #include "storage/text_file.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

@@ -1,7 +1,5 @@
 #include "reports/production_window.h"
 
-#include <gtest/gtest.h>
-
 #include "fakes/fake_clock.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_printer.h"
@@ -10,6 +8,8 @@
 #include "reports/logged_processes.h"
 #include "storage/month_log.h"
 #include "storage/process_file.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

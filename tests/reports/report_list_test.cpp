@@ -1,11 +1,11 @@
 #include "reports/report_list.h"
 
-#include <gtest/gtest.h>
-
 #include "fakes/fake_dialogs.h"
-#include "reports/logged_processes.h"
 #include "fakes/scratch_dir.h"
+#include "reports/logged_processes.h"
 #include "storage/text_file.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

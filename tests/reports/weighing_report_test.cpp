@@ -1,7 +1,5 @@
 #include "reports/weighing_report.h"
 
-#include <gtest/gtest.h>
-
 #include "fakes/fake_clipboard.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_dialogs.h"
@@ -10,6 +8,8 @@
 #include "reports/fake_save_file_dialog.h"
 #include "reports/logged_processes.h"
 #include "storage/text_file.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

@@ -1,8 +1,8 @@
 #include "reports/wz_document.h"
 
-#include <gtest/gtest.h>
-
 #include "fakes/fake_clock.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

@@ -1,10 +1,10 @@
 #include "reports/wz_print.h"
 
-#include <gtest/gtest.h>
-
 #include "fakes/fake_clock.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_printer.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

@@ -1,17 +1,17 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "station/station.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_display.h"
 #include "fakes/fake_serial_link.h"
 #include "fakes/scratch_dir.h"
+#include "station/station.h"
 #include "storage/process_file.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

@@ -1,8 +1,8 @@
 #include "station/start_checks.h"
 
-#include <gtest/gtest.h>
-
 #include "fakes/fake_dialogs.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
-
 #include <functional>
 
 #include "station/station_rig.h"
 #include "storage/text_file.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <climits>
 #include <filesystem>
 
@@ -8,6 +6,8 @@
 #include "storage/process_file.h"
 #include "storage/settings.h"
 #include "storage/text_file.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {
@@ -32,10 +32,11 @@ TEST(StationLifecycle, StartUpTellsOnceWhichValuesTookTheirDefaults) {
     StationOnFakes f(dir.path());
     f.station.start_up();
     EXPECT_EQ(f.link.device, "/dev/ttyS0");
-    EXPECT_EQ(f.dialogs.journal,
-              (std::vector<std::string>{
-                  "ostrzeżenie: Błędne wartości w pliku konfig.ini:"
-                  "\r[Polaczenie_RS] port=-2147483648 → przyjęto 1\r[Polaczenie_RS] predkosc=x → przyjęto 9600"}));
+    EXPECT_EQ(
+        f.dialogs.journal,
+        (std::vector<std::string>{
+            "ostrzeżenie: Błędne wartości w pliku konfig.ini:"
+            "\r[Polaczenie_RS] port=-2147483648 → przyjęto 1\r[Polaczenie_RS] predkosc=x → przyjęto 9600"}));
 }
 
 TEST(StationLifecycle, StartUpReadsTheSettingsAndOpensTheConfiguredPort) {

@@ -1,10 +1,10 @@
-#include <gtest/gtest.h>
-
 #include "comm/exchange_log.h"
 #include "station/station_rig.h"
 #include "storage/date_time.h"
 #include "storage/process_file.h"
 #include "storage/text_helpers.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

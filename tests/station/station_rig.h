@@ -4,12 +4,12 @@
 #include <vector>
 
 #include "core/indexed_array.h"
-#include "station/station.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_display.h"
 #include "fakes/fake_serial_link.h"
 #include "fakes/scratch_dir.h"
+#include "station/station.h"
 
 namespace wazenie::testing {
 

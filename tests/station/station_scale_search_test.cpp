@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "station/scale_search.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

@@ -1,11 +1,12 @@
-#include <gtest/gtest.h>
+#include "station/window_model.h"
 
 #include "core/mass_operations.h"
 #include "station/station_rig.h"
-#include "station/window_model.h"
 #include "storage/date_time.h"
 #include "storage/settings.h"
 #include "storage/tolerances.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

@@ -1,9 +1,9 @@
 #include "storage/cp1250.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
 #include <string>
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

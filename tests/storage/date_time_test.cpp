@@ -1,4 +1,5 @@
 #include "storage/date_time.h"
+
 #include "storage/system_clock.h"
 
 #include <gtest/gtest.h>

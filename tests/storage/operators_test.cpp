@@ -1,10 +1,10 @@
 #include "storage/operators.h"
 
-#include <gtest/gtest.h>
-
 #include "fakes/fake_dialogs.h"
 #include "fakes/scratch_dir.h"
 #include "storage/operator_window.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

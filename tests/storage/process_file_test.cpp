@@ -1,12 +1,12 @@
 #include "storage/process_file.h"
 
-#include <gtest/gtest.h>
-
 #include "fakes/scratch_dir.h"
 #include "storage/date_time.h"
 #include "storage/month_log.h"
 #include "storage/text_file.h"
 #include "storage/text_helpers.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

@@ -1,11 +1,11 @@
 #include "storage/settings.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 
 #include "fakes/scratch_dir.h"
 #include "storage/text_file.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {
@@ -181,8 +181,9 @@ TEST_F(SettingsFile, AWeightDocCounterThatDidNotReadIsNotRestartedAndIsKeptAsWri
         const auto replaced = load_settings(file, s, w);
         EXPECT_EQ(s.weightdoc_next, 0) << value;
         ASSERT_EQ(replaced.size(), 1u);
-        EXPECT_EQ(replaced_values_text(replaced), "Błędne wartości w pliku konfig.ini:\r[Dokument WZ] nast_numer=" +
-                                                      value + " → pominięto do czasu poprawienia");
+        EXPECT_EQ(replaced_values_text(replaced),
+                  "Błędne wartości w pliku konfig.ini:\r[Dokument WZ] nast_numer=" + value +
+                      " → pominięto do czasu poprawienia");
         const Lines lines = saved();
         EXPECT_NE(std::find(lines.begin(), lines.end(), "nast_numer=" + value), lines.end()) << value;
     }

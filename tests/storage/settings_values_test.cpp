@@ -1,8 +1,7 @@
+#include "fakes/scratch_dir.h"
 #include "storage/settings.h"
 
 #include <gtest/gtest.h>
-
-#include "fakes/scratch_dir.h"
 
 namespace wazenie {
 namespace {

@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include "fakes/scratch_dir.h"
 #include "storage/text_file.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

@@ -1,8 +1,8 @@
 #include "storage/text_file.h"
 
-#include <gtest/gtest.h>
-
 #include "fakes/scratch_dir.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

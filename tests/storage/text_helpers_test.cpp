@@ -1,10 +1,10 @@
 #include "storage/text_helpers.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

@@ -5,7 +5,9 @@
 namespace wazenie {
 namespace {
 
-IniDocument ini(std::vector<std::string> lines) { return IniDocument::parse(lines); }
+IniDocument ini(std::vector<std::string> lines) {
+    return IniDocument::parse(lines);
+}
 
 TEST(Tolerances, DefaultThenSingleMaterialsByNameWithoutRegardToCase) {
     EXPECT_DOUBLE_EQ(Tolerances{}.percent_for("Cement"), 3.0);

@@ -1,11 +1,11 @@
 #include "storage/weight_doc.h"
 
-#include <gtest/gtest.h>
-
 #include <climits>
 
 #include "storage/date_time.h"
 #include "storage/settings.h"
+
+#include <gtest/gtest.h>
 
 namespace wazenie {
 namespace {

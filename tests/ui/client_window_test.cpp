@@ -1,3 +1,5 @@
+#include "ui/client_window.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -9,7 +11,6 @@
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_printer.h"
 #include "fakes/scratch_dir.h"
-#include "ui/client_window.h"
 #include "ui/new_client_dialog.h"
 #include "ui/support/modal_steps.h"
 #include "ui/support/modal_watch.h"

@@ -1,10 +1,11 @@
+#include "ui/desktop_program.h"
+
 #include "fakes/fake_clock.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_serial_link.h"
 #include "fakes/scratch_dir.h"
 #include "platform/instance_lock.h"
 #include "platform/qt_printer.h"
-#include "ui/desktop_program.h"
 
 #include <QApplication>
 #include <QtTest>

@@ -1,8 +1,9 @@
+#include "ui/input_dialog.h"
+
 #include <optional>
 #include <string>
 
 #include "fakes/fake_dialogs.h"
-#include "ui/input_dialog.h"
 
 #include <QLineEdit>
 #include <QPushButton>

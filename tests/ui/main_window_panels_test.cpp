@@ -6,8 +6,8 @@
 #include "ui/support/main_window_rig.h"
 
 #include <QCheckBox>
-#include <QHeaderView>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,3 +1,5 @@
+#include "ui/material_window.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -6,7 +8,6 @@
 #include "fakes/fake_dialogs.h"
 #include "fakes/scratch_dir.h"
 #include "recipes/material_file.h"
-#include "ui/material_window.h"
 #include "ui/support/modal_steps.h"
 #include "ui/support/modal_watch.h"
 

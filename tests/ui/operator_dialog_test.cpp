@@ -1,12 +1,13 @@
+#include "ui/operator_dialog.h"
+
 #include <optional>
 #include <string>
 
 #include "fakes/fake_dialogs.h"
-#include "ui/support/clicks.h"
-#include "ui/support/modal_steps.h"
 #include "fakes/scratch_dir.h"
 #include "storage/operators.h"
-#include "ui/operator_dialog.h"
+#include "ui/support/clicks.h"
+#include "ui/support/modal_steps.h"
 
 #include <QPushButton>
 #include <QToolButton>

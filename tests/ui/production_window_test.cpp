@@ -1,8 +1,8 @@
 #include <filesystem>
 
 #include "ui/support/modal_watch.h"
-#include "ui/support/report_rig.h"
 #include "ui/support/report_logs.h"
+#include "ui/support/report_rig.h"
 
 #include <QFileDialog>
 #include <QLineEdit>

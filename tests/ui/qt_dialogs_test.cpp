@@ -1,7 +1,7 @@
+#include "ui/qt_dialogs.h"
+
 #include <functional>
 #include <string>
-
-#include "ui/qt_dialogs.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>

@@ -1,3 +1,5 @@
+#include "ui/recipe_editor_window.h"
+
 #include <deque>
 #include <filesystem>
 #include <optional>
@@ -7,7 +9,6 @@
 #include "fakes/scratch_dir.h"
 #include "recipes/recipe_editor.h"
 #include "storage/settings.h"
-#include "ui/recipe_editor_window.h"
 #include "ui/support/clicks.h"
 #include "ui/support/modal_steps.h"
 

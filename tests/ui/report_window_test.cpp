@@ -3,8 +3,8 @@
 
 #include "core/number_text.h"
 #include "ui/support/modal_watch.h"
-#include "ui/support/report_rig.h"
 #include "ui/support/report_logs.h"
+#include "ui/support/report_rig.h"
 
 #include <QApplication>
 #include <QCalendarWidget>

@@ -1,3 +1,5 @@
+#include "ui/settings_window.h"
+
 #include <string>
 
 #include "fakes/fake_clock.h"
@@ -6,7 +8,6 @@
 #include "fakes/fake_serial_link.h"
 #include "fakes/scratch_dir.h"
 #include "station/station.h"
-#include "ui/settings_window.h"
 #include "ui/support/clicks.h"
 #include "ui/support/modal_steps.h"
 #include "ui/support/modal_watch.h"

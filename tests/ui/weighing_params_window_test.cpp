@@ -1,11 +1,12 @@
+#include "ui/weighing_params_window.h"
+
 #include <optional>
 #include <string>
 
 #include "fakes/fake_dialogs.h"
-#include "ui/support/modal_steps.h"
 #include "recipes/weighing_params.h"
 #include "storage/settings.h"
-#include "ui/weighing_params_window.h"
+#include "ui/support/modal_steps.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,5 +1,3 @@
-#include <QCoreApplication>
-#include <QTimer>
 #include <deque>
 #include <iostream>
 
@@ -7,6 +5,9 @@
 #include "emulator.h"
 #include "options.h"
 #include "platform/qt_serial_link.h"
+
+#include <QCoreApplication>
+#include <QTimer>
 
 namespace wazenie::emulator {
 namespace {

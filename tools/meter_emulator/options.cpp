@@ -1,11 +1,12 @@
 #include "options.h"
 
-#include <QCommandLineParser>
 #include <iostream>
 
+#include "core/number_text.h"
 #include "core/process_records.h"
 #include "platform/qt_text.h"
-#include "core/number_text.h"
+
+#include <QCommandLineParser>
 
 namespace wazenie::emulator {
 

@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QCoreApplication>
 #include <optional>
 #include <string>
 
 #include "emulator.h"
+
+#include <QCoreApplication>
 
 namespace wazenie::emulator {
 

@@ -9,10 +9,10 @@
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_serial_link.h"
 #include "fakes/scratch_dir.h"
+#include "modal_watch.h"
 #include "platform/qt_printer.h"
 #include "recipes/weighing_params.h"
 #include "station/station.h"
-#include "modal_watch.h"
 #include "ui/main_window.h"
 
 #include <QApplication>

@@ -6,8 +6,8 @@
 
 #include "core/indexed_array.h"
 #include "core/process_records.h"
-#include "station/station.h"
 #include "qt/event_wait.h"
+#include "station/station.h"
 #include "ui/main_window.h"
 
 #include <QCheckBox>
