@@ -52,6 +52,17 @@ void reset_masses(ProcessState& p, int scale, int cycle) {
     recompute_process_total(p);
 }
 
+void restart_process(ProcessState& p) {
+    reset_masses(p, 0, 0);
+    p.r.curr_cycle = 1;
+    p.r.view_cycle = 0;
+    for (weight_record& w : p.w) {
+        w.curr_cycle = 1;
+    }
+    p.r.start_time = 0;
+    p.r.stop_time = 0;
+}
+
 void recompute_scale_totals(ProcessState& p, int scale, bool copy_to_gross) {
     if (!Scales::in_range(scale)) {
         return;

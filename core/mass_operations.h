@@ -8,6 +8,10 @@ namespace wazenie {
 void reset_masses(ProcessState& p, int scale, int cycle);
 void recompute_scale_totals(ProcessState& p, int scale, bool copy_to_gross);
 void recompute_process_total(ProcessState& p);
+// Back to the beginning of the process: every scale in cycle 1, not started, no material, its masses
+// cleared; no start or stop time; the panels follow the current cycle. The global start and new
+// weighing parameters both begin so.
+void restart_process(ProcessState& p);
 
 // Scales the loaded recipe to r.recipe_total_weight and splits it into cycles; returns the number
 // of cycles needed (not capped at 9).

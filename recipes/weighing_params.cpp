@@ -187,16 +187,7 @@ ParamsOutcome WeighingParamsConfirmation::confirm(ProcessState& p, const Weighin
     int n = split_into_cycles(q);
     q.r.total_cycle_init = n;
     q.r.total_cycle = std::min(n, kCycles);
-    reset_masses(q, 0, 0);
-    q.r.curr_cycle = 1;
-    for (auto& scale : q.w) {
-        scale.curr_cycle = 1;
-        scale.curr_cycle_status = cycle_status::NOT_STARTED;
-        scale.curr_material = 0;
-    }
-    q.r.view_cycle = 0;
-    q.r.start_time = 0;
-    q.r.stop_time = 0;
+    restart_process(q);
     p = std::move(q);
     if (save_status_) {
         save_status_();

@@ -51,17 +51,8 @@ void ProcessCommands::start_process() {
         return;
     }
     make_pending(p.cpq, CP_MSG_RECIPE, first, true);
-    p.r.curr_cycle = 1;
-    p.r.view_cycle = 0;
-    for (weight_record& w : p.w) {
-        w.curr_cycle = 1;
-        w.curr_cycle_status = cycle_status::NOT_STARTED;
-        w.curr_material = 0;
-    }
+    restart_process(p);
     c_.view.technical();
-    reset_masses(p, 0, 0);
-    p.r.start_time = 0;
-    p.r.stop_time = 0;
     c_.view.process();
     c_.recorder.save_status();
 }
