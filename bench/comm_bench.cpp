@@ -1,7 +1,4 @@
-#include "comm/exchange_log.h"
-#include "comm/meter_protocol.h"
-#include "fakes/fake_clock.h"
-#include "fakes/fake_serial_link.h"
+#include "station/line_on_fakes.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,14 +11,7 @@ public:
     void on_weight_answer(int, int, int, int, double mass) override { benchmark::DoNotOptimize(mass); }
 };
 
-struct Line {
-    ProcessState p;
-    testing::FakeClock clock;
-    ExchangeLog log{clock};
-    testing::FakeSerialLink link;
-    NullSink sink;
-    MeterProtocol protocol{p, link, log, sink};
-
+struct Line : testing::ScriptedLine<NullSink> {
     Line() {
         p.r.cp_weight_num = 1;
         p.r.cp_msg = CP_MSG_WEIGHT_QUESTION;
@@ -33,7 +23,7 @@ void BM_HandleWeightAnswer(benchmark::State& state) {
     Line line;
     const std::string frame = weight_answer_frame(1, 0x11, "    100.0");
     for (auto _ : state) {
-        line.protocol.handle_answer(frame);
+        line.exchange.handle_answer(frame);
     }
 }
 BENCHMARK(BM_HandleWeightAnswer);
@@ -47,9 +37,9 @@ void BM_ReceiveBytes64(benchmark::State& state) {
     }
     read.resize(64, ' ');
     for (auto _ : state) {
-        line.protocol.clear_received();
+        line.exchange.restart();
         line.link.input = read;
-        line.protocol.receive_bytes();
+        line.exchange.receive_bytes();
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * 64);
 }

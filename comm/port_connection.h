@@ -25,7 +25,7 @@ int speed_bits_per_second(int number);
 class PortConnection {
 public:
     // Before the settings are read the port is COM2 at 1200 bits per second.
-    PortConnection(SerialLink& link, Settings& settings) : link_(link), settings_(settings) {}
+    PortConnection(SerialLink& link, const Settings& settings) : link_(link), settings_(settings) {}
 
     // Port name from port_num; speed from baud_rate unless it is not one of the thirteen.
     void configure_port();
@@ -42,7 +42,7 @@ public:
 
 private:
     SerialLink& link_;
-    Settings& settings_;
+    const Settings& settings_;
     int port_num_ = 2;
     int speed_ = 1200;
     std::string connection_text_;

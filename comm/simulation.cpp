@@ -52,7 +52,7 @@ void Simulation::auto_answer_tick() {
         case CP_MSG_STOP:
         case CP_MSG_PAUSE:
         case CP_MSG_RECIPE:
-            protocol_.handle_answer(std::string(1, 'P') + std::to_string(p_.cpq.weight_num));
+            answer_(std::string(1, 'P') + std::to_string(p_.cpq.weight_num));
             break;
         default:
             break;
@@ -80,7 +80,7 @@ void Simulation::answer_weight_question(int n) {
     } else if (e < w->recipe_total_weight_c1) {
         mass = r + s.delta;
     }
-    protocol_.handle_answer(weight_answer_frame(n, status, pad_left(std::to_string(mass), 9)));
+    answer_(weight_answer_frame(n, status, pad_left(std::to_string(mass), 9)));
 }
 
 void Simulation::update_auto_tank(int n) {
@@ -107,11 +107,11 @@ void Simulation::set_tank_open(int scale, bool open) {
 
 void Simulation::receive_manual_weight() {
     const int status = encode_status({manual.b03, manual.b45, manual.b67});
-    protocol_.handle_answer(weight_answer_frame(manual.x, status, manual.weight));
+    answer_(weight_answer_frame(manual.x, status, manual.weight));
 }
 
 void Simulation::receive_manual_text() {
-    protocol_.handle_answer(manual.text);
+    answer_(manual.text);
 }
 
 const std::vector<std::string_view>& simulation_help_lines() {

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
-#include "comm/meter_protocol.h"
+#include "comm/meter_frames.h"
 #include "core/indexed_array.h"
 #include "core/process_records.h"
 
@@ -28,11 +30,14 @@ struct ManualAnswer {
     std::string text = "P1";
 };
 
-// Answers the station's requests in the meters' place by handing made-up frames to
-// MeterProtocol::handle_answer, so everything they cause is what a meter's answer would cause.
+// Where the simulation hands its made-up answer frames: to the station, as if they came from the line.
+using AnswerFeed = std::function<void(const std::string& frame)>;
+
+// Answers the station's requests in the meters' place by handing made-up frames to the station's
+// answer handling, so everything they cause is what a meter's answer would cause.
 class Simulation {
 public:
-    Simulation(ProcessState& p, MeterProtocol& protocol) : p_(p), protocol_(protocol) {}
+    Simulation(const ProcessState& p, AnswerFeed answer) : p_(p), answer_(std::move(answer)) {}
 
     IndexedArray<SimulatedScale, kScales> scales{};
     ManualAnswer manual;
@@ -54,8 +59,8 @@ private:
     void answer_weight_question(int scale);
     void update_auto_tank(int scale);
 
-    ProcessState& p_;
-    MeterProtocol& protocol_;
+    const ProcessState& p_;
+    AnswerFeed answer_;
 };
 
 // The help window's text ("Pomoc do trybu symulacji"), line by line.

@@ -22,18 +22,8 @@ bool is_material(int b03) {
 }  // namespace
 
 void AnswerHandling::on_acknowledgement(char verdict, int /*scale*/) {
-    pending_command& cpq = c_.p.cpq;
     if (verdict == 'P') {
-        cpq.timeout_num = 0;
         command_done();
-        return;
-    }
-    if (verdict == 'W' && cpq.msg == CP_MSG_RECIPE) {
-        // A faulty transfer: all eight frames again, five attempts in all.
-        ++cpq.timeout_num;
-        cpq.rec_part = 0;
-        cpq.status = cpq.timeout_num >= kCommandAttempts ? command_status::EMPTY : command_status::WAITING;
-        c_.view.technical();
     }
 }
 
@@ -86,11 +76,6 @@ void AnswerHandling::on_weight_answer(int scale, int b03, int b45, int b67, doub
     if (b67 == 0) {
         take_reading(w, b03, b45, mass);
     }
-    w.cp_timeout_num = 0;
-    if (scale == c_.p.cpq.weight_num) {
-        c_.p.cpq.timeout_num = 0;
-    }
-    c_.view.connection();
     recompute_scale_totals(c_.p, scale, false);
     c_.view.scales(c_.p.r.view_cycle);
 }

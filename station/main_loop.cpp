@@ -2,12 +2,11 @@
 
 #include <string>
 
-#include "comm/exchange_log.h"
-#include "comm/meter_protocol.h"
 #include "comm/port_connection.h"
 #include "core/clock.h"
 #include "core/dialogs.h"
 #include "core/mass_operations.h"
+#include "station/line_exchange.h"
 #include "station/pending_command.h"
 #include "station/process_recorder.h"
 #include "station/scale_search.h"
@@ -36,39 +35,10 @@ void MainLoop::tick() {
     recipe_record& r = c_.p.r;
     r.cp_tick = next_tick(r.cp_tick);
     const std::int32_t d = tick_distance(r.cp_tick, r.cp_time);
-    if (time_out(d) || end_process(d) || next_cycle(d)) {
+    if (c_.exchange.time_out(d) || end_process(d) || next_cycle(d)) {
         return;
     }
     send(d);
-}
-
-bool MainLoop::time_out(std::int32_t d) {
-    recipe_record& r = c_.p.r;
-    pending_command& cpq = c_.p.cpq;
-    if (r.cp_status != line_status::SEND || d <= c_.settings.rs_timeout) {
-        return false;
-    }
-    const bool command_awaited = cpq.status == command_status::SEND;
-    if (command_awaited) {
-        c_.log.log_line(log_code::ERROR, "timeout; waga:" + std::to_string(cpq.weight_num));
-    } else {
-        c_.log.log_line(log_code::ERROR, "timeout; waga:" + std::to_string(r.cp_weight_num));
-        if (Scales::in_range(r.cp_weight_num)) {
-            ++c_.p.w[r.cp_weight_num].cp_timeout_num;
-        }
-        c_.view.connection();
-    }
-    c_.protocol.clear_received();
-    r.cp_status = line_status::NONE;
-    if (command_awaited) {
-        ++cpq.timeout_num;
-        c_.view.connection();
-        cpq.status = cpq.timeout_num >= kCommandAttempts ? command_status::EMPTY : command_status::WAITING;
-        cpq.rec_part = 0;
-        c_.view.scales(r.view_cycle);
-    }
-    c_.view.technical();
-    return true;
 }
 
 bool MainLoop::end_process(std::int32_t d) {
@@ -147,7 +117,7 @@ void MainLoop::send_command() {
         c_.view.technical();
         return;
     }
-    c_.protocol.send_message(cpq.weight_num, cpq.msg);
+    c_.exchange.send_message(cpq.weight_num, cpq.msg);
     if (cpq.msg == CP_MSG_RECIPE && cpq.rec_part < kLastRecipePart) {
         r.cp_status = line_status::RECEIVED;
         ++cpq.rec_part;
@@ -167,7 +137,7 @@ void MainLoop::ask_for_weight() {
     }
     r.cp_weight_num = scale;
     r.cp_msg = CP_MSG_WEIGHT_QUESTION;
-    c_.protocol.send_message(scale, CP_MSG_WEIGHT_QUESTION);
+    c_.exchange.send_message(scale, CP_MSG_WEIGHT_QUESTION);
 }
 
 }  // namespace wazenie

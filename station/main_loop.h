@@ -17,7 +17,6 @@ public:
 
 private:
     // Each step returns true when it has ended the tick. d: ticks since the last send or receive.
-    bool time_out(std::int32_t d);
     bool end_process(std::int32_t d);
     bool next_cycle(std::int32_t d);
     void send(std::int32_t d);

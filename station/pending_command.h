@@ -4,9 +4,6 @@
 
 namespace wazenie {
 
-// A command is tried at most this many times: time-outs and "W" refusals together.
-inline constexpr int kCommandAttempts = 5;
-
 // Makes a command wait for the main loop. A recipe transfer always starts again from its header.
 inline void make_pending(pending_command& cpq, int kind, int scale, bool all_weights) {
     cpq.status = command_status::WAITING;

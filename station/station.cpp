@@ -4,10 +4,10 @@
 
 #include "clients/client_process.h"
 #include "comm/exchange_log.h"
-#include "comm/meter_protocol.h"
 #include "comm/port_connection.h"
 #include "core/dialogs.h"
 #include "station/answer_handling.h"
+#include "station/line_exchange.h"
 #include "station/main_loop.h"
 #include "station/process_commands.h"
 #include "station/process_recorder.h"
@@ -37,23 +37,24 @@ struct Station::Parts {
     Parts(Station& s, SerialLink& link, const Clock& clock, Dialogs& dialogs, Display& display)
         : log(clock),
           port(link, s.settings_),
-          protocol(s.p_, link, log, s),
           view(s.p_, display),
           recorder(s.data_dir_, s.p_, s.settings_, clock, dialogs, log),
-          context{s.p_, s.settings_, clock, dialogs, log, protocol, port, recorder, view},
-          loop(context),
+          context{s.p_, s.settings_, clock, dialogs, log, exchange, port, recorder, view},
           answers(context),
+          exchange(s.p_, s.settings_, link, log, view, answers),
+          loop(context),
           commands(context),
           edits(context) {}
 
     ExchangeLog log;
     PortConnection port;
-    MeterProtocol protocol;
     StationView view;
     ProcessRecorder recorder;
+    // The context names the exchange before it is built: it is only reached once the station runs.
     StationContext context;
-    MainLoop loop;
     AnswerHandling answers;
+    LineExchange exchange;
+    MainLoop loop;
     ProcessCommands commands;
     RecordEdits edits;
     std::string connection_text;
@@ -62,7 +63,7 @@ struct Station::Parts {
 Station::Station(std::filesystem::path data_dir, SerialLink& link, const Clock& clock, Dialogs& dialogs,
                  Display& display)
     : data_dir_(std::move(data_dir)), parts_(std::make_unique<Parts>(*this, link, clock, dialogs, display)) {
-    link.on_bytes_arrived([this] { parts_->protocol.receive_bytes(); });
+    link.on_bytes_arrived([this] { parts_->exchange.receive_bytes(); });
 }
 
 Station::~Station() = default;
@@ -105,9 +106,7 @@ void Station::log_in(const std::string& operator_name) {
     }
     // The exchange is never resumed: the loop starts by asking the scales for their weights.
     p_.r.user_name = operator_name;
-    p_.r.cp_status = line_status::NONE;
-    p_.cpq = pending_command{};
-    parts_->protocol.clear_received();
+    parts_->exchange.restart();
     StationView& view = parts_->view;
     view.scales(p_.r.view_cycle);
     view.process();
@@ -137,19 +136,12 @@ void Station::toggle_exchange_pause() {
     parts_->log.log_line(log_code::NOTE, exchange_paused_ ? "pauza włączona" : "pauza wyłączona");
 }
 
-void Station::on_acknowledgement(char verdict, int scale) {
-    parts_->answers.on_acknowledgement(verdict, scale);
+void Station::handle_answer(const std::string& frame) {
+    parts_->exchange.handle_answer(frame);
 }
 
 void Station::on_weight_answer(int scale, int b03, int b45, int b67, double mass) {
-    parts_->answers.on_weight_answer(scale, b03, b45, b67, mass);
-}
-
-void Station::on_exchange_changed() {
-    parts_->view.technical();
-}
-void Station::on_connection_changed() {
-    parts_->view.connection();
+    parts_->exchange.take(Reading{scale, {b03, b45, b67}, mass, {}});
 }
 
 void Station::start_process() {
@@ -200,9 +192,6 @@ bool Station::save_status() {
 
 ExchangeLog& Station::exchange_log() {
     return parts_->log;
-}
-MeterProtocol& Station::protocol() {
-    return parts_->protocol;
 }
 
 }  // namespace wazenie

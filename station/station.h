@@ -4,7 +4,6 @@
 #include <memory>
 #include <string>
 
-#include "comm/answer_sink.h"
 #include "core/process_records.h"
 #include "station/scale_button.h"
 #include "storage/settings.h"
@@ -17,17 +16,16 @@ class Dialogs;
 class Display;
 class SerialLink;
 class ExchangeLog;
-class MeterProtocol;
 
-// The operator station: owns the process records, the settings, the exchange log and the meter
-// protocol for the program's whole life, runs the main loop and the operator's commands, and reaches
+// The operator station: owns the process records, the settings, the exchange log and the line
+// exchange for the program's whole life, runs the main loop and the operator's commands, and reaches
 // the world only through the seams. The desktop window and the CLI each own one; tests build one
 // with fakes and call main_tick by hand. Everything runs on one thread.
-class Station final : public AnswerSink {
+class Station final {
 public:
     Station(std::filesystem::path data_dir, SerialLink& link, const Clock& clock, Dialogs& dialogs,
             Display& display);
-    ~Station() override;
+    ~Station();
     Station(const Station&) = delete;
     Station& operator=(const Station&) = delete;
 
@@ -55,11 +53,10 @@ public:
     void toggle_exchange_pause();
     bool exchange_paused() const { return exchange_paused_; }
 
-    // Decoded answers from the meter protocol.
-    void on_acknowledgement(char verdict, int scale) override;
-    void on_weight_answer(int scale, int b03, int b45, int b67, double mass) override;
-    void on_exchange_changed() override;
-    void on_connection_changed() override;
+    // An answer frame handled as if it had come from the line (the simulation's answers).
+    void handle_answer(const std::string& frame);
+    // A checked weight answer of a scale, as the line exchange hands it on.
+    void on_weight_answer(int scale, int b03, int b45, int b67, double mass);
 
     // The operator's commands. None writes to the line: each makes one command pending.
     void start_process();
@@ -95,7 +92,6 @@ public:
     // from what was read.
     const Tolerances& tolerances() const { return tolerances_; }
     ExchangeLog& exchange_log();
-    MeterProtocol& protocol();
     const std::filesystem::path& data_dir() const { return data_dir_; }
     std::filesystem::path settings_file() const { return settings_file_path(data_dir_); }
 

@@ -7,7 +7,7 @@ namespace wazenie {
 class Clock;
 class Dialogs;
 class ExchangeLog;
-class MeterProtocol;
+class LineExchange;
 class PortConnection;
 class ProcessRecorder;
 class StationView;
@@ -20,7 +20,7 @@ struct StationContext {
     const Clock& clock;
     Dialogs& dialogs;
     ExchangeLog& log;
-    MeterProtocol& protocol;
+    LineExchange& exchange;
     PortConnection& port;
     ProcessRecorder& recorder;
     StationView& view;

@@ -7,6 +7,7 @@
 
 #include "core/dose.h"
 #include "core/number_text.h"
+#include "station/line_exchange.h"
 #include "station/scale_search.h"
 #include "storage/date_time.h"
 #include "storage/settings.h"
@@ -137,7 +138,7 @@ ConnectionView connection_view(const ProcessState& p, int n) {
     if (!w.weight_enabled) {
         return {kScaleDisabledText, Colour::grey};
     }
-    if (w.cp_timeout_num > 4 || (p.cpq.weight_num == n && p.cpq.timeout_num > 4)) {
+    if (scale_lost(p, n)) {
         return {kNoConnectionText, Colour::red};
     }
     return {};

@@ -1,5 +1,7 @@
 #include "ui/main_window.h"
 
+#include <utility>
+
 #include "comm/serial_link.h"
 #include "comm/simulation.h"
 #include "platform/qt_printer.h"
@@ -43,7 +45,9 @@ TForm1::TForm1(DesktopSeams seams, QWidget* parent)
       seams_(std::move(seams)),
       station_(
           std::make_unique<Station>(seams_.data_dir, seams_.link, seams_.clock, seams_.dialogs, throttle_)),
-      simulation_(std::make_unique<Simulation>(station_->process(), station_->protocol())),
+      simulation_(std::make_unique<Simulation>(
+          std::as_const(*station_).process(),
+          [station = station_.get()](const std::string& frame) { station->handle_answer(frame); })),
       data_windows_(std::make_unique<DataWindows>(
           *station_, seams_.dialogs, seams_.printer, seams_.clock, *this,
           [this](const std::string& name) { status_->set_printer(name); }, this)) {

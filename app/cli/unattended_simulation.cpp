@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "comm/simulation.h"
 #include "station/station.h"
@@ -9,8 +10,9 @@
 namespace wazenie {
 
 std::unique_ptr<Simulation> make_unattended_simulation(Station& station) {
-    ProcessState& p = station.process();
-    auto simulation = std::make_unique<Simulation>(p, station.protocol());
+    const ProcessState& p = std::as_const(station).process();
+    auto simulation = std::make_unique<Simulation>(
+        p, [&station](const std::string& frame) { station.handle_answer(frame); });
     simulation->auto_tank = true;
     for (int s = 1; s <= kScales; ++s) {
         SimulatedScale& scale = simulation->scales[s];

@@ -1,12 +1,9 @@
 #include <functional>
 
-#include "comm/exchange_log.h"
-#include "comm/meter_protocol.h"
-#include "comm/recording_sink.h"
-#include "fakes/fake_clock.h"
 #include "platform/qt_serial_link.h"
 #include "pty_bridge.h"
 #include "qt/event_wait.h"
+#include "station/line_on_fakes.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -27,17 +24,17 @@ QCoreApplication& application() {
     return app ? *app : *QCoreApplication::instance();
 }
 
-// The station's QtSerialLink and protocol on one end of the line, meter-emulator on the other.
+// The station's QtSerialLink and line exchange on one end of the line, meter-emulator on the other.
 class LineTest : public ::testing::Test {
 protected:
     std::vector<std::string> link_errors;
     PtyBridge bridge;
-    ProcessState p;
-    FakeClock clock;
-    ExchangeLog log{clock};
     QtSerialLink link{[this](const std::string& text) { link_errors.push_back(text); }};
-    RecordingSink sink;
-    MeterProtocol protocol{p, link, log, sink};
+    LineOnFakes<> fakes{link};
+    ProcessState& p = fakes.p;
+    ExchangeLog& log = fakes.log;
+    RecordingSink& sink = fakes.sink;
+    LineExchange& exchange = fakes.exchange;
     QProcess emulator;
 
     static void SetUpTestSuite() { application(); }
@@ -51,7 +48,7 @@ protected:
         ASSERT_TRUE(wait_for([&] { return emulator.canReadLine(); }, 10000))
             << "emulator did not open its port";
         ASSERT_TRUE(link.open(bridge.station_device(), 9600));
-        link.on_bytes_arrived([this] { protocol.receive_bytes(); });
+        link.on_bytes_arrived([this] { exchange.receive_bytes(); });
     }
 
     void TearDown() override {
@@ -66,7 +63,7 @@ protected:
         p.r.cp_weight_num = scale;
         p.r.cp_msg = CP_MSG_WEIGHT_QUESTION;
         const std::size_t before = sink.weights.size();
-        protocol.send_message(scale, CP_MSG_WEIGHT_QUESTION);
+        exchange.send_message(scale, CP_MSG_WEIGHT_QUESTION);
         return wait_for([&] { return sink.weights.size() > before; }, 3000);
     }
 
@@ -75,7 +72,7 @@ protected:
         p.cpq.msg = kind;
         p.cpq.weight_num = scale;
         const std::size_t before = sink.acks.size();
-        protocol.send_message(scale, kind);
+        exchange.send_message(scale, kind);
         return wait_for([&] { return sink.acks.size() > before; }, 3000);
     }
 
@@ -83,7 +80,7 @@ protected:
     bool send_recipe(int scale) {
         for (int part = 0; part < 7; ++part) {
             p.cpq.rec_part = part;
-            protocol.send_message(scale, CP_MSG_RECIPE);
+            exchange.send_message(scale, CP_MSG_RECIPE);
         }
         p.cpq.rec_part = 7;
         return command(scale, CP_MSG_RECIPE);
@@ -163,7 +160,7 @@ TEST_F(LineTest, FaultsReachTheLogAndTheLineGoesOn) {
     start({"--bad-crc", "2", "--wrong-scale", "3", "--garbage", "5"});
     for (int i = 0; i < 10; ++i) {
         const std::size_t lines = log.lines().size();
-        protocol.send_message(1, CP_MSG_WEIGHT_QUESTION);
+        exchange.send_message(1, CP_MSG_WEIGHT_QUESTION);
         p.r.cp_weight_num = 1;
         wait_for([&] { return log.lines().size() > lines + 1 && p.r.cp_status != line_status::SEND; }, 2000);
     }

@@ -26,7 +26,7 @@ private slots:
     void lists_keep_their_rows();
     void dose_outside_tolerance_marks_its_cell();
     void simulation_controls_drive_the_simulation();
-    void manual_answers_reach_the_protocol();
+    void manual_answers_reach_the_station();
     void weighing_params_through_the_dialog();
     void names_and_the_port_text_fit_their_fields();
 };
@@ -97,7 +97,7 @@ void MainWindowPanelsTest::simulation_controls_drive_the_simulation() {
     QVERIFY(!simulation.scales[2].tank_open);
 }
 
-void MainWindowPanelsTest::manual_answers_reach_the_protocol() {
+void MainWindowPanelsTest::manual_answers_reach_the_station() {
     Rig rig(1);
     const auto& lines = rig.window->station().exchange_log().lines();
     rig.find<QLineEdit>("Ereceived_string")->setText("P3");

@@ -3,26 +3,15 @@
 #include <string>
 #include <vector>
 
-#include "comm/exchange_log.h"
-#include "comm/meter_protocol.h"
-#include "comm/recording_sink.h"
-#include "fakes/fake_clock.h"
-#include "fakes/fake_serial_link.h"
+#include "station/line_on_fakes.h"
 
 #include <gtest/gtest.h>
 
 namespace wazenie::testing {
 
-// The protocol over a scripted link, with a recording sink and a log on a fixed clock.
-class ProtocolTest : public ::testing::Test {
+// The line exchange over a scripted link, with a recording sink and a log on a fixed clock.
+class ExchangeTest : public ::testing::Test, protected ScriptedLine<> {
 protected:
-    ProcessState p;
-    FakeClock clock;
-    ExchangeLog log{clock};
-    FakeSerialLink link;
-    RecordingSink sink;
-    MeterProtocol protocol{p, link, log, sink};
-
     // The log's lines without their "hh-mm-ss.zzz" time.
     std::vector<std::string> logged() const {
         std::vector<std::string> out;

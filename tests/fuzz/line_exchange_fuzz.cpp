@@ -1,22 +1,14 @@
 // Bytes from the line, arriving in pieces of any size, while the station awaits a weight or a
 // command's acknowledgement from any scale.
-#include "comm/exchange_log.h"
-#include "comm/meter_protocol.h"
-#include "comm/recording_sink.h"
-#include "fakes/fake_clock.h"
-#include "fakes/fake_serial_link.h"
+#include "station/line_on_fakes.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace wazenie;
     FuzzedDataProvider input(data, size);
-    ProcessState p;
-    testing::FakeClock clock;
-    ExchangeLog log{clock};
-    testing::FakeSerialLink link;
-    testing::RecordingSink sink;
-    MeterProtocol protocol{p, link, log, sink};
+    testing::ScriptedLine<> line;
+    ProcessState& p = line.p;
 
     const int scale = input.ConsumeIntegralInRange(0, 5);
     const int kind = input.ConsumeIntegralInRange(0, 8);
@@ -29,8 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         p.cpq.msg = kind;
     }
     while (input.remaining_bytes() > 0) {
-        link.input += input.ConsumeRandomLengthString(2 * FrameSplitter::kMaxFrame);
-        protocol.receive_bytes();
+        line.link.input += input.ConsumeRandomLengthString(2 * FrameSplitter::kMaxFrame);
+        line.exchange.receive_bytes();
     }
     return 0;
 }

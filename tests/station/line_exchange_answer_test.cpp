@@ -1,18 +1,18 @@
-#include "comm/protocol_fixture.h"
+#include "station/line_exchange_fixture.h"
 
 #include <gtest/gtest.h>
 
 namespace wazenie::testing {
 namespace {
 
-using Answers = ProtocolTest;
+using Answers = ExchangeTest;
 
 const std::string kGood1 = weight_answer_frame(1, 0x11, "    100.0");
 
 TEST_F(Answers, EveryFrameFreesTheLineAndIsLoggedFirst) {
     ask_weight(1);
     p.r.cp_tick = 77;
-    protocol.handle_answer("zzz");
+    exchange.handle_answer("zzz");
     EXPECT_EQ(p.r.cp_status, line_status::RECEIVED);
     EXPECT_EQ(p.r.cp_time, 77);
     ASSERT_EQ(logged().size(), 2u);
@@ -23,7 +23,7 @@ TEST_F(Answers, EveryFrameFreesTheLineAndIsLoggedFirst) {
 TEST_F(Answers, AcknowledgementOfTheAwaitedScaleCompletesTheCommand) {
     await_ack(2, CP_MSG_START);
     p.w[2].cp_timeout_num = 3;
-    protocol.handle_answer("P2");
+    exchange.handle_answer("P2");
     EXPECT_EQ(p.cpq.status, command_status::EMPTY);
     EXPECT_EQ(p.w[2].cp_timeout_num, 0);
     EXPECT_EQ(sink.acks, (std::vector<Acknowledgement>{{'P', 2}}));
@@ -32,9 +32,31 @@ TEST_F(Answers, AcknowledgementOfTheAwaitedScaleCompletesTheCommand) {
 
 TEST_F(Answers, RefusalIsLoggedAndHandedOn) {
     await_ack(2, CP_MSG_RECIPE);
-    protocol.handle_answer("W2");
+    exchange.handle_answer("W2");
     EXPECT_EQ(errors(), std::vector<std::string>{"odpowiedź: transmisja błędna"});
     EXPECT_EQ(sink.acks, (std::vector<Acknowledgement>{{'W', 2}}));
+}
+
+// Refusals of a recipe and time-outs of a command use up the same attempts; a scale whose command
+// failed every one of them shows as lost.
+TEST_F(Answers, RepeatsOfACommandAreCountedTogether) {
+    settings.rs_timeout = 10;
+    for (int attempt = 1; attempt <= kCommandAttempts; ++attempt) {
+        await_ack(2, CP_MSG_RECIPE);
+        p.cpq.rec_part = 3;
+        if (attempt % 2 == 1) {
+            exchange.handle_answer("W2");
+        } else {
+            EXPECT_FALSE(exchange.time_out(10));
+            EXPECT_TRUE(exchange.time_out(11));
+        }
+        EXPECT_EQ(p.cpq.timeout_num, attempt);
+        EXPECT_EQ(p.cpq.rec_part, 0);
+        EXPECT_EQ(p.cpq.status, attempt < kCommandAttempts ? command_status::WAITING : command_status::EMPTY);
+    }
+    EXPECT_TRUE(scale_lost(p, 2));
+    EXPECT_FALSE(scale_lost(p, 1));
+    EXPECT_EQ(p.w[2].cp_timeout_num, 0);  // its refusals were answers
 }
 
 TEST_F(Answers, BadAcknowledgementsDropTheCommand) {
@@ -47,7 +69,7 @@ TEST_F(Answers, BadAcknowledgementsDropTheCommand) {
           Case{"P0", "odpowiedź od niewłaściwej wagi"}, Case{"P9", "odpowiedź od niewłaściwej wagi"}}) {
         log.clear();
         await_ack(2, CP_MSG_START);
-        protocol.handle_answer(c.frame);
+        exchange.handle_answer(c.frame);
         EXPECT_EQ(p.cpq.status, command_status::EMPTY) << c.frame;
         EXPECT_EQ(p.r.cp_status, line_status::RECEIVED) << c.frame;
         EXPECT_EQ(errors(), std::vector<std::string>{c.error}) << c.frame;
@@ -58,7 +80,7 @@ TEST_F(Answers, BadAcknowledgementsDropTheCommand) {
 TEST_F(Answers, AcknowledgementFromAnotherRealScaleStillClearsItsFailures) {
     await_ack(2, CP_MSG_START);
     p.w[3].cp_timeout_num = 4;
-    protocol.handle_answer("P3");
+    exchange.handle_answer("P3");
     EXPECT_EQ(p.w[3].cp_timeout_num, 0);
 }
 
@@ -67,7 +89,7 @@ TEST_F(Answers, ValidWeightAnswerIsDecodedAndClearsFailures) {
     p.w[1].cp_timeout_num = 2;
     p.cpq.weight_num = 1;
     p.cpq.timeout_num = 3;
-    protocol.handle_answer(kGood1);
+    exchange.handle_answer(kGood1);
     EXPECT_EQ(sink.weights, (std::vector<WeightAnswer>{{1, 1, 1, 0, 100.0}}));
     EXPECT_EQ(p.w[1].cp_timeout_num, 0);
     EXPECT_EQ(p.cpq.timeout_num, 0);
@@ -78,7 +100,7 @@ TEST_F(Answers, FailuresOfTheCommandScaleOnlyAreCleared) {
     ask_weight(1);
     p.cpq.weight_num = 2;
     p.cpq.timeout_num = 3;
-    protocol.handle_answer(kGood1);
+    exchange.handle_answer(kGood1);
     EXPECT_EQ(p.cpq.timeout_num, 3);
 }
 
@@ -92,7 +114,7 @@ TEST_F(Answers, WeightAnswerRejections) {
                           Case{"P1", "błędny numer wagi: \"P\""}, Case{"", "błędny numer wagi: \"\""}}) {
         log.clear();
         ask_weight(1);
-        protocol.handle_answer(c.frame);
+        exchange.handle_answer(c.frame);
         EXPECT_EQ(p.r.cp_status, line_status::RECEIVED);
         EXPECT_EQ(errors(), std::vector<std::string>{c.error});
     }
@@ -101,7 +123,7 @@ TEST_F(Answers, WeightAnswerRejections) {
 
 TEST_F(Answers, ScaleDigitZeroNeverMatchesAStationThatAskedNobody) {
     ask_weight(0);
-    protocol.handle_answer(weight_answer_frame(0, 0x11, "    100.0"));
+    exchange.handle_answer(weight_answer_frame(0, 0x11, "    100.0"));
     EXPECT_EQ(errors(), std::vector<std::string>{"odpowiedź od niewłaściwej wagi"});
     EXPECT_TRUE(sink.weights.empty());
 }
@@ -111,14 +133,14 @@ TEST_F(Answers, BadCheckSumCountsAFailureAndClearsTheLine) {
     std::string frame = weight_answer_frame(3, 0x11, "    100.0");
     frame[12] ^= 0x01;
     link.input = "partial";
-    protocol.receive_bytes();
-    ASSERT_EQ(protocol.received(), "partial");
+    exchange.receive_bytes();
+    ASSERT_EQ(exchange.received(), "partial");
     for (int i = 1; i <= 5; ++i) {
-        protocol.handle_answer(frame);
+        exchange.handle_answer(frame);
         EXPECT_EQ(p.w[3].cp_timeout_num, i);
     }
     EXPECT_EQ(p.r.cp_status, line_status::NONE);
-    EXPECT_TRUE(protocol.received().empty());
+    EXPECT_TRUE(exchange.received().empty());
     EXPECT_EQ(errors().back(), "odczytano błędne CRC; waga:3");
     EXPECT_TRUE(sink.weights.empty());
 }
@@ -126,7 +148,7 @@ TEST_F(Answers, BadCheckSumCountsAFailureAndClearsTheLine) {
 TEST_F(Answers, HighStatusBitsCarryNoMassButClearFailures) {
     ask_weight(1);
     p.w[1].cp_timeout_num = 4;
-    protocol.handle_answer(weight_answer_frame(1, 0x40, "  garbage"));
+    exchange.handle_answer(weight_answer_frame(1, 0x40, "  garbage"));
     EXPECT_EQ(sink.weights, (std::vector<WeightAnswer>{{1, 0, 0, 1, 0.0}}));
     EXPECT_EQ(p.w[1].cp_timeout_num, 0);
     EXPECT_TRUE(errors().empty());
@@ -135,7 +157,7 @@ TEST_F(Answers, HighStatusBitsCarryNoMassButClearFailures) {
 TEST_F(Answers, UnreadableMassIsLoggedAndHandedOnAsCarryingNothing) {
     ask_weight(1);
     const std::string frame = weight_answer_frame(1, 0x18, "    1x0.0");
-    protocol.handle_answer(frame);
+    exchange.handle_answer(frame);
     EXPECT_EQ(errors(),
               std::vector<std::string>{"nieprawidłowy znak w masie: \"" + frame_text(frame) + "\""});
     ASSERT_EQ(sink.weights.size(), 1u);

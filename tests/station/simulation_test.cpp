@@ -1,15 +1,15 @@
 #include "comm/simulation.h"
 
-#include "comm/protocol_fixture.h"
+#include "station/line_exchange_fixture.h"
 
 #include <gtest/gtest.h>
 
 namespace wazenie::testing {
 namespace {
 
-class SimulationTest : public ProtocolTest {
+class SimulationTest : public ExchangeTest {
 protected:
-    Simulation sim{p, protocol};
+    Simulation sim{p, [this](const std::string& frame) { exchange.handle_answer(frame); }};
 
     void SetUp() override {
         sim.scales[2].auto_answer = true;
