@@ -6,7 +6,6 @@
 #include "platform/qt_text.h"
 #include "station/station.h"
 #include "station/window_model.h"
-#include "storage/operator_window.h"
 #include "storage/operators.h"
 #include "ui/about_box.h"
 #include "ui/cycle_group.h"
@@ -21,6 +20,7 @@
 #include "ui/technical_panel.h"
 #include "ui/tools_group.h"
 #include "ui/window_commands.h"
+#include "windows/operator_dialog.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #include "ui/recipe_editor_launcher.h"
 
-#include "recipes/recipe_editor.h"
 #include "ui/recipe_editor_window.h"
+#include "windows/recipe_editor_window.h"
 
 namespace wazenie {
 

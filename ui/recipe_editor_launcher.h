@@ -6,10 +6,10 @@
 #include <string>
 
 #include "core/dialogs.h"
+#include "core/material_chooser.h"
 #include "core/process_records.h"
-#include "recipes/material_chooser.h"
-#include "recipes/weighing_params.h"
 #include "storage/settings.h"
+#include "windows/weighing_params_window.h"
 
 class QWidget;
 

@@ -1,10 +1,10 @@
 #include "ui/recipe_editor_window.h"
 
 #include "platform/qt_text.h"
-#include "recipes/recipe_editor.h"
 #include "ui/list_sync.h"
 #include "ui/look.h"
 #include "ui/recipe_scale_panel.h"
+#include "windows/recipe_editor_window.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/indexed_array.h"
-#include "recipes/weighing_params.h"
+#include "windows/weighing_params_window.h"
 
 #include <QDialog>
 

@@ -7,12 +7,12 @@
 
 #include "fakes/fake_dialogs.h"
 #include "fakes/scratch_dir.h"
-#include "recipes/recipe_editor.h"
 #include "recipes/recipe_file.h"
 #include "recipes/recipe_line.h"
 #include "storage/settings.h"
 #include "storage/text_file.h"
 #include "ui/recipe_editor_window.h"
+#include "windows/recipe_editor_window.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -7,10 +7,10 @@
 
 #include "fakes/fake_dialogs.h"
 #include "fakes/scratch_dir.h"
-#include "recipes/recipe_editor.h"
 #include "storage/settings.h"
 #include "ui/support/clicks.h"
 #include "ui/support/modal_steps.h"
+#include "windows/recipe_editor_window.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "clients/client_window.h"
+#include "windows/client_window.h"
 
 #include <algorithm>
 
@@ -25,13 +25,6 @@ Client cleaned(const Client& entry) {
 }
 
 }  // namespace
-
-std::optional<std::string> client_entry_error(const Client& entry) {
-    if (entry.full_name.empty()) {
-        return std::string("Nie podano nazwy kontrahenta!");
-    }
-    return std::nullopt;
-}
 
 bool ClientWindow::changes_allowed(const std::string& user_name, bool admin_change_client) {
     return has_admin_rights(user_name) || !admin_change_client;

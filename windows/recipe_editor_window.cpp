@@ -1,4 +1,4 @@
-#include "recipes/recipe_editor.h"
+#include "windows/recipe_editor_window.h"
 
 #include <algorithm>
 

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "core/dialogs.h"
+#include "core/material_chooser.h"
 #include "core/process_records.h"
-#include "recipes/material_chooser.h"
-#include "recipes/material_window.h"
 #include "recipes/recipe_file.h"
 #include "storage/settings.h"
+#include "windows/material_window.h"
 
 namespace wazenie {
 

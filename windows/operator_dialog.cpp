@@ -1,4 +1,4 @@
-#include "storage/operator_window.h"
+#include "windows/operator_dialog.h"
 
 #include <algorithm>
 

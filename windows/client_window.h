@@ -7,24 +7,13 @@
 #include <vector>
 
 #include "clients/client_file.h"
+#include "core/client_editor.h"
 #include "core/clipboard.h"
 #include "core/clock.h"
 #include "core/dialogs.h"
 #include "core/printer.h"
 
 namespace wazenie {
-
-// The edit dialog ("Nowy klient" / "Edycja klienta"): the client typed, or nothing when cancelled.
-// The dialog itself refuses an empty full name ("Nie podano nazwy kontrahenta!", see
-// client_entry_error) and an incomplete NIP (nip_acceptable).
-class ClientEditor {
-public:
-    virtual ~ClientEditor() = default;
-    virtual std::optional<Client> edit(const std::string& caption, const Client& initial) = 0;
-};
-
-// The dialog's OK check: the message to show, or nothing when the entry may be accepted.
-std::optional<std::string> client_entry_error(const Client& entry);
 
 // What the client window does, without the window. The view shows rows() in the list, keeps
 // selected() in step, shows search_text() and the label while search_enabled(), and forwards the
