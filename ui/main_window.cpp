@@ -21,6 +21,7 @@
 #include "ui/tools_group.h"
 #include "ui/window_commands.h"
 #include "windows/operator_dialog.h"
+#include "windows/rights.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -258,7 +259,7 @@ void TForm1::refresh_layout() {
 }
 
 void TForm1::apply_rights() {
-    if (!has_admin_rights(station_->operator_name())) {
+    if (!may_open_settings(station_->operator_name())) {
         strip_->tools().restrict_to_operator();
     }
 }

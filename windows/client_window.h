@@ -53,9 +53,7 @@ public:
     void copy_table();
     void print_table();
 
-    // Rights: false for an operator who is not the administrator while admin_change_client is set;
-    // edit and delete are then disabled (and refused here too).
-    static bool changes_allowed(const std::string& user_name, bool admin_change_client);
+    // Rights (may_change_clients): without them edit and delete are disabled, and refused here too.
     void set_changes_allowed(bool allowed) { changes_allowed_ = allowed; }
     bool changes_allowed() const { return changes_allowed_; }
 

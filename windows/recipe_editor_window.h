@@ -22,9 +22,6 @@ struct RecipeRow {
     bool operator==(const RecipeRow&) const = default;
 };
 
-// Only the administrator may change a recipe's materials when the settings say so.
-bool may_modify_recipes(const Settings& settings, const std::string& operator_name);
-
 // The recipe editor "Baza receptur": the sorted recipe list, the four material lists of the selected
 // recipe, the browse and modify modes and every rule of their buttons. Every change of a recipe is
 // written to the file when it is made; material changes wait in the lists for " Zapisz".

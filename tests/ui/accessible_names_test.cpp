@@ -154,7 +154,7 @@ void AccessibleNamesTest::dialogs_read_out_values_and_name_edits() {
     MaterialWindowChooser material_chooser(rig.dialogs, clipboard, rig.dir.path());
     RecipeEditor recipes_controller(rig.dialogs, material_chooser, rig.dir.path(), rig.station.settings(),
                                     rig.station.process().w, "ADMINISTRATOR");
-    TFrecipe recipes(recipes_controller, false);
+    TFrecipe recipes(recipes_controller);
     check_window(&recipes);
 
     OperatorWindow operators_controller(operators_file_path(rig.dir.path()), rig.dialogs);
