@@ -32,7 +32,7 @@ struct ManualAnswer {
 // MeterProtocol::handle_answer, so everything they cause is what a meter's answer would cause.
 class Simulation {
 public:
-    Simulation(ProcessState& p, MeterProtocol& protocol) : p_(p), protocol_(protocol) {}
+    Simulation(const ProcessState& p, MeterProtocol& protocol) : p_(p), protocol_(protocol) {}
 
     IndexedArray<SimulatedScale, kScales> scales{};
     ManualAnswer manual;
@@ -54,7 +54,7 @@ private:
     void answer_weight_question(int scale);
     void update_auto_tank(int scale);
 
-    ProcessState& p_;
+    const ProcessState& p_;
     MeterProtocol& protocol_;
 };
 

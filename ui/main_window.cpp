@@ -46,7 +46,7 @@ TForm1::TForm1(DesktopSeams seams, QWidget* parent)
           std::make_unique<Station>(seams_.data_dir, seams_.link, seams_.clock, seams_.dialogs, throttle_)),
       simulation_(std::make_unique<Simulation>(station_->process(), station_->protocol())),
       data_windows_(std::make_unique<DataWindows>(
-          *station_, seams_.dialogs, seams_.printer, seams_.clock, *this,
+          *station_, seams_.dialogs, seams_.printer, seams_.clock,
           [this](const std::string& name) { status_->set_printer(name); }, this)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Program do wag dozujących"));

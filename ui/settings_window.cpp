@@ -34,8 +34,7 @@ TFormUstaw::TFormUstaw(Station& station, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent),
       station_(station),
       dialogs_(dialogs),
-      controller_(station.settings(), station.process().w, dialogs,
-                  {[this] { station_.apply_port_settings(); }, [this] { emit precision_changed(); }}),
+      controller_(station, dialogs),
       PCconf(new QTabWidget(this)),
       BBok(new QPushButton(QStringLiteral("OK"), this)),
       BBcancel(new QPushButton(QStringLiteral("Anuluj"), this)) {

@@ -27,10 +27,6 @@ public:
     // port is then reopened; a conversion error may have stopped the copying part-way).
     bool run();
 
-signals:
-    // OK changed a precision: the process display is to be redrawn with the new decimals.
-    void precision_changed();
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

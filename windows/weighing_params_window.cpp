@@ -105,18 +105,10 @@ WeighingParams WeighingParamsDialog::values() const {
     return params;
 }
 
-WeighingParamsConfirmation::WeighingParamsConfirmation(std::filesystem::path data_dir,
-                                                       const Settings& settings, Dialogs& dialogs,
-                                                       Display& display, std::function<void()> save_status)
-    : data_dir_(std::move(data_dir)),
-      settings_(settings),
-      dialogs_(dialogs),
-      display_(display),
-      save_status_(std::move(save_status)) {}
-
 ParamsOutcome WeighingParamsConfirmation::run(
-    ProcessState& p, const std::function<std::optional<WeighingParams>()>& show_dialog) {
-    if (p.r.start_time != 0 && p.r.stop_time == 0) {
+    const std::function<std::optional<WeighingParams>()>& show_dialog) {
+    const recipe_record& r = station_.process().r;
+    if (r.start_time != 0 && r.stop_time == 0) {
         dialogs_.warning(
             "Proces naważania nie został zakończony.\rNaciśnij STOP aby zakończyć aktualny proces "
             "naważania.");
@@ -126,21 +118,17 @@ ParamsOutcome WeighingParamsConfirmation::run(
     if (!params) {
         return ParamsOutcome::cancelled;
     }
-    return confirm(p, *params);
+    return confirm(*params);
 }
 
-ParamsOutcome WeighingParamsConfirmation::confirm(ProcessState& p, const WeighingParams& params) {
+ParamsOutcome WeighingParamsConfirmation::confirm(const WeighingParams& params) {
     // Worked out on a copy, so a refusal leaves the process exactly as it was.
-    auto prepared = prepare_weighing(p, params, data_dir_, dialogs_);
+    auto prepared = prepare_weighing(station_.process(), params, station_.data_dir(), dialogs_);
     if (!prepared) {
         return ParamsOutcome::refused;
     }
-    p = std::move(*prepared);
-    if (save_status_) {
-        save_status_();
-    }
-    display_.refresh_process();
-    if (p.r.total_cycle_init > kCycles) {
+    station_.load_weighing_params(*prepared);
+    if (prepared->r.total_cycle_init > kCycles) {
         dialogs_.error("Maksymalna ilość cykli to: " + std::to_string(kCycles));
     }
     return ParamsOutcome::accepted;

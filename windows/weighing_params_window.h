@@ -8,10 +8,10 @@
 
 #include "core/client_chooser.h"
 #include "core/dialogs.h"
-#include "core/display.h"
 #include "core/process_records.h"
 #include "core/recipe_editor_launcher.h"
 #include "recipes/weighing_params.h"
+#include "station/station.h"
 #include "storage/settings.h"
 
 namespace wazenie {
@@ -67,24 +67,20 @@ enum class ParamsOutcome {
     accepted,
 };
 
-// The main window's "Parametry naważania": the guard, the dialog, and loading the recipe into the
-// process, split into cycles (at most 9). `save_status` writes the status file after an acceptance.
+// The main window's "Parametry naważania": the guard, the dialog, and the station loading the
+// process the parameters define, split into cycles (at most 9).
 class WeighingParamsConfirmation {
 public:
-    WeighingParamsConfirmation(std::filesystem::path data_dir, const Settings& settings, Dialogs& dialogs,
-                               Display& display, std::function<void()> save_status);
+    WeighingParamsConfirmation(Station& station, Dialogs& dialogs) : station_(station), dialogs_(dialogs) {}
 
     // show_dialog returns the dialog's values when it was closed with OK.
-    ParamsOutcome run(ProcessState& p, const std::function<std::optional<WeighingParams>()>& show_dialog);
+    ParamsOutcome run(const std::function<std::optional<WeighingParams>()>& show_dialog);
     // Steps from the dialog's values on, for a caller that has them already.
-    ParamsOutcome confirm(ProcessState& p, const WeighingParams& params);
+    ParamsOutcome confirm(const WeighingParams& params);
 
 private:
-    std::filesystem::path data_dir_;
-    const Settings& settings_;
+    Station& station_;
     Dialogs& dialogs_;
-    Display& display_;
-    std::function<void()> save_status_;
 };
 
 }  // namespace wazenie

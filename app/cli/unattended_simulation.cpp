@@ -9,7 +9,7 @@
 namespace wazenie {
 
 std::unique_ptr<Simulation> make_unattended_simulation(Station& station) {
-    ProcessState& p = station.process();
+    const ProcessState& p = station.process();
     auto simulation = std::make_unique<Simulation>(p, station.protocol());
     simulation->auto_tank = true;
     for (int s = 1; s <= kScales; ++s) {

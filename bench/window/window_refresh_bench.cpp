@@ -31,8 +31,7 @@ struct Bench {
         window->resize(1280, 1024);
         Station& station = window->station();
         station.log_in("ADMINISTRATOR");
-        WeighingParamsConfirmation confirmation(dir.path(), station.settings(), dialogs, *window, [] {});
-        confirmation.confirm(station.process(), {"B20 beton towarowy", "3000", "BUDREX"});
+        WeighingParamsConfirmation(station, dialogs).confirm({"B20 beton towarowy", "3000", "BUDREX"});
         station.start_process();
         QApplication::processEvents();
     }

@@ -9,6 +9,7 @@
 #include "fakes/fake_display.h"
 #include "fakes/fake_serial_link.h"
 #include "fakes/scratch_dir.h"
+#include "station/process_edit.h"
 #include "station/station.h"
 
 namespace wazenie::testing {
@@ -61,9 +62,15 @@ struct StationRig {
     FakeDisplay display;
     Station station{dir.path(), link, clock, dialogs, display};
     FakeMeters meters{link};
-    ProcessState& p = station.process();
+    const ProcessState& p = station.process();
 
     explicit StationRig(bool log_in = true);
+
+    // Changes the records through the station (see edit_process).
+    template <typename Change>
+    void edit(Change&& change) {
+        edit_process(station, change);
+    }
 
     // One scale's recipe: c1 masses per material (whole kilograms), the same in every cycle.
     void give_recipe(int scale, const std::vector<double>& c1);

@@ -3,10 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "fakes/fake_clock.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_display.h"
+#include "fakes/fake_serial_link.h"
 #include "fakes/scratch_dir.h"
 #include "recipes/recipe_test_support.h"
+#include "station/process_edit.h"
+#include "storage/process_file.h"
 #include "storage/text_file.h"
 
 #include <gtest/gtest.h>
@@ -14,8 +18,10 @@
 namespace wazenie {
 namespace {
 
+using testing::FakeClock;
 using testing::FakeDialogs;
 using testing::FakeDisplay;
+using testing::FakeSerialLink;
 using testing::recipe_lines;
 using testing::ScratchDir;
 
@@ -38,42 +44,54 @@ public:
 class WeighingParamsTest : public ::testing::Test {
 protected:
     WeighingParamsTest() {
-        for (int s = 1; s <= kScales; ++s) {
-            p.w[s].max_weight = 1000;
-            p.w[s].precision = 1;
-        }
         testing::write_weighing_data(dir.path());
+        station.start_up();
+        for (int s = 1; s <= kScales; ++s) {
+            scales[s] = {1000, 0, 0, false, 1};
+        }
+        station.apply_scale_settings(scales, 0);
+        display.process = 0;
     }
 
     WeighingParamsDialog dialog() {
-        return WeighingParamsDialog(dir.path(), settings, dialogs, editor, clients);
+        return WeighingParamsDialog(dir.path(), station.settings(), dialogs, editor, clients);
     }
 
-    WeighingParamsConfirmation confirmation() {
-        return WeighingParamsConfirmation(dir.path(), settings, dialogs, display, [this] { ++saves; });
-    }
+    WeighingParamsConfirmation confirmation() { return WeighingParamsConfirmation(station, dialogs); }
 
     ParamsOutcome confirm(const std::string& name, const std::string& total, const std::string& client = {}) {
-        return confirmation().confirm(p, WeighingParams{name, total, client});
+        return confirmation().confirm(WeighingParams{name, total, client});
     }
 
+    // The process a test starts from, neither saved nor shown yet.
+    template <typename Change>
+    void start_from(Change&& change) {
+        testing::edit_process(station, change);
+        std::filesystem::remove(status_file_path(dir.path()));
+        display.process = 0;
+    }
+    bool saved() const { return std::filesystem::exists(status_file_path(dir.path())); }
+
     ScratchDir dir;
-    Settings settings;
+    FakeSerialLink link;
+    FakeClock clock;
     FakeDialogs dialogs;
     FakeDisplay display;
+    Station station{dir.path(), link, clock, dialogs, display};
+    const ProcessState& p = station.process();
+    ScalesSettings scales;
     ScriptedEditor editor;
     ScriptedClients clients;
-    ProcessState p;
-    int saves = 0;
+    recipe_record r;
 };
 
 TEST_F(WeighingParamsTest, OpeningShowsTheProcessAndSortsTheRecipesInPolishOrder) {
-    p.r.recipe_name = "zaprawa";
-    p.r.recipe_total_weight = 1234.5;
-    p.r.recipe_client = "BUDREX";
-    settings.total_precision = 1;
+    r.recipe_name = "zaprawa";
+    r.recipe_total_weight = 1234.5;
+    r.recipe_client = "BUDREX";
+    station.settings().total_precision = 1;
     auto d = dialog();
-    d.open(p.r);
+    d.open(r);
     EXPECT_EQ(d.recipe_names(), (std::vector<std::string>{"Ałun", "Beton B20", "zaprawa"}));
     EXPECT_EQ(d.selected(), 2);
     // The selection made on opening is not the operator's: the process's total stays in the field.
@@ -83,23 +101,23 @@ TEST_F(WeighingParamsTest, OpeningShowsTheProcessAndSortsTheRecipesInPolishOrder
 }
 
 TEST_F(WeighingParamsTest, OpeningSelectsTheFirstRecipeWhenNoneMatchesExactly) {
-    p.r.recipe_name = "ZAPRAWA";
+    r.recipe_name = "ZAPRAWA";
     auto d = dialog();
-    d.open(p.r);
+    d.open(r);
     EXPECT_EQ(d.selected(), 0);
     EXPECT_EQ(d.total_text(), "0");
 
     ASSERT_TRUE(text_file::write_lines(dir / "receptury.txt", {}).ok());
-    d.open(p.r);
+    d.open(r);
     EXPECT_FALSE(d.selected().has_value());
     EXPECT_EQ(d.values().recipe_name, "");
 }
 
 TEST_F(WeighingParamsTest, ChoosingARecipeReplacesTheTotalWithItsOwn) {
-    p.r.recipe_name = "zaprawa";
-    p.r.recipe_total_weight = 999;
+    r.recipe_name = "zaprawa";
+    r.recipe_total_weight = 999;
     auto d = dialog();
-    d.open(p.r);
+    d.open(r);
     d.choose_recipe(1);
     EXPECT_EQ(d.total_text(), "2150");
     EXPECT_TRUE(d.choose_recipe("zaprawa"));
@@ -113,7 +131,7 @@ TEST_F(WeighingParamsTest, ChoosingARecipeReplacesTheTotalWithItsOwn) {
 
 TEST_F(WeighingParamsTest, LeavingTheTotalFieldChecksItIsANumber) {
     auto d = dialog();
-    d.open(p.r);
+    d.open(r);
     d.type_total("12,5");
     EXPECT_TRUE(d.leave_total());
     d.type_total("12.5");
@@ -125,7 +143,7 @@ TEST_F(WeighingParamsTest, LeavingTheTotalFieldChecksItIsANumber) {
 
 TEST_F(WeighingParamsTest, RecipeEditorClosedWithOkRefillsTheListAndTakesItsTotal) {
     auto d = dialog();
-    d.open(p.r);
+    d.open(r);
     auto extra = recipe_lines("Nowa", {{"cement", "5"}});
     auto lines = text_file::read_lines(dir / "receptury.txt").value();
     lines.insert(lines.end(), extra.begin(), extra.end());
@@ -151,9 +169,9 @@ TEST_F(WeighingParamsTest, RecipeEditorClosedWithOkRefillsTheListAndTakesItsTota
 }
 
 TEST_F(WeighingParamsTest, ClientDatabaseSetsTheClientOnlyWhenClosedWithOk) {
-    p.r.recipe_client = "STARY";
+    r.recipe_client = "STARY";
     auto d = dialog();
-    d.open(p.r);
+    d.open(r);
     d.client_base();
     EXPECT_EQ(d.client(), "STARY");
     clients.choice = "BUDREX";
@@ -162,10 +180,10 @@ TEST_F(WeighingParamsTest, ClientDatabaseSetsTheClientOnlyWhenClosedWithOk) {
 }
 
 TEST_F(WeighingParamsTest, ARunningProcessIsNotReplaced) {
-    p.r.start_time = 45000.5;
+    start_from([](ProcessState& q) { q.r.start_time = 45000.5; });
     ProcessState before = p;
     bool shown = false;
-    auto outcome = confirmation().run(p, [&]() -> std::optional<WeighingParams> {
+    auto outcome = confirmation().run([&]() -> std::optional<WeighingParams> {
         shown = true;
         return WeighingParams{"zaprawa", "100", ""};
     });
@@ -178,17 +196,16 @@ TEST_F(WeighingParamsTest, ARunningProcessIsNotReplaced) {
 }
 
 TEST_F(WeighingParamsTest, CancellingChangesNothingAndAStoppedProcessMayBeReplaced) {
-    p.r.start_time = 45000.5;
-    p.r.stop_time = 45000.7;
-    ProcessState before = p;
-    EXPECT_EQ(confirmation().run(p, [] { return std::optional<WeighingParams>(); }),
-              ParamsOutcome::cancelled);
-    EXPECT_EQ(p, before);
-    EXPECT_EQ(saves, 0);
-
-    auto outcome = confirmation().run(p, [] {
-        return std::optional<WeighingParams>({"zaprawa", "150", ""});
+    start_from([](ProcessState& q) {
+        q.r.start_time = 45000.5;
+        q.r.stop_time = 45000.7;
     });
+    ProcessState before = p;
+    EXPECT_EQ(confirmation().run([] { return std::optional<WeighingParams>(); }), ParamsOutcome::cancelled);
+    EXPECT_EQ(p, before);
+    EXPECT_FALSE(saved());
+
+    auto outcome = confirmation().run([] { return std::optional<WeighingParams>({"zaprawa", "150", ""}); });
     EXPECT_EQ(outcome, ParamsOutcome::accepted);
     EXPECT_EQ(p.r.start_time, 0);
     EXPECT_EQ(p.r.stop_time, 0);
@@ -198,18 +215,20 @@ TEST_F(WeighingParamsTest, AnAcceptedProcessIsSavedAndShownOnce) {
     ASSERT_EQ(confirm("Beton B20", "4300", "BUDREX"), ParamsOutcome::accepted);
     EXPECT_TRUE(dialogs.journal.empty());
     EXPECT_EQ(p.r.recipe_name, "Beton B20");
-    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(p.r.client_full_name, "Budrex Sp. z o.o.");
+    EXPECT_TRUE(saved());
     EXPECT_EQ(display.process, 1);
 }
 
 TEST_F(WeighingParamsTest, TwelveCyclesAreCappedAtNineWithTheirMessage) {
     ASSERT_TRUE(
         text_file::write_lines(dir / "receptury.txt", recipe_lines("duża", {{"cement", "100"}})).ok());
-    p.w[1].max_weight = 100;
+    scales[1].max_weight = 100;
+    station.apply_scale_settings(scales, 0);
     ASSERT_EQ(confirm("duża", "1150"), ParamsOutcome::accepted);
     EXPECT_EQ(p.r.total_cycle, 9);
     EXPECT_EQ(dialogs.journal, (std::vector<std::string>{"błąd: Maksymalna ilość cykli to: 9"}));
-    EXPECT_EQ(saves, 1);
+    EXPECT_TRUE(saved());
 }
 
 TEST_F(WeighingParamsTest, WrongValuesAreRefusedAndChangeNothing) {
@@ -217,7 +236,7 @@ TEST_F(WeighingParamsTest, WrongValuesAreRefusedAndChangeNothing) {
     EXPECT_EQ(confirm("Beton B20", "12a"), ParamsOutcome::refused);
     EXPECT_EQ(confirm("usunięta", "100"), ParamsOutcome::refused);
     EXPECT_EQ(p, before);
-    EXPECT_EQ(saves, 0);
+    EXPECT_FALSE(saved());
     EXPECT_EQ(display.process, 0);
     EXPECT_EQ(dialogs.journal, (std::vector<std::string>{"błąd: Błędna wartość!",
                                                          "błąd: Żadna receptura nie została wskazana!"}));
