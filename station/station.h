@@ -93,8 +93,7 @@ public:
     // Writes data_dir/status.txt atomically; a failure is shown as "Błąd (21) ..." and gives false.
     bool save_status();
 
-    // The records, for the window, the weighing parameters, the simulation and the WZ printout.
-    ProcessState& process() { return p_; }
+    // The records: the station is their only writer.
     const ProcessState& process() const { return p_; }
     Settings& settings() { return settings_; }
     const Settings& settings() const { return settings_; }
