@@ -4,13 +4,9 @@
 #include <vector>
 
 #include "core/indexed_array.h"
-#include "fakes/fake_clock.h"
-#include "fakes/fake_dialogs.h"
-#include "fakes/fake_display.h"
 #include "fakes/fake_serial_link.h"
-#include "fakes/scratch_dir.h"
+#include "station/faked_station.h"
 #include "station/process_edit.h"
-#include "station/station.h"
 
 namespace wazenie::testing {
 
@@ -54,13 +50,7 @@ private:
 
 // A station on fakes, started and logged in, with short line timings so that whole processes run
 // in a few hundred ticks.
-struct StationRig {
-    ScratchDir dir;
-    FakeSerialLink link;
-    FakeClock clock;
-    FakeDialogs dialogs;
-    FakeDisplay display;
-    Station station{dir.path(), link, clock, dialogs, display};
+struct StationRig : FakedStation {
     FakeMeters meters{link};
     const ProcessState& p = station.process();
 

@@ -1,10 +1,6 @@
 #include "windows/settings_window.h"
 
-#include "fakes/fake_clock.h"
-#include "fakes/fake_dialogs.h"
-#include "fakes/fake_display.h"
-#include "fakes/fake_serial_link.h"
-#include "fakes/scratch_dir.h"
+#include "station/faked_station.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +9,7 @@ namespace {
 
 using namespace wazenie::testing;
 
-class SettingsWindowTest : public ::testing::Test {
+class SettingsWindowTest : public ::testing::Test, protected FakedStation {
 protected:
     SettingsWindowTest() {
         station.start_up();
@@ -34,12 +30,6 @@ protected:
     int reopened() const { return link.opens - opened; }
     int redrawn() const { return display.process; }
 
-    ScratchDir dir;
-    FakeSerialLink link;
-    FakeClock clock;
-    FakeDialogs dialogs;
-    FakeDisplay display;
-    Station station{dir.path(), link, clock, dialogs, display};
     Settings& settings = station.settings();
     const Scales& w = station.process().w;
     ScalesSettings scales;

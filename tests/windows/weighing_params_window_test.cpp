@@ -3,12 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fake_clock.h"
-#include "fakes/fake_dialogs.h"
-#include "fakes/fake_display.h"
-#include "fakes/fake_serial_link.h"
-#include "fakes/scratch_dir.h"
 #include "recipes/recipe_test_support.h"
+#include "station/faked_station.h"
 #include "station/process_edit.h"
 #include "storage/process_file.h"
 #include "storage/text_file.h"
@@ -18,12 +14,7 @@
 namespace wazenie {
 namespace {
 
-using testing::FakeClock;
-using testing::FakeDialogs;
-using testing::FakeDisplay;
-using testing::FakeSerialLink;
 using testing::recipe_lines;
-using testing::ScratchDir;
 
 class ScriptedEditor : public RecipeEditorLauncher {
 public:
@@ -41,7 +32,7 @@ public:
     std::optional<std::string> choose_client() override { return choice; }
 };
 
-class WeighingParamsTest : public ::testing::Test {
+class WeighingParamsTest : public ::testing::Test, protected testing::FakedStation {
 protected:
     WeighingParamsTest() {
         testing::write_weighing_data(dir.path());
@@ -72,12 +63,6 @@ protected:
     }
     bool saved() const { return std::filesystem::exists(status_file_path(dir.path())); }
 
-    ScratchDir dir;
-    FakeSerialLink link;
-    FakeClock clock;
-    FakeDialogs dialogs;
-    FakeDisplay display;
-    Station station{dir.path(), link, clock, dialogs, display};
     const ProcessState& p = station.process();
     ScalesSettings scales;
     ScriptedEditor editor;
