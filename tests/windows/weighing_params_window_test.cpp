@@ -32,9 +32,9 @@ public:
     std::optional<std::string> choose_client() override { return choice; }
 };
 
-class WeighingParamsTest : public ::testing::Test, protected testing::FakedStation {
+class WeighingParamsWindowTest : public ::testing::Test, protected testing::FakedStation {
 protected:
-    WeighingParamsTest() {
+    WeighingParamsWindowTest() {
         testing::write_weighing_data(dir.path());
         station.start_up();
         for (int s = 1; s <= kScales; ++s) {
@@ -70,7 +70,7 @@ protected:
     recipe_record r;
 };
 
-TEST_F(WeighingParamsTest, OpeningShowsTheProcessAndSortsTheRecipesInPolishOrder) {
+TEST_F(WeighingParamsWindowTest, OpeningShowsTheProcessAndSortsTheRecipesInPolishOrder) {
     r.recipe_name = "zaprawa";
     r.recipe_total_weight = 1234.5;
     r.recipe_client = "BUDREX";
@@ -85,7 +85,7 @@ TEST_F(WeighingParamsTest, OpeningShowsTheProcessAndSortsTheRecipesInPolishOrder
     EXPECT_TRUE(dialogs.journal.empty());
 }
 
-TEST_F(WeighingParamsTest, OpeningSelectsTheFirstRecipeWhenNoneMatchesExactly) {
+TEST_F(WeighingParamsWindowTest, OpeningSelectsTheFirstRecipeWhenNoneMatchesExactly) {
     r.recipe_name = "ZAPRAWA";
     auto d = dialog();
     d.open(r);
@@ -98,7 +98,7 @@ TEST_F(WeighingParamsTest, OpeningSelectsTheFirstRecipeWhenNoneMatchesExactly) {
     EXPECT_EQ(d.values().recipe_name, "");
 }
 
-TEST_F(WeighingParamsTest, ChoosingARecipeReplacesTheTotalWithItsOwn) {
+TEST_F(WeighingParamsWindowTest, ChoosingARecipeReplacesTheTotalWithItsOwn) {
     r.recipe_name = "zaprawa";
     r.recipe_total_weight = 999;
     auto d = dialog();
@@ -114,7 +114,7 @@ TEST_F(WeighingParamsTest, ChoosingARecipeReplacesTheTotalWithItsOwn) {
     EXPECT_EQ(d.values().recipe_name, "zaprawa");
 }
 
-TEST_F(WeighingParamsTest, LeavingTheTotalFieldChecksItIsANumber) {
+TEST_F(WeighingParamsWindowTest, LeavingTheTotalFieldChecksItIsANumber) {
     auto d = dialog();
     d.open(r);
     d.type_total("12,5");
@@ -126,7 +126,7 @@ TEST_F(WeighingParamsTest, LeavingTheTotalFieldChecksItIsANumber) {
     EXPECT_EQ(dialogs.journal, (std::vector<std::string>{"błąd: Błędna wartość!"}));
 }
 
-TEST_F(WeighingParamsTest, RecipeEditorClosedWithOkRefillsTheListAndTakesItsTotal) {
+TEST_F(WeighingParamsWindowTest, RecipeEditorClosedWithOkRefillsTheListAndTakesItsTotal) {
     auto d = dialog();
     d.open(r);
     auto extra = recipe_lines("Nowa", {{"cement", "5"}});
@@ -153,7 +153,7 @@ TEST_F(WeighingParamsTest, RecipeEditorClosedWithOkRefillsTheListAndTakesItsTota
     EXPECT_EQ(editor.opened, 3);
 }
 
-TEST_F(WeighingParamsTest, ClientDatabaseSetsTheClientOnlyWhenClosedWithOk) {
+TEST_F(WeighingParamsWindowTest, ClientDatabaseSetsTheClientOnlyWhenClosedWithOk) {
     r.recipe_client = "STARY";
     auto d = dialog();
     d.open(r);
@@ -164,7 +164,7 @@ TEST_F(WeighingParamsTest, ClientDatabaseSetsTheClientOnlyWhenClosedWithOk) {
     EXPECT_EQ(d.values().client, "BUDREX");
 }
 
-TEST_F(WeighingParamsTest, ARunningProcessIsNotReplaced) {
+TEST_F(WeighingParamsWindowTest, ARunningProcessIsNotReplaced) {
     start_from([](ProcessState& q) { q.r.start_time = 45000.5; });
     ProcessState before = p;
     bool shown = false;
@@ -180,7 +180,7 @@ TEST_F(WeighingParamsTest, ARunningProcessIsNotReplaced) {
                                         "Naciśnij STOP aby zakończyć aktualny proces naważania."}));
 }
 
-TEST_F(WeighingParamsTest, CancellingChangesNothingAndAStoppedProcessMayBeReplaced) {
+TEST_F(WeighingParamsWindowTest, CancellingChangesNothingAndAStoppedProcessMayBeReplaced) {
     start_from([](ProcessState& q) {
         q.r.start_time = 45000.5;
         q.r.stop_time = 45000.7;
@@ -196,7 +196,7 @@ TEST_F(WeighingParamsTest, CancellingChangesNothingAndAStoppedProcessMayBeReplac
     EXPECT_EQ(p.r.stop_time, 0);
 }
 
-TEST_F(WeighingParamsTest, AnAcceptedProcessIsSavedAndShownOnce) {
+TEST_F(WeighingParamsWindowTest, AnAcceptedProcessIsSavedAndShownOnce) {
     ASSERT_EQ(confirm("Beton B20", "4300", "BUDREX"), ParamsOutcome::accepted);
     EXPECT_TRUE(dialogs.journal.empty());
     EXPECT_EQ(p.r.recipe_name, "Beton B20");
@@ -205,7 +205,7 @@ TEST_F(WeighingParamsTest, AnAcceptedProcessIsSavedAndShownOnce) {
     EXPECT_EQ(display.process, 1);
 }
 
-TEST_F(WeighingParamsTest, TwelveCyclesAreCappedAtNineWithTheirMessage) {
+TEST_F(WeighingParamsWindowTest, TwelveCyclesAreCappedAtNineWithTheirMessage) {
     ASSERT_TRUE(
         text_file::write_lines(dir / "receptury.txt", recipe_lines("duża", {{"cement", "100"}})).ok());
     scales[1].max_weight = 100;
@@ -216,7 +216,7 @@ TEST_F(WeighingParamsTest, TwelveCyclesAreCappedAtNineWithTheirMessage) {
     EXPECT_TRUE(saved());
 }
 
-TEST_F(WeighingParamsTest, WrongValuesAreRefusedAndChangeNothing) {
+TEST_F(WeighingParamsWindowTest, WrongValuesAreRefusedAndChangeNothing) {
     ProcessState before = p;
     EXPECT_EQ(confirm("Beton B20", "12a"), ParamsOutcome::refused);
     EXPECT_EQ(confirm("usunięta", "100"), ParamsOutcome::refused);
