@@ -186,6 +186,24 @@ bool Station::weight_doc_refused() const {
     return parts_->recorder.weight_doc_refused();
 }
 
+void Station::load_weighing_params(const ProcessState& prepared) {
+    p_ = prepared;
+    save_status();
+    parts_->view.process();
+}
+
+void Station::apply_scale_settings(const ScalesSettings& scales, int total_precision) {
+    bool precision_changed = settings_.total_precision != total_precision;
+    for (int n = 1; n <= kScales; ++n) {
+        precision_changed = precision_changed || p_.w[n].precision != scales[n].precision;
+    }
+    settings_.total_precision = total_precision;
+    set_scale_settings(p_.w, scales);
+    if (precision_changed) {
+        parts_->view.process();
+    }
+}
+
 bool Station::save_status() {
     return parts_->recorder.save_status();
 }

@@ -6,6 +6,7 @@
 
 #include "core/process_records.h"
 #include "station/scale_button.h"
+#include "station/scale_settings.h"
 #include "storage/settings.h"
 #include "storage/tolerances.h"
 
@@ -79,12 +80,17 @@ public:
     // "Pokazuj aktualny" is down exactly while every panel shows its scale's own cycle.
     bool showing_current_cycle() const { return p_.r.view_cycle == 0; }
 
+    // New weighing parameters: the process they define (recipes/weighing_params.h prepares it)
+    // replaces the records, the status file is written and the process redrawn.
+    void load_weighing_params(const ProcessState& prepared);
+    // The settings window's OK: each scale's settings and the total's decimals; a changed precision
+    // redraws the process with its new decimals.
+    void apply_scale_settings(const ScalesSettings& scales, int total_precision);
+
     // Writes data_dir/status.txt atomically; a failure is shown as "Błąd (21) ..." and gives false.
-    // Called at the confirmation of the weighing parameters and by the station itself.
     bool save_status();
 
-    // The records, for the window, the weighing parameters, the simulation and the WZ printout.
-    ProcessState& process() { return p_; }
+    // The records: the station is their only writer.
     const ProcessState& process() const { return p_; }
     Settings& settings() { return settings_; }
     const Settings& settings() const { return settings_; }

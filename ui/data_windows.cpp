@@ -1,24 +1,21 @@
 #include "ui/data_windows.h"
 
-#include "core/display.h"
 #include "platform/qt_text.h"
-#include "recipes/weighing_params.h"
 #include "station/station.h"
 #include "ui/report_window.h"
 #include "ui/settings_window.h"
 #include "ui/station_choosers.h"
 #include "ui/weighing_params_window.h"
+#include "windows/weighing_params_window.h"
 
 namespace wazenie {
 
 DataWindows::DataWindows(Station& station, Dialogs& dialogs, Printer& printer, const Clock& clock,
-                         Display& display, std::function<void(const std::string&)> show_printer_name,
-                         QWidget* parent)
+                         std::function<void(const std::string&)> show_printer_name, QWidget* parent)
     : station_(station),
       dialogs_(dialogs),
       printer_(printer),
       clock_(clock),
-      display_(display),
       show_printer_name_(std::move(show_printer_name)),
       parent_(parent) {}
 
@@ -26,8 +23,6 @@ DataWindows::~DataWindows() = default;
 
 bool DataWindows::open_settings() {
     TFormUstaw window(station_, dialogs_, parent_);
-    QObject::connect(&window, &TFormUstaw::precision_changed, &window,
-                     [this] { display_.refresh_process(); });
     return window.run();
 }
 
@@ -45,10 +40,8 @@ void DataWindows::open_weighing_params() {
     WeighingParamsDialog controller(station_.data_dir(), settings, dialogs_, choosers.recipes(),
                                     choosers.clients());
     choosers.recipes().show_recipe_from([&controller] { return controller.values().recipe_name; });
-    WeighingParamsConfirmation confirmation(station_.data_dir(), settings, dialogs_, display_,
-                                            [this] { station_.save_status(); });
-    ProcessState& p = station_.process();
-    confirmation.run(p, [&] { return TFrecipe_summary(controller, parent_).run(p.r); });
+    WeighingParamsConfirmation confirmation(station_, dialogs_);
+    confirmation.run([&] { return TFrecipe_summary(controller, parent_).run(station_.process().r); });
 }
 
 void DataWindows::open_reports() {

@@ -12,7 +12,6 @@ namespace wazenie {
 
 class Clock;
 class Dialogs;
-class Display;
 class Printer;
 class Station;
 class TFraport;
@@ -22,7 +21,7 @@ class TFraport;
 // operator's rights decide what a restricted operator may change.
 class DataWindows {
 public:
-    DataWindows(Station& station, Dialogs& dialogs, Printer& printer, const Clock& clock, Display& display,
+    DataWindows(Station& station, Dialogs& dialogs, Printer& printer, const Clock& clock,
                 std::function<void(const std::string&)> show_printer_name, QWidget* parent);
     ~DataWindows();
 
@@ -41,7 +40,6 @@ private:
     Dialogs& dialogs_;
     Printer& printer_;
     const Clock& clock_;
-    Display& display_;
     std::function<void(const std::string&)> show_printer_name_;
     QWidget* parent_;
     QtClipboard clipboard_;

@@ -28,7 +28,7 @@ void DisplayThrottle::refresh_scales(int view_cycle) {
 
 void DisplayThrottle::refresh_process() {
     process_ = true;
-    request();
+    flush();
 }
 
 void DisplayThrottle::refresh_layout() {

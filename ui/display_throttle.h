@@ -19,8 +19,9 @@ public:
     void refresh_connection() override;
     void refresh_technical() override;
     void refresh_scales(int view_cycle) override;
+    // Rare (the operator's commands, a new cycle, new settings), and followed by what they change at
+    // once: never held back.
     void refresh_process() override;
-    // Rare, and followed by what they change at once: never held back.
     void refresh_layout() override;
     void apply_rights() override;
 

@@ -10,10 +10,10 @@
 #include "platform/qt_text.h"
 #include "station/station.h"
 #include "storage/archive.h"
-#include "storage/operator_window.h"
 #include "storage/operators.h"
 #include "storage/system_clock.h"
 #include "ui/operator_dialog.h"
+#include "windows/operator_dialog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -34,8 +34,7 @@ TFormUstaw::TFormUstaw(Station& station, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent),
       station_(station),
       dialogs_(dialogs),
-      controller_(station.settings(), station.process().w, dialogs,
-                  {[this] { station_.apply_port_settings(); }, [this] { emit precision_changed(); }}),
+      controller_(station, dialogs),
       PCconf(new QTabWidget(this)),
       BBok(new QPushButton(QStringLiteral("OK"), this)),
       BBcancel(new QPushButton(QStringLiteral("Anuluj"), this)) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "comm/settings_window.h"
 #include "ui/settings_tabs.h"
+#include "windows/settings_window.h"
 
 #include <QDialog>
 
@@ -26,10 +26,6 @@ public:
     // Shows the window modally; true when it was closed with OK and the settings were applied (the
     // port is then reopened; a conversion error may have stopped the copying part-way).
     bool run();
-
-signals:
-    // OK changed a precision: the process display is to be redrawn with the new decimals.
-    void precision_changed();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -30,7 +30,6 @@ public:
 
     Station& station() { return station_; }
     const CountingLink& link() const { return link_; }
-    Display& display() { return display_; }
 
 private:
     InstanceLock lock_;

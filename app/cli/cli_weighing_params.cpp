@@ -2,8 +2,8 @@
 
 #include "app/cli/run_options.h"
 #include "core/dialogs.h"
-#include "recipes/weighing_params.h"
 #include "station/station.h"
+#include "windows/weighing_params_window.h"
 
 namespace wazenie {
 
@@ -27,14 +27,12 @@ private:
 
 }  // namespace
 
-bool confirm_weighing_params(Station& station, const RunOptions& options, Dialogs& dialogs,
-                             Display& display) {
+bool confirm_weighing_params(Station& station, const RunOptions& options, Dialogs& dialogs) {
     NoRecipeEditor editor;
     GivenClient clients(options.client);
     WeighingParamsDialog dialog(station.data_dir(), station.settings(), dialogs, editor, clients);
-    WeighingParamsConfirmation confirmation(station.data_dir(), station.settings(), dialogs, display,
-                                            [&station] { station.save_status(); });
-    auto outcome = confirmation.run(station.process(), [&]() -> std::optional<WeighingParams> {
+    WeighingParamsConfirmation confirmation(station, dialogs);
+    auto outcome = confirmation.run([&]() -> std::optional<WeighingParams> {
         dialog.open(station.process().r);
         if (!dialog.choose_recipe(options.recipe)) {
             dialogs.error("Nie ma receptury: " + options.recipe);

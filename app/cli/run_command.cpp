@@ -28,9 +28,8 @@ void print_statistics(const LoopOutcome& loop, long frames) {
               << ", ramek na takt: " << fixed_text(per_tick, 3) << std::endl;
 }
 
-bool start_new_process(Station& station, const RunOptions& options, TerminalDialogs& dialogs,
-                       Display& display) {
-    if (!confirm_weighing_params(station, options, dialogs, display)) {
+bool start_new_process(Station& station, const RunOptions& options, TerminalDialogs& dialogs) {
+    if (!confirm_weighing_params(station, options, dialogs)) {
         return false;
     }
     station.start_process();
@@ -40,7 +39,7 @@ bool start_new_process(Station& station, const RunOptions& options, TerminalDial
 
 // From the login to the end of the process; the station is open and its port connected.
 // `errors_before_loop` lets the caller tell a write failure during the process from earlier messages.
-int run_process(Station& station, const RunOptions& options, TerminalDialogs& dialogs, Display& display,
+int run_process(Station& station, const RunOptions& options, TerminalDialogs& dialogs,
                 const CountingLink& link, int& errors_before_loop) {
     auto user = log_in_operator(station.data_dir(), options.operator_name, std::cin, dialogs);
     if (!user) {
@@ -52,7 +51,7 @@ int run_process(Station& station, const RunOptions& options, TerminalDialogs& di
             dialogs.error("W status.txt nie ma niezakończonego procesu naważania.");
             return exit_code::kRefused;
         }
-    } else if (!start_new_process(station, options, dialogs, display)) {
+    } else if (!start_new_process(station, options, dialogs)) {
         return exit_code::kRefused;
     }
     std::unique_ptr<Simulation> simulation;
@@ -109,7 +108,7 @@ int run_command(const CommandContext& context) {
         return exit_code::kNoPort;
     }
     int errors_before_loop = 0;
-    int result = run_process(station, *options, dialogs, cli.display(), cli.link(), errors_before_loop);
+    int result = run_process(station, *options, dialogs, cli.link(), errors_before_loop);
     station.close();
     // While the process runs, and at closing, the station's only error boxes are failed writes.
     if (result == exit_code::kDone && dialogs.errors_shown() > errors_before_loop) {

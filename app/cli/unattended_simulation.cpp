@@ -10,7 +10,7 @@
 namespace wazenie {
 
 std::unique_ptr<Simulation> make_unattended_simulation(Station& station) {
-    const ProcessState& p = std::as_const(station).process();
+    const ProcessState& p = station.process();
     auto simulation = std::make_unique<Simulation>(
         p, [&station](const std::string& frame) { station.handle_answer(frame); });
     simulation->auto_tank = true;

@@ -133,7 +133,7 @@ int main(int argc, char** argv) {
     QElapsedTimer wall;
     wall.start();
     for (int k = 0; k < processes; ++k) {
-        if (!confirm_weighing_params(station, options, dialogs, cli.display())) {
+        if (!confirm_weighing_params(station, options, dialogs)) {
             break;
         }
         station.start_process();

@@ -12,12 +12,12 @@
 #include "integration/pty_bridge.h"
 #include "platform/qt_printer.h"
 #include "platform/qt_serial_link.h"
-#include "recipes/weighing_params.h"
 #include "station/station.h"
 #include "storage/system_clock.h"
 #include "storage/text_file.h"
 #include "ui/main_window.h"
 #include "ui/support/modal_watch.h"
+#include "windows/weighing_params_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -104,8 +104,7 @@ int main(int argc, char** argv) {
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
     Station& station = window.station();
-    WeighingParamsConfirmation params(data, station.settings(), dialogs, window, [] {});
-    params.confirm(station.process(), {"B20 beton towarowy", "30000", "BUDREX"});
+    WeighingParamsConfirmation(station, dialogs).confirm({"B20 beton towarowy", "30000", "BUDREX"});
     window.findChild<QPushButton*>(QStringLiteral("SBstart"))->click();
 
     const std::int32_t first_tick = station.process().r.cp_tick;

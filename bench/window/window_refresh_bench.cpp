@@ -11,10 +11,10 @@
 #include "fakes/fake_serial_link.h"
 #include "fakes/scratch_dir.h"
 #include "platform/qt_printer.h"
-#include "recipes/weighing_params.h"
 #include "station/station.h"
 #include "ui/list_sync.h"
 #include "ui/main_window.h"
+#include "windows/weighing_params_window.h"
 
 #include <QApplication>
 
@@ -31,8 +31,7 @@ struct Bench {
         window->resize(1280, 1024);
         Station& station = window->station();
         station.log_in("ADMINISTRATOR");
-        WeighingParamsConfirmation confirmation(dir.path(), station.settings(), dialogs, *window, [] {});
-        confirmation.confirm(station.process(), {"B20 beton towarowy", "3000", "BUDREX"});
+        WeighingParamsConfirmation(station, dialogs).confirm({"B20 beton towarowy", "3000", "BUDREX"});
         station.start_process();
         QApplication::processEvents();
     }

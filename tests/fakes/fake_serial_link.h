@@ -13,6 +13,7 @@ namespace wazenie::testing {
 class FakeSerialLink : public SerialLink {
 public:
     bool opened = false;
+    int opens = 0;
     bool refuse_open = false;
     std::string refusal;  // the reason a refused open gives
     std::string device;
@@ -25,6 +26,7 @@ public:
     bool open(const std::string& dev, int baud_rate) override {
         device = dev;
         baud = baud_rate;
+        ++opens;
         opened = !refuse_open;
         return opened;
     }

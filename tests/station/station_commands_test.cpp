@@ -38,7 +38,7 @@ TEST(StationCommands, GlobalStartGuardsARunningProcessAndAMissingRecipe) {
     rig.station.start_process();
     EXPECT_EQ(rig.count_messages("ostrzeżenie: Wszystkie wagi są wyłączone"), 1);
     one_cycle_of_500(rig);
-    rig.p.r.start_time = 45000;
+    rig.edit([](ProcessState& p) { p.r.start_time = 45000; });
     rig.station.start_process();
     EXPECT_EQ(
         rig.dialogs.last(),
@@ -53,15 +53,17 @@ TEST(StationCommands, GlobalStartAfterAFinishedProcessResetsScalesAndMasses) {
     rig.give_recipe(1, {100});
     rig.give_recipe(2, {50});
     rig.enable_only({1, 2});
-    rig.p.r.curr_cycle = 3;
-    rig.p.r.view_cycle = 2;
-    rig.p.r.start_time = 45000;
-    rig.p.r.stop_time = 45001;
-    for (int n : {1, 2}) {
-        rig.p.w[n].curr_cycle = 3;
-        rig.p.w[n].curr_cycle_status = cycle_status::COMPLETED;
-        rig.p.w[n].m[1].curr_weight[2] = 77;
-    }
+    rig.edit([](ProcessState& p) {
+        p.r.curr_cycle = 3;
+        p.r.view_cycle = 2;
+        p.r.start_time = 45000;
+        p.r.stop_time = 45001;
+        for (int n : {1, 2}) {
+            p.w[n].curr_cycle = 3;
+            p.w[n].curr_cycle_status = cycle_status::COMPLETED;
+            p.w[n].m[1].curr_weight[2] = 77;
+        }
+    });
     rig.station.start_process();
     EXPECT_EQ(rig.p.r.curr_cycle, 1);
     EXPECT_EQ(rig.p.r.view_cycle, 0);
@@ -124,7 +126,9 @@ TEST(StationCommands, StopIsRefusedWhenTheLoopMadeACommandPendingDuringTheQuesti
     Station station(dir.path(), link, clock, dialogs, display);
     station.start_up();
     station.log_in("ADMINISTRATOR");
-    dialogs.while_asking = [&] { station.process().cpq.status = command_status::WAITING; };
+    dialogs.while_asking = [&] {
+        testing::edit_process(station, [](ProcessState& p) { p.cpq.status = command_status::WAITING; });
+    };
     station.stop_process();
     EXPECT_EQ(station.process().r.stop_time, 0);
     EXPECT_EQ(dialogs.last(), kPending);
@@ -157,12 +161,14 @@ TEST(StationCommands, ScaleStartMovesACompletedScaleOneCycleAhead) {
     rig.set_cycles(4);
     rig.give_recipe(1, {10});
     rig.give_recipe(2, {20});
-    rig.p.r.curr_cycle = 2;
-    rig.p.r.start_time = 45000;
-    for (int n : {1, 2}) {
-        rig.p.w[n].curr_cycle = 2;
-    }
-    rig.p.w[2].curr_cycle_status = cycle_status::COMPLETED;
+    rig.edit([](ProcessState& p) {
+        p.r.curr_cycle = 2;
+        p.r.start_time = 45000;
+        for (int n : {1, 2}) {
+            p.w[n].curr_cycle = 2;
+        }
+        p.w[2].curr_cycle_status = cycle_status::COMPLETED;
+    });
     rig.station.click_scale_button(2, ScaleButton::start);
     EXPECT_EQ(rig.p.w[2].curr_cycle, 3);
     EXPECT_EQ(rig.p.w[2].curr_cycle_status, cycle_status::NOT_STARTED);
@@ -172,8 +178,10 @@ TEST(StationCommands, ScaleStartMovesACompletedScaleOneCycleAhead) {
     EXPECT_EQ(rig.p.r.start_time, 45000);
 
     // Once it has begun that cycle, a further Start waits for the system.
-    rig.p.cpq.status = command_status::EMPTY;
-    rig.p.w[2].curr_cycle_status = cycle_status::STARTED;
+    rig.edit([](ProcessState& p) {
+        p.cpq.status = command_status::EMPTY;
+        p.w[2].curr_cycle_status = cycle_status::STARTED;
+    });
     rig.station.click_scale_button(2, ScaleButton::start);
     EXPECT_EQ(rig.dialogs.last(), "błąd: Błąd! Waga jest już w cyklu wyprzedzającym cykl systemu!");
     EXPECT_EQ(rig.p.w[2].curr_cycle, 3);
@@ -184,16 +192,18 @@ TEST(StationCommands, ScaleStartInTheLastCycleAndOfAWaitingScale) {
     StationRig rig;
     rig.set_cycles(2);
     rig.give_recipe(1, {10});
-    rig.p.r.curr_cycle = 2;
-    rig.p.w[1].curr_cycle = 2;
-    rig.p.w[1].curr_cycle_status = cycle_status::OPEN_TRAY;
+    rig.edit([](ProcessState& p) {
+        p.r.curr_cycle = 2;
+        p.w[1].curr_cycle = 2;
+        p.w[1].curr_cycle_status = cycle_status::OPEN_TRAY;
+    });
     rig.station.click_scale_button(1, ScaleButton::start);
     EXPECT_EQ(rig.dialogs.last(),
               "błąd: Błąd! Nie można rozpocząć następnego cyklu, ponieważ aktualny cykl jest ostatnim!");
     EXPECT_EQ(rig.p.cpq.status, command_status::EMPTY);
 
     // A scale still waiting gets its recipe again, in the same cycle; the process starts now.
-    rig.p.w[1].curr_cycle_status = cycle_status::NOT_STARTED;
+    rig.edit([](ProcessState& p) { p.w[1].curr_cycle_status = cycle_status::NOT_STARTED; });
     rig.clock.advance_seconds(30);
     rig.station.click_scale_button(1, ScaleButton::start);
     EXPECT_EQ(rig.p.w[1].curr_cycle, 2);
@@ -208,7 +218,7 @@ TEST(StationCommands, ScaleButtonsFormAGroupAndMayBeBlockedDown) {
     StationRig rig;
     rig.station.on_weight_answer(1, 0, 0, 0, 0);  // no run mode reported: every button up
     EXPECT_EQ(rig.station.scale_button_down(1), ScaleButton::none);
-    rig.p.w[1].curr_status = run_mode::STOPPED;
+    rig.edit([](ProcessState& p) { p.w[1].curr_status = run_mode::STOPPED; });
     rig.station.show_current_cycle();
     ASSERT_EQ(rig.station.scale_button_down(1), ScaleButton::stop);
 
@@ -224,10 +234,13 @@ TEST(StationCommands, ScaleButtonsFormAGroupAndMayBeBlockedDown) {
     EXPECT_EQ(rig.p.cpq.weight_num, 1);
 
     // Releasing the pause sends the pause command again and puts Start down.
-    rig.p.cpq.status = command_status::EMPTY;
+    rig.edit([](ProcessState& p) { p.cpq.status = command_status::EMPTY; });
     rig.station.click_scale_button(3, ScaleButton::pause);
     EXPECT_EQ(rig.station.scale_button_down(3), ScaleButton::pause);
-    rig.p.cpq.status = command_status::EMPTY;
+    rig.edit([](ProcessState& p) {  // the meter has paused
+        p.cpq.status = command_status::EMPTY;
+        p.w[3].curr_status = run_mode::PAUSED;
+    });
     rig.station.click_scale_button(3, ScaleButton::pause);
     EXPECT_EQ(rig.p.cpq.msg, CP_MSG_PAUSE);
     EXPECT_EQ(rig.station.scale_button_down(3), ScaleButton::start);
@@ -239,7 +252,7 @@ TEST(StationCommands, ScaleButtonsFormAGroupAndMayBeBlockedDown) {
 TEST(StationCommands, NumberOfCyclesScalesTheProcessMass) {
     StationRig rig;
     one_cycle_of_500(rig);
-    rig.p.w[1].m[1].curr_weight[3] = 40;  // left by an earlier, longer process
+    rig.edit([](ProcessState& p) { p.w[1].m[1].curr_weight[3] = 40; });  // left by an earlier, longer process
     rig.dialogs.values = {"4"};
     ASSERT_TRUE(rig.station.can_change_total_cycles());
     rig.station.change_total_cycles();
@@ -261,7 +274,7 @@ TEST(StationCommands, NumberOfCyclesScalesTheProcessMass) {
         EXPECT_EQ(rig.dialogs.last(), "błąd: Nieprawidłowa ilość cykli!") << bad;
         EXPECT_EQ(rig.p.r.total_cycle, 4);
     }
-    rig.p.w[2].curr_cycle = 3;  // no fewer cycles than a scale has reached
+    rig.edit([](ProcessState& p) { p.w[2].curr_cycle = 3; });  // no fewer cycles than a scale has reached
     rig.dialogs.values = {"2"};
     rig.station.change_total_cycles();
     EXPECT_EQ(rig.dialogs.value_requests.back().prompt, "Podaj ilość cykli (3-9):");
@@ -282,7 +295,7 @@ TEST(StationCommands, NumberOfCyclesOnlyForAOneCycleSplit) {
 
 TEST(StationCommands, WeightDocumentNumberIsAskedAndKeptUnlessCancelled) {
     StationRig rig;
-    rig.p.r.weight_doc = "WZ/1/2024";
+    rig.edit([](ProcessState& p) { p.r.weight_doc = "WZ/1/2024"; });
     rig.dialogs.values = {"WZ/99/2024"};
     rig.station.change_weight_doc();
     EXPECT_EQ(rig.dialogs.value_requests.at(0).prompt, "Podaj numer dokumentu WZ:");
@@ -295,7 +308,7 @@ TEST(StationCommands, WeightDocumentNumberIsAskedAndKeptUnlessCancelled) {
 TEST(StationCommands, ShownCycleMovesWithinTheProcess) {
     StationRig rig;
     rig.set_cycles(3);
-    rig.p.r.curr_cycle = 3;
+    rig.edit([](ProcessState& p) { p.r.curr_cycle = 3; });
     rig.station.show_next_cycle();  // following the current cycle: fixed on it, not moved
     EXPECT_EQ(rig.p.r.view_cycle, 3);
     EXPECT_FALSE(rig.station.showing_current_cycle());

@@ -82,11 +82,13 @@ TEST(StationLifecycle, ClosingSavesAndTheNextLoginResumesTheProcess) {
         StationRig rig;
         rig.set_cycles(3);
         rig.give_recipe(1, {100, 50});
-        rig.p.r.curr_cycle = 2;
-        rig.p.w[1].curr_cycle = 2;
-        rig.p.w[1].m[1].curr_weight[1] = 99;
-        rig.p.r.weight_doc = "WZ/5/2024";
-        rig.p.r.start_time = 45356.25;
+        rig.edit([](ProcessState& p) {
+            p.r.curr_cycle = 2;
+            p.w[1].curr_cycle = 2;
+            p.w[1].m[1].curr_weight[1] = 99;
+            p.r.weight_doc = "WZ/5/2024";
+            p.r.start_time = 45356.25;
+        });
         rig.station.settings().weightdoc_next = 6;
         rig.station.close();
         EXPECT_FALSE(rig.link.opened);

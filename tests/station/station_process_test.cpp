@@ -184,7 +184,7 @@ TEST(StationProcess, EmptyFirstProcessIsNeverEndedOrLogged) {
 
     // A recipe on one scale makes it a process that ends as ever, even when only that scale is started.
     rig.give_recipe(2, {40});
-    rig.p.w[2].curr_cycle_status = cycle_status::NOT_STARTED;
+    rig.edit([](ProcessState& p) { p.w[2].curr_cycle_status = cycle_status::NOT_STARTED; });
     rig.station.click_scale_button(2, ScaleButton::start);
     ASSERT_TRUE(rig.run_until_finished());
     EXPECT_EQ(rig.count_messages("informacja: Proces naważania został zakończony!"), 1);
@@ -194,9 +194,11 @@ TEST(StationProcess, EmptyFirstProcessIsNeverEndedOrLogged) {
 TEST(StationProcess, ReadingsMoveAScaleThroughItsStates) {
     StationRig rig;
     rig.give_recipe(1, {100, 50});
-    weight_record& w = rig.p.w[1];
-    w.min_weight = 2;
-    w.sta_weight = 0.5;
+    rig.edit([](ProcessState& p) {
+        p.w[1].min_weight = 2;
+        p.w[1].sta_weight = 0.5;
+    });
+    const weight_record& w = rig.p.w[1];
     Station& s = rig.station;
     s.on_weight_answer(1, 8, 0, 0, 0);  // emptying before the start changes nothing
     EXPECT_EQ(w.curr_cycle_status, cycle_status::NOT_STARTED);
@@ -221,7 +223,7 @@ TEST(StationProcess, ReadingsMoveAScaleThroughItsStates) {
     EXPECT_DOUBLE_EQ(rig.p.r.curr_weight, 130);
 
     // A reading whose status carries b67 changes nothing but clears the failure count.
-    w.cp_timeout_num = 4;
+    rig.edit([](ProcessState& p) { p.w[1].cp_timeout_num = 4; });
     s.on_weight_answer(1, 1, 1, 1, 999);
     EXPECT_EQ(w.cp_timeout_num, 0);
     EXPECT_EQ(w.curr_cycle_status, cycle_status::COMPLETED);
@@ -243,8 +245,10 @@ TEST(StationProcess, ScaleWithNothingToDoseCompletesOnItsFirstAnswer) {
 TEST(StationProcess, TicksKeepTheirSpacingAcrossTheCounterWrap) {
     StationRig rig;
     rig.enable_only({1});
-    rig.p.r.cp_tick = 2147483645;  // three ticks before the 32-bit wrap
-    rig.p.r.cp_time = rig.p.r.cp_tick;
+    rig.edit([](ProcessState& p) {
+        p.r.cp_tick = 2147483645;  // three ticks before the 32-bit wrap
+        p.r.cp_time = p.r.cp_tick;
+    });
     rig.meters.scales[1].answers = false;
     rig.tick(3);
     ASSERT_EQ(rig.link.written.size(), 1u);  // rs_delay 3 ticks after the last exchange

@@ -124,34 +124,40 @@ StationRig::StationRig(bool log_in) {
 }
 
 void StationRig::set_cycles(int total_cycle) {
-    p.r.total_cycle = total_cycle;
-    p.r.total_cycle_init = total_cycle;
+    edit([total_cycle](ProcessState& q) {
+        q.r.total_cycle = total_cycle;
+        q.r.total_cycle_init = total_cycle;
+    });
 }
 
 void StationRig::give_recipe(int scale, const std::vector<double>& c1) {
-    weight_record& w = p.w[scale];
-    w.max_material = static_cast<int>(c1.size());
-    w.recipe_total_weight_c1 = 0;
-    for (int j = 1; j <= w.max_material; ++j) {
-        w.m[j].material_name = std::string("M").append(std::to_string(j));
-        w.m[j].recipe_weight_c1 = c1[j - 1];
-        w.m[j].recipe_total_weight = c1[j - 1] * p.r.total_cycle;
-        w.recipe_total_weight_c1 += c1[j - 1];
-    }
-    w.recipe_total_weight = w.recipe_total_weight_c1 * p.r.total_cycle;
-    p.r.recipe_total_weight = 0;
-    for (const weight_record& each : p.w) {
-        p.r.recipe_total_weight += each.recipe_total_weight;
-    }
+    edit([scale, &c1](ProcessState& q) {
+        weight_record& w = q.w[scale];
+        w.max_material = static_cast<int>(c1.size());
+        w.recipe_total_weight_c1 = 0;
+        for (int j = 1; j <= w.max_material; ++j) {
+            w.m[j].material_name = std::string("M").append(std::to_string(j));
+            w.m[j].recipe_weight_c1 = c1[j - 1];
+            w.m[j].recipe_total_weight = c1[j - 1] * q.r.total_cycle;
+            w.recipe_total_weight_c1 += c1[j - 1];
+        }
+        w.recipe_total_weight = w.recipe_total_weight_c1 * q.r.total_cycle;
+        q.r.recipe_total_weight = 0;
+        for (const weight_record& each : q.w) {
+            q.r.recipe_total_weight += each.recipe_total_weight;
+        }
+    });
 }
 
 void StationRig::enable_only(const std::vector<int>& enabled) {
-    for (int n = 1; n <= kScales; ++n) {
-        p.w[n].weight_enabled = false;
-    }
-    for (int n : enabled) {
-        p.w[n].weight_enabled = true;
-    }
+    edit([&enabled](ProcessState& q) {
+        for (int n = 1; n <= kScales; ++n) {
+            q.w[n].weight_enabled = false;
+        }
+        for (int n : enabled) {
+            q.w[n].weight_enabled = true;
+        }
+    });
 }
 
 void StationRig::tick(int n) {

@@ -4,12 +4,9 @@
 #include <vector>
 
 #include "core/indexed_array.h"
-#include "fakes/fake_clock.h"
-#include "fakes/fake_dialogs.h"
-#include "fakes/fake_display.h"
 #include "fakes/fake_serial_link.h"
-#include "fakes/scratch_dir.h"
-#include "station/station.h"
+#include "station/faked_station.h"
+#include "station/process_edit.h"
 
 namespace wazenie::testing {
 
@@ -53,17 +50,17 @@ private:
 
 // A station on fakes, started and logged in, with short line timings so that whole processes run
 // in a few hundred ticks.
-struct StationRig {
-    ScratchDir dir;
-    FakeSerialLink link;
-    FakeClock clock;
-    FakeDialogs dialogs;
-    FakeDisplay display;
-    Station station{dir.path(), link, clock, dialogs, display};
+struct StationRig : FakedStation {
     FakeMeters meters{link};
-    ProcessState& p = station.process();
+    const ProcessState& p = station.process();
 
     explicit StationRig(bool log_in = true);
+
+    // Changes the records through the station (see edit_process).
+    template <typename Change>
+    void edit(Change&& change) {
+        edit_process(station, change);
+    }
 
     // One scale's recipe: c1 masses per material (whole kilograms), the same in every cycle.
     void give_recipe(int scale, const std::vector<double>& c1);

@@ -27,9 +27,9 @@ TEST(WindowModel, DisabledScaleAndLostConnection) {
     testing::StationRig rig;
     rig.give_recipe(1, {50});
     rig.enable_only({1, 3});
-    rig.p.w[2].curr_weight[1] = 40;
+    rig.edit([](ProcessState& p) { p.w[2].curr_weight[1] = 40; });
     EXPECT_EQ(connection_view(rig.p, 2), (ConnectionView{kScaleDisabledText, Colour::grey}));
-    rig.p.w[2].precision = 1;
+    rig.edit([](ProcessState& p) { p.w[2].precision = 1; });
     EXPECT_EQ(scale_layout(rig.p.w[2]), (ScaleLayout{"maks. 200 kg", Colour::grey, false, "8888.8"}));
     EXPECT_EQ(scale_view(rig.p, 2, 0, ScaleButton::stop, kTolerances).mass, kDisabledMass);
     EXPECT_EQ(scale_view(rig.p, 2, 0, ScaleButton::stop, kTolerances).gauge, 0);
@@ -41,7 +41,8 @@ TEST(WindowModel, DisabledScaleAndLostConnection) {
     rig.meters.scales[1].answers = true;
     ASSERT_TRUE(rig.run_until([&] { return rig.p.w[1].cp_timeout_num == 0; }));
     EXPECT_EQ(connection_view(rig.p, 1), ConnectionView{});
-    rig.p.cpq = {.weight_num = 3, .timeout_num = 5};  // a failing command counts against its scale
+    // A failing command counts against its scale.
+    rig.edit([](ProcessState& p) { p.cpq = {.weight_num = 3, .timeout_num = 5}; });
     EXPECT_EQ(connection_view(rig.p, 3).colour, Colour::red);
 }
 

@@ -7,11 +7,12 @@
 #include "fakes/fake_serial_link.h"
 #include "fakes/scratch_dir.h"
 #include "platform/qt_printer.h"
-#include "recipes/weighing_params.h"
+#include "station/process_edit.h"
 #include "station/station.h"
 #include "support/modal_watch.h"
 #include "ui/main_window.h"
 #include "ui/qt_dialogs.h"
+#include "windows/weighing_params_window.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -70,16 +71,16 @@ void LoopBoxesTest::the_loop_goes_on_while_the_end_box_is_up() {
     QTRY_VERIFY(window.logged_in());
 
     Station& station = window.station();
-    WeighingParamsConfirmation confirmation(dir.path(), station.settings(), dialogs, window, [] {});
-    QCOMPARE(confirmation.confirm(station.process(), {"B25 beton konstrukcyjny", "7000", "BUDREX"}),
-             ParamsOutcome::accepted);
+    WeighingParamsConfirmation confirmation(station, dialogs);
+    QCOMPARE(confirmation.confirm({"B25 beton konstrukcyjny", "7000", "BUDREX"}), ParamsOutcome::accepted);
     // Every scale has finished the last cycle; the meters stay silent, so the questions time out quickly.
-    ProcessState& p = station.process();
-    p.r.curr_cycle = p.r.total_cycle;
-    for (weight_record& w : p.w) {
-        w.curr_cycle = p.r.total_cycle;
-        w.curr_cycle_status = cycle_status::COMPLETED;
-    }
+    testing::edit_process(station, [](ProcessState& p) {
+        p.r.curr_cycle = p.r.total_cycle;
+        for (weight_record& w : p.w) {
+            w.curr_cycle = p.r.total_cycle;
+            w.curr_cycle_status = cycle_status::COMPLETED;
+        }
+    });
     station.settings().rs_timeout = 2;
     station.settings().rs_delay = 1;
 

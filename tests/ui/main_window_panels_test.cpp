@@ -41,8 +41,7 @@ void MainWindowPanelsTest::lists_keep_their_rows() {
     QCOMPARE(first->textAlignment(3), int(Qt::AlignRight | Qt::AlignVCenter));
 
     // Fewer materials remove rows at the end; the rows that stay are the same items.
-    ProcessState& p = rig.window->station().process();
-    p.w[2].max_material = 1;
+    rig.edit([](ProcessState& p) { p.w[2].max_material = 1; });
     rig.window->refresh_scales(0);
     QCOMPARE(list->topLevelItemCount(), 1);
     QCOMPARE(list->topLevelItem(0), first);
@@ -59,12 +58,14 @@ void MainWindowPanelsTest::lists_keep_their_rows() {
 void MainWindowPanelsTest::dose_outside_tolerance_marks_its_cell() {
     Rig rig(0);
     rig.load_process();
-    weight_record& w = rig.window->station().process().w[2];
-    w.curr_cycle = 1;
-    w.curr_status = run_mode::RUNNING;
-    w.curr_cycle_status = cycle_status::STARTED;
-    w.curr_material = 2;  // material 1 has ended 10 % over its target
-    w.m[1].curr_weight[1] = w.m[1].recipe_weight_c1 * 1.1;
+    rig.edit([](ProcessState& p) {
+        weight_record& w = p.w[2];
+        w.curr_cycle = 1;
+        w.curr_status = run_mode::RUNNING;
+        w.curr_cycle_status = cycle_status::STARTED;
+        w.curr_material = 2;  // material 1 has ended 10 % over its target
+        w.m[1].curr_weight[1] = w.m[1].recipe_weight_c1 * 1.1;
+    });
     rig.window->refresh_scales(0);
     auto* list = rig.find<QTreeWidget>("LVweight2");
     QTreeWidgetItem* first = list->topLevelItem(0);
@@ -73,7 +74,7 @@ void MainWindowPanelsTest::dose_outside_tolerance_marks_its_cell() {
              qPrintable(first->toolTip(3)));
     QCOMPARE(list->topLevelItem(1)->background(3).style(), Qt::NoBrush);
 
-    w.m[1].curr_weight[1] = w.m[1].recipe_weight_c1;
+    rig.edit([](ProcessState& p) { p.w[2].m[1].curr_weight[1] = p.w[2].m[1].recipe_weight_c1; });
     rig.window->refresh_scales(0);
     QCOMPARE(first->background(3).style(), Qt::NoBrush);
     QVERIFY(first->toolTip(3).isEmpty());
@@ -88,8 +89,7 @@ void MainWindowPanelsTest::simulation_controls_drive_the_simulation() {
     QVERIFY(simulation.scales[2].auto_answer);
     QCOMPARE(simulation.scales[2].delta, -5);
 
-    weight_record& w = rig.window->station().process().w[2];
-    w.curr_weight[w.curr_cycle] = 103;
+    rig.edit([](ProcessState& p) { p.w[2].curr_weight[p.w[2].curr_cycle] = 103; });
     QTest::mouseClick(rig.find<QPushButton>("SBweight2_open"), Qt::LeftButton);
     QVERIFY(simulation.scales[2].tank_open);
     QCOMPARE(simulation.scales[2].open_step, 10);
@@ -145,7 +145,7 @@ void MainWindowPanelsTest::names_and_the_port_text_fit_their_fields() {
     QTRY_VERIFY(rig.window->logged_in());
     rig.load_process();
     const QString name = "cement CEM II/B-S 32,5R";
-    rig.window->station().process().w[1].m[1].material_name = name.toStdString();
+    rig.edit([&name](ProcessState& p) { p.w[1].m[1].material_name = name.toStdString(); });
     rig.refresh_all();
 
     // The name takes what the masses leave; a mass column is no wider than its caption or a mass

@@ -107,7 +107,7 @@ void MainWindowTest::unchanged_refresh_writes_nothing() {
     QCOMPARE(sync::writes(), before);
 
     // One reading changes: its field and its gauge, nothing in the lists.
-    rig.window->station().process().w[2].curr_weight[1] = 375;
+    rig.edit([](ProcessState& p) { p.w[2].curr_weight[1] = 375; });
     rig.window->refresh_scales(0);
     QCOMPARE(rig.find<QLabel>("Lweight2")->text(), QString("375"));
     QCOMPARE(rig.find<QProgressBar>("Gweight2")->value(), 25);
@@ -118,10 +118,11 @@ void MainWindowTest::unchanged_refresh_writes_nothing() {
 void MainWindowTest::disabled_and_lost_scales() {
     Rig rig(0);
     rig.load_process();
-    ProcessState& p = rig.window->station().process();
-    p.w[3].weight_enabled = false;
-    p.w[3].curr_weight[1] = 50;
-    p.w[4].cp_timeout_num = 5;
+    rig.edit([](ProcessState& p) {
+        p.w[3].weight_enabled = false;
+        p.w[3].curr_weight[1] = 50;
+        p.w[4].cp_timeout_num = 5;
+    });
     rig.refresh_all();
     auto* message = rig.find<QLabel>("Lconnection3");
     QCOMPARE(message->text(), QString("waga wyłączona"));
@@ -132,7 +133,7 @@ void MainWindowTest::disabled_and_lost_scales() {
     QCOMPARE(rig.find<QLabel>("Lconnection4")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
 
     // The next valid answer clears the message.
-    p.w[4].cp_timeout_num = 0;
+    rig.edit([](ProcessState& p) { p.w[4].cp_timeout_num = 0; });
     rig.window->refresh_connection();
     QCOMPARE(rig.find<QLabel>("Lconnection4")->text(), QString());
 }

@@ -2,12 +2,7 @@
 
 #include <string>
 
-#include "fakes/fake_clock.h"
-#include "fakes/fake_dialogs.h"
-#include "fakes/fake_display.h"
-#include "fakes/fake_serial_link.h"
-#include "fakes/scratch_dir.h"
-#include "station/station.h"
+#include "station/faked_station.h"
 #include "ui/support/clicks.h"
 #include "ui/support/modal_steps.h"
 #include "ui/support/modal_watch.h"
@@ -24,7 +19,7 @@ using namespace wazenie::testing;
 namespace {
 
 // A station over fakes whose settings file holds `ini`, and its settings window.
-struct Rig {
+struct Rig : FakedStation {
     explicit Rig(const std::string& ini) {
         write_bytes(dir / "konfig.ini", ini);
         station.start_up();
@@ -35,12 +30,6 @@ struct Rig {
     }
     void click(const char* name) { testing::click(&window, name); }
 
-    ScratchDir dir;
-    FakeSerialLink link;
-    FakeClock clock;
-    FakeDialogs dialogs;
-    FakeDisplay display;
-    Station station{dir.path(), link, clock, dialogs, display};
     TFormUstaw window{station, dialogs};
 };
 

@@ -11,9 +11,10 @@
 #include "fakes/scratch_dir.h"
 #include "modal_watch.h"
 #include "platform/qt_printer.h"
-#include "recipes/weighing_params.h"
+#include "station/process_edit.h"
 #include "station/station.h"
 #include "ui/main_window.h"
+#include "windows/weighing_params_window.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -37,11 +38,14 @@ struct MainWindowRig {
     // The operator logs in and a recipe of four cycles is loaded, without the modal windows.
     void load_process() {
         window->station().log_in("ADMINISTRATOR");
-        WeighingParamsConfirmation confirmation(dir.path(), window->station().settings(), dialogs, *window,
-                                                [] {});
-        QCOMPARE(
-            confirmation.confirm(window->station().process(), {"B25 beton konstrukcyjny", "7000", "BUDREX"}),
-            ParamsOutcome::accepted);
+        WeighingParamsConfirmation confirmation(window->station(), dialogs);
+        QCOMPARE(confirmation.confirm({"B25 beton konstrukcyjny", "7000", "BUDREX"}),
+                 ParamsOutcome::accepted);
+    }
+    // Changes the station's records (see edit_process).
+    template <typename Change>
+    void edit(Change&& change) {
+        edit_process(window->station(), change);
     }
     void refresh_all() {
         window->refresh_layout();

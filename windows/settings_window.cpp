@@ -1,10 +1,11 @@
-#include "comm/settings_window.h"
+#include "windows/settings_window.h"
 
 #include <algorithm>
 #include <utility>
 
 #include "comm/port_connection.h"
 #include "core/number_text.h"
+#include "station/scale_settings.h"
 #include "storage/weight_doc.h"
 
 namespace wazenie {
@@ -27,20 +28,39 @@ std::string decimal_text(double value, int precision) {
 }
 
 // The conversion errors that stop the applying, worded as everywhere else in the program.
-std::optional<int> to_int(const std::string& text, Dialogs& dialogs) {
-    std::optional<int> value = parse_int(text);
-    if (!value) {
-        dialogs.error("'" + text + "' is not a valid integer value");
-    }
-    return value;
+std::string not_an_integer(const std::string& text) {
+    return "'" + text + "' is not a valid integer value";
 }
 
-std::optional<double> to_decimal(const std::string& text, Dialogs& dialogs) {
-    std::optional<double> value = parse_decimal(text);
-    if (!value) {
-        dialogs.error("'" + text + "' is not a valid floating point value");
+std::string not_a_decimal(const std::string& text) {
+    return "'" + text + "' is not a valid floating point value";
+}
+
+// The scales' fields into `scales`, step by step in the window's order; the conversion error of the
+// first field that fails, the steps before it taken.
+std::optional<std::string> read_scales(const SettingsForm& f, ScalesSettings& scales) {
+    for (int n = 1; n <= kScales; ++n) {
+        const std::optional<int> max = parse_int(f.max_weight[n]);
+        if (!max) {
+            return not_an_integer(f.max_weight[n]);
+        }
+        scales[n].max_weight = *max;
     }
-    return value;
+    for (auto [texts, field] : {std::pair{&f.min_weight, &ScaleSettings::min_weight},
+                                std::pair{&f.sta_weight, &ScaleSettings::sta_weight}}) {
+        for (int n = 1; n <= kScales; ++n) {
+            const std::optional<double> value = parse_decimal((*texts)[n]);
+            if (!value) {
+                return not_a_decimal((*texts)[n]);
+            }
+            scales[n].*field = *value;
+        }
+    }
+    for (int n = 1; n <= kScales; ++n) {
+        scales[n].weight_enabled = f.weight_enabled[n];
+        scales[n].precision = f.precision[n];
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -49,8 +69,8 @@ std::string speed_choice_text(int choice) {
     return std::to_string(speed_bits_per_second(choice));
 }
 
-SettingsWindow::SettingsWindow(Settings& settings, Scales& w, Dialogs& dialogs, Host host)
-    : settings_(settings), w_(w), dialogs_(dialogs), host_(std::move(host)) {}
+SettingsWindow::SettingsWindow(Station& station, Dialogs& dialogs)
+    : station_(station), settings_(station.settings()), dialogs_(dialogs) {}
 
 SettingsForm SettingsWindow::open(int port_speed) const {
     SettingsForm f;
@@ -65,7 +85,7 @@ SettingsForm SettingsWindow::open(int port_speed) const {
     f.admin_change_recipe = settings_.admin_change_recipe;
     f.total_precision = settings_.total_precision;
     for (int n = 1; n <= kScales; ++n) {
-        const weight_record& scale = w_[n];
+        const weight_record& scale = station_.process().w[n];
         f.precision[n] = scale.precision;
         f.max_weight[n] = std::to_string(scale.max_weight);
         f.weight_enabled[n] = scale.weight_enabled;
@@ -95,7 +115,7 @@ std::optional<std::string> SettingsWindow::leave_decimal(int scale, const std::s
         dialogs_.error("Błąd! Wprowadź wartość liczbową.");
         return std::nullopt;
     }
-    return decimal_text(*value, w_[scale].precision);
+    return decimal_text(*value, station_.process().w[scale].precision);
 }
 
 std::optional<std::string> SettingsWindow::leave_weightdoc_next(const std::string& text) {
@@ -128,59 +148,32 @@ void SettingsWindow::show_archive_help() {
 }
 
 void SettingsWindow::apply(const SettingsForm& f) {
-    // The port is reopened on every OK, also when neither value changed.
     settings_.port_num = f.port_choice;
     settings_.baud_rate = speed_bits_per_second(f.speed_choice);
-    host_.reopen_port();
+    station_.apply_port_settings();
 
     settings_.admin_change_client = f.admin_change_client;
     settings_.admin_change_recipe = f.admin_change_recipe;
     settings_.enable_change_weightdoc = f.enable_change_weightdoc;
     settings_.run_maximized = f.run_maximized;
 
-    const std::optional<int> next = to_int(f.weightdoc_next, dialogs_);
+    const std::optional<int> next = parse_int(f.weightdoc_next);
     if (!next) {
+        dialogs_.error(not_an_integer(f.weightdoc_next));
         return;
     }
     settings_.weightdoc_next = *next;
     settings_.weightdoc_format = f.weightdoc_format;
     settings_.wz_print_content = f.wz_print_content;
 
-    for (int n = 1; n <= kScales; ++n) {
-        const std::optional<int> max = to_int(f.max_weight[n], dialogs_);
-        if (!max) {
-            return;
-        }
-        w_[n].max_weight = *max;
-    }
-    for (int n = 1; n <= kScales; ++n) {
-        const std::optional<double> min = to_decimal(f.min_weight[n], dialogs_);
-        if (!min) {
-            return;
-        }
-        w_[n].min_weight = *min;
-    }
-    for (int n = 1; n <= kScales; ++n) {
-        const std::optional<double> sta = to_decimal(f.sta_weight[n], dialogs_);
-        if (!sta) {
-            return;
-        }
-        w_[n].sta_weight = *sta;
-    }
-    for (int n = 1; n <= kScales; ++n) {
-        w_[n].weight_enabled = f.weight_enabled[n];
-    }
-
-    bool precision_changed = settings_.total_precision != f.total_precision;
-    for (int n = 1; n <= kScales; ++n) {
-        precision_changed = precision_changed || w_[n].precision != f.precision[n];
-    }
-    if (precision_changed) {
-        settings_.total_precision = f.total_precision;
-        for (int n = 1; n <= kScales; ++n) {
-            w_[n].precision = f.precision[n];
-        }
-        host_.redraw_process();
+    // The scales' steps reach the station as far as they converted, before a refusal is shown; the
+    // decimals only when every step converted.
+    ScalesSettings scales = scale_settings_of(station_.process().w);
+    const std::optional<std::string> refused = read_scales(f, scales);
+    station_.apply_scale_settings(scales, refused ? settings_.total_precision : f.total_precision);
+    if (refused) {
+        dialogs_.error(*refused);
+        return;
     }
 
     // Hidden timings stay as they are, also when the file held more than a spin edit can show.

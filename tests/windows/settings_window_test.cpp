@@ -1,6 +1,6 @@
-#include "comm/settings_window.h"
+#include "windows/settings_window.h"
 
-#include "fakes/fake_dialogs.h"
+#include "station/faked_station.h"
 
 #include <gtest/gtest.h>
 
@@ -9,32 +9,39 @@ namespace {
 
 using namespace wazenie::testing;
 
-class SettingsWindowTest : public ::testing::Test {
+class SettingsWindowTest : public ::testing::Test, protected FakedStation {
 protected:
     SettingsWindowTest() {
+        station.start_up();
         for (int n = 1; n <= kScales; ++n) {
-            w[n].precision = 1;
-            w[n].max_weight = 200;
-            w[n].min_weight = 5;
-            w[n].sta_weight = 1;
-            w[n].weight_enabled = n == 1;
+            scales[n] = {200, 5, 1, n == 1, 1};
         }
+        station.apply_scale_settings(scales, 0);
+        opened = link.opens;
+        display.process = 0;
     }
 
-    Settings settings;
-    Scales w;
-    FakeDialogs dialogs;
-    int reopened = 0;
-    int redrawn = 0;
-    SettingsWindow window{settings, w, dialogs, {[this] { ++reopened; }, [this] { ++redrawn; }}};
+    // What the settings hold of scale n before the window opens.
+    void set_scale(int n, int precision, double min_weight) {
+        scales[n].precision = precision;
+        scales[n].min_weight = min_weight;
+        station.apply_scale_settings(scales, settings.total_precision);
+    }
+    int reopened() const { return link.opens - opened; }
+    int redrawn() const { return display.process; }
+
+    Settings& settings = station.settings();
+    const Scales& w = station.process().w;
+    ScalesSettings scales;
+    int opened = 0;
+    SettingsWindow window{station, dialogs};
 };
 
 TEST_F(SettingsWindowTest, OpensWithThePortAndTheSettings) {
     settings.port_num = 12;
     settings.baud_rate = 57600;
     settings.log = 1;
-    w[2].precision = 2;
-    w[2].min_weight = 7;
+    set_scale(2, 2, 7);
     SettingsForm f = window.open(57600);
     EXPECT_EQ(f.port_choice, 12);
     EXPECT_EQ(f.speed_choice, 8) << "a speed above 14400 shows as the last entry";
@@ -60,8 +67,8 @@ TEST_F(SettingsWindowTest, OkWithoutChangesReopensThePortAndKeepsTheRest) {
     SettingsForm f = window.open(57600);
     f.rs_timeout = 1;
     window.apply(f);
-    EXPECT_EQ(reopened, 1);
-    EXPECT_EQ(redrawn, 0);
+    EXPECT_EQ(reopened(), 1);
+    EXPECT_EQ(redrawn(), 0);
     EXPECT_EQ(settings.port_num, 12);
     EXPECT_EQ(settings.baud_rate, 14400);
     EXPECT_EQ(settings.rs_timeout, 123) << "hidden timings stay as they were";
@@ -70,7 +77,7 @@ TEST_F(SettingsWindowTest, OkWithoutChangesReopensThePortAndKeepsTheRest) {
 }
 
 TEST_F(SettingsWindowTest, LeavingAFieldChecksAndRewritesIt) {
-    w[2].precision = 2;
+    set_scale(2, 2, 5);
     EXPECT_EQ(window.leave_max_weight("12a"), std::nullopt);
     EXPECT_EQ(dialogs.last(), "błąd: Masa maksymalna musi być liczbą całkowitą!");
     EXPECT_EQ(window.leave_max_weight("0"), "0") << "no range is checked";
@@ -106,7 +113,7 @@ TEST_F(SettingsWindowTest, AConversionErrorStopsTheApplyingAtItsStep) {
     f.rs_delay = 7;
     window.apply(f);
     EXPECT_EQ(dialogs.journal, std::vector<std::string>{"błąd: '12a' is not a valid integer value"});
-    EXPECT_EQ(reopened, 1);
+    EXPECT_EQ(reopened(), 1);
     EXPECT_EQ(settings.port_num, 3);
     EXPECT_TRUE(settings.run_maximized);
     EXPECT_EQ(settings.weightdoc_next, 41);
@@ -123,7 +130,7 @@ TEST_F(SettingsWindowTest, APrecisionChangeTakesAllFiveAndRedraws) {
     f.weight_enabled[3] = true;
     f.block_down_buttons = true;
     window.apply(f);
-    EXPECT_EQ(redrawn, 1);
+    EXPECT_EQ(redrawn(), 1);
     EXPECT_EQ(w[4].precision, 3);
     EXPECT_EQ(w[1].min_weight, 1.25);
     EXPECT_TRUE(w[3].weight_enabled);

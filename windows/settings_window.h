@@ -1,13 +1,12 @@
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 
 #include "core/dialogs.h"
 #include "core/indexed_array.h"
 #include "core/process_records.h"
-#include "storage/settings.h"
+#include "station/station.h"
 
 namespace wazenie {
 
@@ -44,18 +43,10 @@ std::string speed_choice_text(int choice);
 inline constexpr int kPortChoices = 16;
 
 // What the settings window does, without the window: the values it opens with, the checks as a
-// field is left, the help texts and the applying on OK. The station and the main window are
-// reached through the two callbacks, so the rules stay testable without either.
+// field is left, the help texts and the applying on OK, which the station carries out.
 class SettingsWindow {
 public:
-    struct Host {
-        // The port is closed, configured from port_num and baud_rate and opened again.
-        std::function<void()> reopen_port;
-        // A precision changed: the process display is redrawn with the new decimals.
-        std::function<void()> redraw_process;
-    };
-
-    SettingsWindow(Settings& settings, Scales& w, Dialogs& dialogs, Host host);
+    SettingsWindow(Station& station, Dialogs& dialogs);
 
     // The controls' values each time the window opens; `port_speed` is the speed the port runs at
     // now, which differs from baud_rate when the file held a speed the port does not know.
@@ -73,15 +64,15 @@ public:
     void show_format_help();
     void show_archive_help();
 
-    // OK: copies the form back in a fixed order. A field that cannot be converted stops the
-    // applying at its step with the conversion error; the steps before it stay applied.
+    // OK: copies the form back in a fixed order, the port reopened first (also when neither value
+    // changed). A field that cannot be converted stops the applying at its step with the conversion
+    // error; the steps before it stay applied.
     void apply(const SettingsForm& form);
 
 private:
+    Station& station_;
     Settings& settings_;
-    Scales& w_;
     Dialogs& dialogs_;
-    Host host_;
 };
 
 }  // namespace wazenie
