@@ -1,0 +1,131 @@
+#include "reports/stock_book.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "storage/text_helpers.h"
+
+namespace wazenie {
+
+namespace {
+
+// Below a gram a figure is nothing: sums of doses never come out exact.
+constexpr double kGram = 0.0005;
+
+// Sums a figure of every material of every scale by its name.
+template <typename Figure>
+std::map<std::string, double, std::less<>> by_material(const ProcessState& p, Figure figure) {
+    std::map<std::string, double, std::less<>> sums;
+    for (const weight_record& w : p.w) {
+        for (int j = 1; j <= std::clamp(w.max_material, 0, kMaterials); ++j) {
+            if (!w.m[j].material_name.empty()) {
+                sums[w.m[j].material_name] += figure(w.m[j]);
+            }
+        }
+    }
+    return sums;
+}
+
+}  // namespace
+
+StockBook::StockBook(const std::vector<StockEntry>& entries) {
+    for (const StockEntry& e : entries) {
+        take(e);
+    }
+}
+
+void StockBook::take(const StockEntry& e) {
+    if (e.move == StockMove::consumption) {
+        posted_.insert(e.document);
+        if (auto kept = materials_.find(e.material); kept != materials_.end()) {
+            kept->second.kg += e.kg;
+        }
+        return;
+    }
+    MaterialStock& m = materials_[e.material];
+    m.material = e.material;
+    m.kg += e.kg;
+    if (e.move == StockMove::delivery) {
+        m.last_delivery = e;
+    }
+}
+
+bool StockBook::kept(std::string_view material) const {
+    return materials_.find(material) != materials_.end();
+}
+
+double StockBook::stock(std::string_view material) const {
+    const auto m = materials_.find(material);
+    return m == materials_.end() ? 0 : m->second.kg;
+}
+
+bool StockBook::consumption_posted(std::string_view document) const {
+    return posted_.find(document) != posted_.end();
+}
+
+std::vector<MaterialStock> StockBook::materials() const {
+    std::vector<MaterialStock> out;
+    for (const auto& [name, m] : materials_) {
+        out.push_back(m);
+    }
+    std::stable_sort(out.begin(), out.end(),
+                     [](const MaterialStock& a, const MaterialStock& b) { return polish_less(a.material, b.material); });
+    return out;
+}
+
+std::vector<StockEntry> consumption_of(const ProcessState& p, const StockBook& book, DateTime now) {
+    std::vector<StockEntry> out;
+    if (p.r.weight_doc.empty() || book.consumption_posted(p.r.weight_doc)) {
+        return out;
+    }
+    for (const auto& [name, kg] :
+         by_material(p, [](const material_record& m) { return m.curr_total_weight; })) {
+        if (book.kept(name) && std::fabs(kg) >= kGram) {
+            out.push_back({now, StockMove::consumption, name, -kg, p.r.weight_doc, p.r.user_name});
+        }
+    }
+    return out;
+}
+
+std::vector<Shortage> shortages_of(const ProcessState& p, const StockBook& book) {
+    std::vector<Shortage> out;
+    for (const auto& [name, kg] : by_material(
+             p, [](const material_record& m) { return m.recipe_total_weight - m.curr_total_weight; })) {
+        if (book.kept(name) && kg - book.stock(name) >= kGram) {
+            out.push_back({name, kg, book.stock(name)});
+        }
+    }
+    return out;
+}
+
+std::string shortage_question(const Shortage& s) {
+    return "Za mało materiału w magazynie: " + s.material + ": potrzeba " + stock_kg_text(s.needed) +
+           " kg, stan " + stock_kg_text(s.stock) + " kg. Czy mimo to rozpocząć?";
+}
+
+StockMovements movements_between(const std::vector<StockEntry>& entries, DateTime from_day, DateTime to_day) {
+    StockMovements out;
+    const double first = std::floor(from_day);
+    const double last = std::floor(to_day);
+    for (const StockEntry& e : entries) {
+        const double day = std::floor(e.time);
+        if (day < first || day > last) {
+            continue;
+        }
+        out.entries.push_back(e);
+        switch (e.move) {
+            case StockMove::delivery:
+                out.delivered += e.kg;
+                break;
+            case StockMove::consumption:
+                out.consumed -= e.kg;
+                break;
+            case StockMove::count:
+                out.corrected += e.kg;
+                break;
+        }
+    }
+    return out;
+}
+
+}  // namespace wazenie
