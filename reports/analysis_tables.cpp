@@ -29,8 +29,8 @@ DoseCells cells_of(const AnalysisSheet& sheet, const Dose& dose) {
 
 }  // namespace
 
-AnalysisTable consumption_table(const AnalysisSheet& sheet) {
-    AnalysisTable t{{"Materiał", "Waga", "Zadane [kg]", "Dozowane [kg]", "Różnica [kg]", "Procesy"},
+TextTable consumption_table(const AnalysisSheet& sheet) {
+    TextTable t{{"Materiał", "Waga", "Zadane [kg]", "Dozowane [kg]", "Różnica [kg]", "Procesy"},
                     {false, true, true, true, true, true},
                     {}};
     const int p = sheet.analysis.mass_precision;
@@ -43,8 +43,8 @@ AnalysisTable consumption_table(const AnalysisSheet& sheet) {
     return t;
 }
 
-AnalysisTable accuracy_table(const AnalysisSheet& sheet) {
-    AnalysisTable t{{"Materiał", "Dawki", "Średnia odch. [%]", "Odch. std. [%]", "Największa odch. [%]",
+TextTable accuracy_table(const AnalysisSheet& sheet) {
+    TextTable t{{"Materiał", "Dawki", "Średnia odch. [%]", "Odch. std. [%]", "Największa odch. [%]",
                      "Tolerancja [%]", "Poza tol."},
                     {false, true, true, true, true, true, true},
                     {}};
@@ -58,8 +58,8 @@ AnalysisTable accuracy_table(const AnalysisSheet& sheet) {
     return t;
 }
 
-AnalysisTable outside_doses_table(const AnalysisSheet& sheet) {
-    AnalysisTable t{{"Nr WZ", "Rozpoczęcie", "Receptura", "Waga", "Materiał", "Cykl", "Zadane [kg]",
+TextTable outside_doses_table(const AnalysisSheet& sheet) {
+    TextTable t{{"Nr WZ", "Rozpoczęcie", "Receptura", "Waga", "Materiał", "Cykl", "Zadane [kg]",
                      "Dozowane [kg]", "Różnica [kg]", "Odch. [%]"},
                     {false, false, false, true, false, true, true, true, true, true},
                     {}};
@@ -78,8 +78,8 @@ AnalysisTable outside_doses_table(const AnalysisSheet& sheet) {
     return t;
 }
 
-AnalysisTable doses_table(const AnalysisSheet& sheet) {
-    AnalysisTable t{
+TextTable doses_table(const AnalysisSheet& sheet) {
+    TextTable t{
         {"Nr WZ", "Rozpoczęcie", "Zakończenie", "Receptura", "Klient - skrót", "Waga", "Materiał", "Cykl",
          "Zadane [kg]", "Dozowane [kg]", "Różnica [kg]", "Odch. [%]", "Tolerancja [%]", "Poza tolerancją"},
         {false, false, false, false, false, true, false, true, true, true, true, true, true, false},
@@ -97,8 +97,8 @@ AnalysisTable doses_table(const AnalysisSheet& sheet) {
     return t;
 }
 
-AnalysisTable daily_table(const AnalysisSheet& sheet) {
-    AnalysisTable t{{"Data", "Dozowane [kg]", "Procesy"}, {false, true, true}, {}};
+TextTable daily_table(const AnalysisSheet& sheet) {
+    TextTable t{{"Data", "Dozowane [kg]", "Procesy"}, {false, true, true}, {}};
     const int p = sheet.analysis.mass_precision;
     double dosed = 0;
     int processes = 0;

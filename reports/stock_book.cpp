@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/number_text.h"
+#include "core/trim.h"
 #include "storage/text_helpers.h"
 
 namespace wazenie {
@@ -24,6 +26,22 @@ std::map<std::string, double, std::less<>> by_material(const ProcessState& p, Fi
         }
     }
     return sums;
+}
+
+// Masses a person types: up to a thousand tonnes, to the gram.
+std::optional<double> typed_kg(std::string_view text) {
+    const auto kg = parse_decimal(text);
+    if (!kg || *kg < 0 || *kg > 1e6) {
+        return std::nullopt;
+    }
+    return round_to(*kg, 3);
+}
+
+std::optional<Error> refused_material(std::string_view material) {
+    if (trim(material).empty()) {
+        return Error{"Nie podano materiału.", {}};
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -71,6 +89,33 @@ std::vector<MaterialStock> StockBook::materials() const {
     std::stable_sort(out.begin(), out.end(),
                      [](const MaterialStock& a, const MaterialStock& b) { return polish_less(a.material, b.material); });
     return out;
+}
+
+Result<StockEntry> delivery_entry(std::string_view material, std::string_view kg, std::string_view document,
+                                  std::string_view operator_name, DateTime now) {
+    if (auto refused = refused_material(material)) {
+        return *refused;
+    }
+    const auto delivered = typed_kg(kg);
+    if (!delivered || *delivered <= 0) {
+        return Error{"Błędna masa dostawy: \"" + std::string(kg) + "\"", {}};
+    }
+    return StockEntry{now, StockMove::delivery, std::string(trim(material)), *delivered, std::string(trim(document)),
+                      std::string(operator_name)};
+}
+
+Result<StockEntry> count_entry(const StockBook& book, std::string_view material, std::string_view counted_kg,
+                               std::string_view operator_name, DateTime now) {
+    if (auto refused = refused_material(material)) {
+        return *refused;
+    }
+    const auto counted = typed_kg(counted_kg);
+    if (!counted) {
+        return Error{"Błędna masa z inwentaryzacji: \"" + std::string(counted_kg) + "\"", {}};
+    }
+    const std::string name(trim(material));
+    return StockEntry{now, StockMove::count, name, round_to(*counted - book.stock(name), 3), "",
+                      std::string(operator_name)};
 }
 
 std::vector<StockEntry> consumption_of(const ProcessState& p, const StockBook& book, DateTime now) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/process_records.h"
+#include "core/result.h"
 #include "storage/stock_ledger.h"
 
 namespace wazenie {
@@ -37,6 +38,15 @@ private:
     std::map<std::string, MaterialStock, std::less<>> materials_;
     std::set<std::string, std::less<>> posted_;
 };
+
+// "Dostawa": a delivery of kg (more than 0, point or comma) of a named material under its document.
+// The error's `what` is the message for the operator.
+Result<StockEntry> delivery_entry(std::string_view material, std::string_view kg, std::string_view document,
+                                  std::string_view operator_name, DateTime now);
+// "Inwentaryzacja": the counted kg (0 or more) of a material; the difference from the stock is posted,
+// and from then on the material is kept in stock.
+Result<StockEntry> count_entry(const StockBook& book, std::string_view material, std::string_view counted_kg,
+                               std::string_view operator_name, DateTime now);
 
 // What the process took of every material kept in stock (its dosed masses summed by name over the
 // scales), as consumption lines of its WZ number; none when it was posted already or took nothing.

@@ -75,6 +75,24 @@ TEST(StockBook, ShortagesCountWhatTheProcessStillNeeds) {
     EXPECT_TRUE(shortages_of(process("", 150, 0), book).empty());
 }
 
+TEST(StockBook, DeliveriesAndCountsAsTheOperatorTypesThem) {
+    StockBook book({delivery(1, "Cement", 1000)});
+    const auto d = delivery_entry(" Cement ", "2500,5", " DN 9 ", "JAN", day(2));
+    ASSERT_TRUE(d);
+    EXPECT_EQ(*d, (StockEntry{day(2), StockMove::delivery, "Cement", 2500.5, "DN 9", "JAN"}));
+    EXPECT_EQ(delivery_entry("Cement", "0", "", "JAN", day(2)).error().what, "Błędna masa dostawy: \"0\"");
+    EXPECT_EQ(delivery_entry("Cement", "dużo", "", "JAN", day(2)).error().what, "Błędna masa dostawy: \"dużo\"");
+    EXPECT_EQ(delivery_entry("  ", "5", "", "JAN", day(2)).error().what, "Nie podano materiału.");
+    // A count posts the difference; a material counted for the first time becomes kept.
+    EXPECT_DOUBLE_EQ(count_entry(book, "Cement", "940.25", "JAN", day(3))->kg, -59.75);
+    const auto first = count_entry(book, "Piasek", "0", "JAN", day(3));
+    ASSERT_TRUE(first);
+    book.take(*first);
+    EXPECT_TRUE(book.kept("Piasek"));
+    EXPECT_EQ(count_entry(book, "Cement", "-1", "JAN", day(3)).error().what,
+              "Błędna masa z inwentaryzacji: \"-1\"");
+}
+
 TEST(StockBook, MovementsOfARangeOfWholeDaysWithTheirSums) {
     const std::vector<StockEntry> entries = {delivery(1, "Cement", 1000),
                                              {day(2, 23), StockMove::consumption, "Cement", -300, "WZ/1", "JAN"},
