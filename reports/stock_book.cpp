@@ -5,6 +5,7 @@
 
 #include "core/number_text.h"
 #include "core/trim.h"
+#include "storage/date_time.h"
 #include "storage/text_helpers.h"
 
 namespace wazenie {
@@ -148,13 +149,11 @@ std::string shortage_question(const Shortage& s) {
            " kg, stan " + stock_kg_text(s.stock) + " kg. Czy mimo to rozpocząć?";
 }
 
-StockMovements movements_between(const std::vector<StockEntry>& entries, DateTime from_day, DateTime to_day) {
+StockMovements movements_between(const std::vector<StockEntry>& entries, const LogRange& range) {
     StockMovements out;
-    const double first = std::floor(from_day);
-    const double last = std::floor(to_day);
     for (const StockEntry& e : entries) {
-        const double day = std::floor(e.time);
-        if (day < first || day > last) {
+        const auto day = date_at_start(file_date_time(e.time));
+        if (!day || day->ordinal() < range.from.ordinal() || day->ordinal() > range.to.ordinal()) {
             continue;
         }
         out.entries.push_back(e);

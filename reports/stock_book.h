@@ -9,6 +9,7 @@
 
 #include "core/process_records.h"
 #include "core/result.h"
+#include "reports/log_scan.h"
 #include "storage/stock_ledger.h"
 
 namespace wazenie {
@@ -62,13 +63,13 @@ std::vector<Shortage> shortages_of(const ProcessState& p, const StockBook& book)
 // "Za mało materiału w magazynie: NAME: potrzeba N kg, stan M kg. Czy mimo to rozpocząć?"
 std::string shortage_question(const Shortage& shortage);
 
-// The movements of a range of days (from and to whole days, both included) and their sums.
+// The movements of a range of days (both included) and their sums.
 struct StockMovements {
     std::vector<StockEntry> entries;
     double delivered = 0;
     double consumed = 0;  // as a positive figure
     double corrected = 0;
 };
-StockMovements movements_between(const std::vector<StockEntry>& entries, DateTime from_day, DateTime to_day);
+StockMovements movements_between(const std::vector<StockEntry>& entries, const LogRange& range);
 
 }  // namespace wazenie

@@ -48,6 +48,37 @@ TextTable movements_table(const StockMovements& m) {
     return table;
 }
 
+PrintDocument stock_document(const StockBook& book, const StockLevels& levels, DateTime now) {
+    PrintDocument doc;
+    ReportWriter out(doc, false);
+    out.heading({"Stan magazynu", "Stan magazynu", "", ""}, now);
+    out.line("");
+    if (book.materials().empty()) {
+        out.line("<brak materiałów w magazynie>");
+    } else {
+        write_table(out, stock_table(book, levels), false);
+    }
+    out.ending();
+    return doc;
+}
+
+std::string stock_read_error(const std::filesystem::path& file) {
+    return "Nie można odczytać pliku: " + file.string();
+}
+
+std::string stock_write_error(const std::filesystem::path& file) {
+    return "Błąd przy zapisie do pliku: " + file.string() +
+           "\rBrak miejsca na dysku lub dysk zabezpieczony przed zapisem.";
+}
+
+std::string skipped_lines_text(const std::filesystem::path& file, const std::vector<std::string>& damaged) {
+    std::string text = "Pominięto uszkodzone wiersze pliku " + file.string() + ":";
+    for (const std::string& line : damaged) {
+        text += "\r" + line;
+    }
+    return text;
+}
+
 PrintDocument movements_document(const std::string& date_from, const std::string& date_to,
                                  const StockMovements& movements, DateTime now, bool for_printer) {
     PrintDocument doc;

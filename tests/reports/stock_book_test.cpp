@@ -98,7 +98,7 @@ TEST(StockBook, MovementsOfARangeOfWholeDaysWithTheirSums) {
                                              {day(2, 23), StockMove::consumption, "Cement", -300, "WZ/1", "JAN"},
                                              {day(3, 0), StockMove::count, "Cement", -5, "", "JAN"},
                                              delivery(4, "Cement", 2000)};
-    const StockMovements m = movements_between(entries, day(2, 12), day(3, 12));
+    const StockMovements m = movements_between(entries, LogRange{{202403, 2}, {202403, 3}});
     ASSERT_EQ(m.entries.size(), 2u);
     EXPECT_DOUBLE_EQ(m.delivered, 0);
     EXPECT_DOUBLE_EQ(m.consumed, 300);
