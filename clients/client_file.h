@@ -6,20 +6,10 @@
 #include <string_view>
 #include <vector>
 
+#include "core/client.h"
 #include "core/result.h"
 
 namespace wazenie {
-
-struct Client {
-    std::string short_name;
-    std::string full_name;
-    std::string address;
-    std::string nip;  // "ddd-ddd-dd-dd" or the empty form kEmptyNip
-
-    bool operator==(const Client&) const = default;
-};
-
-inline constexpr std::string_view kEmptyNip = "   -   -  -  ";
 
 // data_dir / "klienci.txt" and the work file of its rewrites, data_dir / "pomiary_tmp.txt".
 std::filesystem::path clients_file_path(const std::filesystem::path& data_dir);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/folder_choice.h"
+#include "core/folder_choice.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/process_runner.h"
+#include "core/process_runner.h"
 
 namespace wazenie {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/save_file_dialog.h"
+#include "core/save_file_dialog.h"
 
 class QWidget;
 

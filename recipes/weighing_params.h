@@ -1,116 +1,27 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "core/dialogs.h"
-#include "core/display.h"
 #include "core/process_records.h"
-#include "storage/settings.h"
 
 namespace wazenie {
 
-// The recipe editor as the weighing-parameters dialog opens it (modally).
-class RecipeEditorLauncher {
-public:
-    virtual ~RecipeEditorLauncher() = default;
-    struct Choice {
-        std::string recipe_name;  // empty when no recipe was selected in the editor
-        std::string total_text;   // that recipe's total as the editor's list shows it
-    };
-    // The editor's selection when it was closed with OK; nothing otherwise.
-    virtual std::optional<Choice> open_recipe_editor() = 0;
-};
-
-// The client database window as the dialog opens it (modally).
-class ClientChooser {
-public:
-    virtual ~ClientChooser() = default;
-    // The chosen client's short name when closed with OK; nothing otherwise.
-    virtual std::optional<std::string> choose_client() = 0;
-};
-
-// What the dialog hands to the confirmation: the texts of its three fields.
+// The three fields of "Parametry naważania" as they are confirmed.
 struct WeighingParams {
     std::string recipe_name;
     std::string total_text;
     std::string client;
 };
 
-// "Parametry naważania" as a controller: the sorted recipe list with its selection, the total-mass
-// field and the client label. It changes no process record; the confirmation does.
-class WeighingParamsDialog {
-public:
-    WeighingParamsDialog(std::filesystem::path data_dir, const Settings& settings, Dialogs& dialogs,
-                         RecipeEditorLauncher& editor, ClientChooser& clients);
-
-    // Fills the dialog from what the main window shows of the process.
-    void open(const recipe_record& r);
-
-    const std::vector<std::string>& recipe_names() const { return names_; }
-    std::optional<int> selected() const { return selected_; }
-    const std::string& total_text() const { return total_text_; }
-    const std::string& client() const { return client_; }
-
-    // The operator picks entry `index`: the total becomes that recipe's own total.
-    void choose_recipe(int index);
-    // The same for a recipe given by its exact name; false (nothing changes) when the list lacks it.
-    bool choose_recipe(const std::string& name);
-    void type_total(std::string text) { total_text_ = std::move(text); }
-    // Leaving the total field: false after "Błędna wartość!" (the focus goes back to the field).
-    bool leave_total();
-    // " Baza receptur" and " Baza klientów".
-    void recipe_base();
-    void client_base();
-
-    WeighingParams values() const;
-
-private:
-    void fill_names();
-    void select_exact(const std::string& name);
-    std::string total_for_field(double total) const;
-
-    std::filesystem::path data_dir_;
-    const Settings& settings_;
-    Dialogs& dialogs_;
-    RecipeEditorLauncher& editor_;
-    ClientChooser& clients_;
-    std::vector<std::string> names_;
-    std::optional<int> selected_;
-    std::string total_text_;
-    std::string client_;
-};
-
-enum class ParamsOutcome {
-    process_running,  // step 1 warned; the dialog did not open
-    cancelled,        // the dialog was not closed with OK
-    refused,          // a value was wrong; its message was shown and nothing changed
-    accepted,
-};
-
-// The main window's "Parametry naważania": the guard, the dialog, and loading the recipe into the
-// process, split into cycles (at most 9). `save_status` writes the status file after an acceptance.
-class WeighingParamsConfirmation {
-public:
-    WeighingParamsConfirmation(std::filesystem::path data_dir, const Settings& settings, Dialogs& dialogs,
-                               Display& display, std::function<void()> save_status);
-
-    // show_dialog returns the dialog's values when it was closed with OK.
-    ParamsOutcome run(ProcessState& p, const std::function<std::optional<WeighingParams>()>& show_dialog);
-    // Steps from the dialog's values on, for a caller that has them already.
-    ParamsOutcome confirm(ProcessState& p, const WeighingParams& params);
-
-private:
-    std::filesystem::path data_dir_;
-    const Settings& settings_;
-    Dialogs& dialogs_;
-    Display& display_;
-    std::function<void()> save_status_;
-};
-
 inline constexpr const char* kNoRecipeMessage = "Żadna receptura nie została wskazana!";
+
+// The process the parameters define, worked out on a copy of `p`: the recipe and the client loaded,
+// split into cycles (r.total_cycle_init holds the split's count, r.total_cycle at most 9) and set back
+// to its first cycle. Nothing when a value is wrong; its message has been shown.
+std::optional<ProcessState> prepare_weighing(const ProcessState& p, const WeighingParams& params,
+                                             const std::filesystem::path& data_dir, Dialogs& dialogs);
 
 }  // namespace wazenie

@@ -11,8 +11,8 @@
 #include "core/print_document.h"
 #include "core/printer.h"
 #include "core/result.h"
+#include "core/save_file_dialog.h"
 #include "reports/report_row.h"
-#include "reports/save_file_dialog.h"
 
 namespace wazenie {
 

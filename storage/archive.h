@@ -7,8 +7,8 @@
 
 #include "core/clock.h"
 #include "core/dialogs.h"
-#include "storage/folder_choice.h"
-#include "storage/process_runner.h"
+#include "core/folder_choice.h"
+#include "core/process_runner.h"
 
 namespace wazenie {
 

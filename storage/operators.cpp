@@ -77,10 +77,6 @@ bool write_file(const std::filesystem::path& file, const std::string& bytes) {
 
 }  // namespace
 
-bool has_admin_rights(std::string_view user_name) {
-    return user_name == kAdministrator;
-}
-
 std::filesystem::path operators_file_path(const std::filesystem::path& data_dir) {
     return data_dir / "operatorzy.txt";
 }

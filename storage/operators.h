@@ -21,9 +21,6 @@ inline constexpr std::string_view kAdministrator = "ADMINISTRATOR";
 inline constexpr std::string_view kAdministratorPassword = "817";
 inline constexpr int kOperatorTextLength = 32;
 
-// Only the operator named exactly "ADMINISTRATOR" (letter case counts) has every right.
-bool has_admin_rights(std::string_view user_name);
-
 // data_dir / "operatorzy.txt".
 std::filesystem::path operators_file_path(const std::filesystem::path& data_dir);
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/dialogs.h"
-#include "reports/save_file_dialog.h"
+#include "core/save_file_dialog.h"
 
 namespace wazenie {
 

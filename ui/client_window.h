@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "clients/client_window.h"
-#include "recipes/weighing_params.h"
+#include "windows/client_window.h"
+#include "windows/weighing_params_window.h"
 
 #include <QDialog>
 

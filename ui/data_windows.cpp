@@ -2,12 +2,12 @@
 
 #include "core/display.h"
 #include "platform/qt_text.h"
-#include "recipes/weighing_params.h"
 #include "station/station.h"
 #include "ui/report_window.h"
 #include "ui/settings_window.h"
 #include "ui/station_choosers.h"
 #include "ui/weighing_params_window.h"
+#include "windows/weighing_params_window.h"
 
 namespace wazenie {
 

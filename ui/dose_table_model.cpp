@@ -1,8 +1,8 @@
 #include "ui/dose_table_model.h"
 
 #include "platform/qt_text.h"
-#include "reports/production_window.h"
 #include "ui/look.h"
+#include "windows/production_window.h"
 
 #include <QColor>
 

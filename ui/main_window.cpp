@@ -8,7 +8,6 @@
 #include "platform/qt_text.h"
 #include "station/station.h"
 #include "station/window_model.h"
-#include "storage/operator_window.h"
 #include "storage/operators.h"
 #include "ui/about_box.h"
 #include "ui/cycle_group.h"
@@ -23,6 +22,8 @@
 #include "ui/technical_panel.h"
 #include "ui/tools_group.h"
 #include "ui/window_commands.h"
+#include "windows/operator_dialog.h"
+#include "windows/rights.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -262,7 +263,7 @@ void TForm1::refresh_layout() {
 }
 
 void TForm1::apply_rights() {
-    if (!has_admin_rights(station_->operator_name())) {
+    if (!may_open_settings(station_->operator_name())) {
         strip_->tools().restrict_to_operator();
     }
 }

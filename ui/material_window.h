@@ -6,8 +6,8 @@
 
 #include "core/clipboard.h"
 #include "core/dialogs.h"
-#include "recipes/material_chooser.h"
-#include "recipes/material_window.h"
+#include "core/material_chooser.h"
+#include "windows/material_window.h"
 
 #include <QAbstractItemDelegate>
 #include <QDialog>

@@ -1,7 +1,7 @@
 #include "ui/new_client_dialog.h"
 
-#include "clients/nip_rule.h"
 #include "platform/qt_text.h"
+#include "windows/new_client_dialog.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "clients/client_window.h"
+#include "core/client_editor.h"
 #include "core/dialogs.h"
 
 #include <QDialog>

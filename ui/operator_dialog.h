@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "storage/operator_window.h"
+#include "windows/operator_dialog.h"
 
 #include <QDialog>
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "platform/qt_save_file_dialog.h"
-#include "reports/production_window.h"
 #include "ui/busy_cursor.h"
 #include "ui/report_filters.h"
+#include "windows/production_window.h"
 
 #include <QDialog>
 

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "core/dialogs.h"
+#include "core/material_chooser.h"
 #include "core/process_records.h"
-#include "recipes/material_chooser.h"
-#include "recipes/weighing_params.h"
 #include "storage/settings.h"
+#include "windows/weighing_params_window.h"
 
 class QWidget;
 
@@ -21,7 +21,7 @@ class RecipeEditorWindowLauncher final : public RecipeEditorLauncher {
 public:
     RecipeEditorWindowLauncher(std::filesystem::path data_dir, const Settings& settings, Dialogs& dialogs,
                                MaterialChooser& materials, const Scales& w, std::string operator_name,
-                               bool restricted, QWidget* parent);
+                               QWidget* parent);
 
     // The recipe to select when the editor opens (the weighing-parameters dialog's), asked at each opening.
     void show_recipe_from(std::function<std::string()> shown_recipe) {
@@ -37,7 +37,6 @@ private:
     MaterialChooser& materials_;
     const Scales& w_;
     std::string operator_name_;
-    bool restricted_;
     QWidget* parent_;
     std::function<std::string()> shown_recipe_;
 };

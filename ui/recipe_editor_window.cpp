@@ -1,10 +1,10 @@
 #include "ui/recipe_editor_window.h"
 
 #include "platform/qt_text.h"
-#include "recipes/recipe_editor.h"
 #include "ui/list_sync.h"
 #include "ui/look.h"
 #include "ui/recipe_scale_panel.h"
+#include "windows/recipe_editor_window.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -32,10 +32,9 @@ QPushButton* dialog_button(QWidget* parent, const char* name, const QString& tex
 
 }  // namespace
 
-TFrecipe::TFrecipe(RecipeEditor& controller, bool restricted, QWidget* parent)
+TFrecipe::TFrecipe(RecipeEditor& controller, QWidget* parent)
     : QDialog(parent),
       controller_(controller),
-      restricted_(restricted),
       LVrecipe(make_list(QStringLiteral("LVrecipe"), {"Nazwa receptury", "[kg]"}, {kTotal}, this)),
       BBok(dialog_button(this, "BBok", QStringLiteral("OK"))),
       BBcancel(dialog_button(this, "BBcancel", QStringLiteral("Anuluj"))) {
@@ -138,7 +137,7 @@ void TFrecipe::show_state() {
         sync::enabled(button, browse);
     }
     // Without a recipe there is nothing to modify or save, so both wait for a selection.
-    sync::enabled(SBrecipe_edit, controller_.modify_enabled() && !restricted_ && selected);
+    sync::enabled(SBrecipe_edit, controller_.modify_enabled() && selected);
     sync::checked(SBrecipe_edit, controller_.modify_pressed());
     sync::enabled(SBrecipe_save, controller_.material_controls_enabled() && selected);
     for (RecipeScalePanel* scale : scales_) {

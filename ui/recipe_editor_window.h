@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/indexed_array.h"
-#include "recipes/weighing_params.h"
+#include "windows/weighing_params_window.h"
 
 #include <QDialog>
 
@@ -23,8 +23,7 @@ class TFrecipe : public QDialog {
     Q_OBJECT
 
 public:
-    // `restricted`: the operator's rights forbid "Modyfikuj" for the rest of the run.
-    TFrecipe(RecipeEditor& controller, bool restricted, QWidget* parent = nullptr);
+    explicit TFrecipe(RecipeEditor& controller, QWidget* parent = nullptr);
 
     // Opens the editor on the file's recipes (with `shown_recipe` selected when it is there) and shows it
     // modally: after OK the selected recipe and its total as the list shows it (an empty choice when
@@ -39,7 +38,6 @@ private:
     void apply_focus();
 
     RecipeEditor& controller_;
-    bool restricted_;
     QTreeWidget* LVrecipe;
     QToolButton* SBrecipe_add;
     QToolButton* SBrecipe_del;

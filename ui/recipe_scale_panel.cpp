@@ -1,9 +1,9 @@
 #include "ui/recipe_scale_panel.h"
 
 #include "platform/qt_text.h"
-#include "recipes/recipe_editor.h"
 #include "ui/list_sync.h"
 #include "ui/look.h"
+#include "windows/recipe_editor_window.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

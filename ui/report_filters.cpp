@@ -1,10 +1,10 @@
 #include "ui/report_filters.h"
 
 #include "platform/qt_text.h"
-#include "reports/report_range.h"
 #include "storage/date_time.h"
 #include "ui/calendar_dialog.h"
 #include "ui/look.h"
+#include "windows/report_filters.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "reports/weighing_report.h"
+#include "windows/report_window.h"
 
 namespace wazenie {
 

@@ -2,9 +2,9 @@
 
 #include "platform/qt_clipboard.h"
 #include "platform/qt_save_file_dialog.h"
-#include "reports/weighing_report.h"
 #include "ui/busy_cursor.h"
 #include "ui/report_filters.h"
+#include "windows/report_window.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "comm/settings_window.h"
 #include "core/indexed_array.h"
+#include "windows/settings_window.h"
 
 class QButtonGroup;
 class QCheckBox;

@@ -10,10 +10,10 @@
 #include "platform/qt_text.h"
 #include "station/station.h"
 #include "storage/archive.h"
-#include "storage/operator_window.h"
 #include "storage/operators.h"
 #include "storage/system_clock.h"
 #include "ui/operator_dialog.h"
+#include "windows/operator_dialog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "comm/settings_window.h"
 #include "ui/settings_tabs.h"
+#include "windows/settings_window.h"
 
 #include <QDialog>
 

@@ -14,8 +14,8 @@ class Printer;
 class Station;
 
 // The client database and the recipe editor (with its material window) as another window opens
-// them: modal over `parent`, reading their files afresh, with the logged-in operator's rights: the
-// administrator has no restriction, any other operator those that the settings name.
+// them: modal over `parent`, reading their files afresh, with the logged-in operator's rights
+// (windows/rights.h).
 class StationChoosers {
 public:
     StationChoosers(Station& station, Dialogs& dialogs, Clipboard& clipboard, Printer& printer,

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "core/process_records.h"
-#include "recipes/weighing_params.h"
+#include "windows/weighing_params_window.h"
 
 #include <QDialog>
 

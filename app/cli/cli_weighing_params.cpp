@@ -2,8 +2,8 @@
 
 #include "app/cli/run_options.h"
 #include "core/dialogs.h"
-#include "recipes/weighing_params.h"
 #include "station/station.h"
+#include "windows/weighing_params_window.h"
 
 namespace wazenie {
 

@@ -12,12 +12,12 @@
 #include "integration/pty_bridge.h"
 #include "platform/qt_printer.h"
 #include "platform/qt_serial_link.h"
-#include "recipes/weighing_params.h"
 #include "station/station.h"
 #include "storage/system_clock.h"
 #include "storage/text_file.h"
 #include "ui/main_window.h"
 #include "ui/support/modal_watch.h"
+#include "windows/weighing_params_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

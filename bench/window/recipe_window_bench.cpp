@@ -7,12 +7,12 @@
 
 #include "fakes/fake_dialogs.h"
 #include "fakes/scratch_dir.h"
-#include "recipes/recipe_editor.h"
 #include "recipes/recipe_file.h"
 #include "recipes/recipe_line.h"
 #include "storage/settings.h"
 #include "storage/text_file.h"
 #include "ui/recipe_editor_window.h"
+#include "windows/recipe_editor_window.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -61,7 +61,7 @@ struct RecipeBench {
 void BM_RecipeEditorOpen(benchmark::State& state) {
     RecipeBench bench;
     for (auto _ : state) {
-        TFrecipe window(bench.controller, false);
+        TFrecipe window(bench.controller);
         QTimer::singleShot(0, &window, [&window] { window.reject(); });
         window.run("receptura 1500 źródlana");
     }
@@ -71,7 +71,7 @@ BENCHMARK(BM_RecipeEditorOpen)->Unit(benchmark::kMillisecond);
 // The operator clicks one recipe, then another: each shows that recipe's materials.
 void BM_RecipeEditorSelect(benchmark::State& state) {
     RecipeBench bench;
-    TFrecipe window(bench.controller, false);
+    TFrecipe window(bench.controller);
     QTimer::singleShot(0, &window, [&] {
         auto* list = window.findChild<QTreeWidget*>(QStringLiteral("LVrecipe"));
         int row = 0;

@@ -11,10 +11,10 @@
 #include "fakes/fake_serial_link.h"
 #include "fakes/scratch_dir.h"
 #include "platform/qt_printer.h"
-#include "recipes/weighing_params.h"
 #include "station/station.h"
 #include "ui/list_sync.h"
 #include "ui/main_window.h"
+#include "windows/weighing_params_window.h"
 
 #include <QApplication>
 

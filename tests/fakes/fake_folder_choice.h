@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "storage/folder_choice.h"
+#include "core/folder_choice.h"
 
 namespace wazenie::testing {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "storage/process_runner.h"
+#include "core/process_runner.h"
 
 namespace wazenie::testing {
 

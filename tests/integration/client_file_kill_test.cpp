@@ -2,13 +2,13 @@
 #include <thread>
 
 #include "clients/client_file.h"
-#include "clients/client_window.h"
 #include "fakes/fake_clipboard.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_printer.h"
 #include "fakes/scratch_dir.h"
 #include "storage/text_file.h"
+#include "windows/client_window.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>

@@ -4,8 +4,8 @@
 #include "fakes/fake_clock.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_printer.h"
+#include "fakes/fake_save_file_dialog.h"
 #include "fakes/scratch_dir.h"
-#include "reports/fake_save_file_dialog.h"
 #include "storage/text_file.h"
 #include "storage/text_helpers.h"
 

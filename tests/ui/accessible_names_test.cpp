@@ -1,7 +1,4 @@
 #include "fakes/fake_clipboard.h"
-#include "recipes/recipe_editor.h"
-#include "recipes/weighing_params.h"
-#include "storage/operator_window.h"
 #include "storage/operators.h"
 #include "ui/calendar_dialog.h"
 #include "ui/client_window.h"
@@ -18,6 +15,9 @@
 #include "ui/support/modal_steps.h"
 #include "ui/support/report_rig.h"
 #include "ui/weighing_params_window.h"
+#include "windows/operator_dialog.h"
+#include "windows/recipe_editor_window.h"
+#include "windows/weighing_params_window.h"
 
 #include <QAbstractSpinBox>
 #include <QAccessible>
@@ -154,7 +154,7 @@ void AccessibleNamesTest::dialogs_read_out_values_and_name_edits() {
     MaterialWindowChooser material_chooser(rig.dialogs, clipboard, rig.dir.path());
     RecipeEditor recipes_controller(rig.dialogs, material_chooser, rig.dir.path(), rig.station.settings(),
                                     rig.station.process().w, "ADMINISTRATOR");
-    TFrecipe recipes(recipes_controller, false);
+    TFrecipe recipes(recipes_controller);
     check_window(&recipes);
 
     OperatorWindow operators_controller(operators_file_path(rig.dir.path()), rig.dialogs);

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "clients/client_file.h"
-#include "clients/nip_rule.h"
 #include "fakes/fake_clipboard.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_dialogs.h"
@@ -14,6 +13,7 @@
 #include "ui/new_client_dialog.h"
 #include "ui/support/modal_steps.h"
 #include "ui/support/modal_watch.h"
+#include "windows/new_client_dialog.h"
 
 #include <QLabel>
 #include <QLineEdit>

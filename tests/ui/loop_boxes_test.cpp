@@ -7,11 +7,11 @@
 #include "fakes/fake_serial_link.h"
 #include "fakes/scratch_dir.h"
 #include "platform/qt_printer.h"
-#include "recipes/weighing_params.h"
 #include "station/station.h"
 #include "support/modal_watch.h"
 #include "ui/main_window.h"
 #include "ui/qt_dialogs.h"
+#include "windows/weighing_params_window.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -7,10 +7,10 @@
 
 #include "fakes/fake_dialogs.h"
 #include "fakes/scratch_dir.h"
-#include "recipes/recipe_editor.h"
 #include "storage/settings.h"
 #include "ui/support/clicks.h"
 #include "ui/support/modal_steps.h"
+#include "windows/recipe_editor_window.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -72,7 +72,7 @@ void RecipeEditorWindowTest::init() {
 
 void RecipeEditorWindowTest::modify_add_save_and_choose() {
     RecipeEditor controller(dialogs_, materials_, dir_->path(), settings_, w_, "ADMINISTRATOR");
-    TFrecipe window(controller, false);
+    TFrecipe window(controller);
     materials_.picks = {"woda"};
     dialogs_.values = {"12,54"};
     in_modal_loop(window, [&] {
@@ -115,8 +115,10 @@ void RecipeEditorWindowTest::modify_add_save_and_choose() {
 }
 
 void RecipeEditorWindowTest::restricted_and_empty_file() {
-    RecipeEditor controller(dialogs_, materials_, dir_->path(), settings_, w_, "ADMINISTRATOR");
-    TFrecipe window(controller, true);
+    Settings admin_only;
+    admin_only.admin_change_recipe = true;
+    RecipeEditor restricted(dialogs_, materials_, dir_->path(), admin_only, w_, "KOWALSKI");
+    TFrecipe window(restricted);
     in_modal_loop(window, [&] {
         QVERIFY(!find<QToolButton>(window, "SBrecipe_edit")->isEnabled());
         QVERIFY(find<QToolButton>(window, "SBrecipe_add")->isEnabled());
@@ -127,7 +129,8 @@ void RecipeEditorWindowTest::restricted_and_empty_file() {
 
     // Without recipes nothing can be modified or saved, and OK hands over no recipe.
     testing::write_bytes(dir_->path() / "receptury.txt", "");
-    TFrecipe open(controller, false);
+    RecipeEditor controller(dialogs_, materials_, dir_->path(), settings_, w_, "ADMINISTRATOR");
+    TFrecipe open(controller);
     in_modal_loop(open, [&] {
         QCOMPARE(find<QTreeWidget>(open, "LVrecipe")->topLevelItemCount(), 0);
         QVERIFY(!find<QToolButton>(open, "SBrecipe_edit")->isEnabled());

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "fakes/fake_dialogs.h"
-#include "recipes/weighing_params.h"
 #include "storage/settings.h"
 #include "ui/support/modal_steps.h"
+#include "windows/weighing_params_window.h"
 
 #include <QComboBox>
 #include <QLabel>

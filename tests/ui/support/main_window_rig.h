@@ -11,9 +11,9 @@
 #include "fakes/scratch_dir.h"
 #include "modal_watch.h"
 #include "platform/qt_printer.h"
-#include "recipes/weighing_params.h"
 #include "station/station.h"
 #include "ui/main_window.h"
+#include "windows/weighing_params_window.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "reports/save_file_dialog.h"
+#include "core/save_file_dialog.h"
 
 namespace wazenie::testing {
 

@@ -11,11 +11,11 @@
 #include "core/dialogs.h"
 #include "core/printer.h"
 #include "core/process_records.h"
+#include "core/save_file_dialog.h"
 #include "reports/report_list.h"
 #include "reports/report_output.h"
-#include "reports/report_range.h"
-#include "reports/save_file_dialog.h"
 #include "storage/settings.h"
+#include "windows/report_filters.h"
 
 namespace wazenie {
 

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "core/dialogs.h"
+#include "core/material_chooser.h"
 #include "core/process_records.h"
-#include "recipes/material_chooser.h"
-#include "recipes/material_window.h"
 #include "recipes/recipe_file.h"
 #include "storage/settings.h"
+#include "windows/material_window.h"
 
 namespace wazenie {
 
@@ -21,9 +21,6 @@ struct RecipeRow {
 
     bool operator==(const RecipeRow&) const = default;
 };
-
-// Only the administrator may change a recipe's materials when the settings say so.
-bool may_modify_recipes(const Settings& settings, const std::string& operator_name);
 
 // The recipe editor "Baza receptur": the sorted recipe list, the four material lists of the selected
 // recipe, the browse and modify modes and every rule of their buttons. Every change of a recipe is

@@ -1,4 +1,4 @@
-#include "reports/production_window.h"
+#include "windows/production_window.h"
 
 #include "core/number_text.h"
 #include "reports/wz_print.h"

@@ -1,9 +1,8 @@
-#include "clients/client_window.h"
+#include "windows/client_window.h"
 
 #include <algorithm>
 
 #include "clients/client_print.h"
-#include "storage/operators.h"
 #include "storage/text_file.h"
 #include "storage/text_helpers.h"
 
@@ -25,17 +24,6 @@ Client cleaned(const Client& entry) {
 }
 
 }  // namespace
-
-std::optional<std::string> client_entry_error(const Client& entry) {
-    if (entry.full_name.empty()) {
-        return std::string("Nie podano nazwy kontrahenta!");
-    }
-    return std::nullopt;
-}
-
-bool ClientWindow::changes_allowed(const std::string& user_name, bool admin_change_client) {
-    return has_admin_rights(user_name) || !admin_change_client;
-}
 
 ClientWindow::ClientWindow(std::filesystem::path data_dir, Seams seams)
     : data_dir_(std::move(data_dir)), seams_(seams) {

@@ -1,6 +1,13 @@
-#include "clients/nip_rule.h"
+#include "windows/new_client_dialog.h"
 
 namespace wazenie {
+
+std::optional<std::string> client_entry_error(const Client& entry) {
+    if (entry.full_name.empty()) {
+        return std::string("Nie podano nazwy kontrahenta!");
+    }
+    return std::nullopt;
+}
 
 bool nip_complete(std::string_view text) {
     static constexpr std::string_view form = "ddd-ddd-dd-dd";

@@ -7,24 +7,13 @@
 #include <vector>
 
 #include "clients/client_file.h"
+#include "core/client_editor.h"
 #include "core/clipboard.h"
 #include "core/clock.h"
 #include "core/dialogs.h"
 #include "core/printer.h"
 
 namespace wazenie {
-
-// The edit dialog ("Nowy klient" / "Edycja klienta"): the client typed, or nothing when cancelled.
-// The dialog itself refuses an empty full name ("Nie podano nazwy kontrahenta!", see
-// client_entry_error) and an incomplete NIP (nip_acceptable).
-class ClientEditor {
-public:
-    virtual ~ClientEditor() = default;
-    virtual std::optional<Client> edit(const std::string& caption, const Client& initial) = 0;
-};
-
-// The dialog's OK check: the message to show, or nothing when the entry may be accepted.
-std::optional<std::string> client_entry_error(const Client& entry);
 
 // What the client window does, without the window. The view shows rows() in the list, keeps
 // selected() in step, shows search_text() and the label while search_enabled(), and forwards the
@@ -64,9 +53,7 @@ public:
     void copy_table();
     void print_table();
 
-    // Rights: false for an operator who is not the administrator while admin_change_client is set;
-    // edit and delete are then disabled (and refused here too).
-    static bool changes_allowed(const std::string& user_name, bool admin_change_client);
+    // Rights (may_change_clients): without them edit and delete are disabled, and refused here too.
     void set_changes_allowed(bool allowed) { changes_allowed_ = allowed; }
     bool changes_allowed() const { return changes_allowed_; }
 

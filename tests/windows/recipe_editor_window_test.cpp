@@ -1,7 +1,7 @@
-#include "recipes/recipe_editor.h"
+#include "windows/recipe_editor_window.h"
 
 #include "fakes/fake_dialogs.h"
-#include "recipe_test_support.h"
+#include "recipes/recipe_test_support.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,10 @@
-#include "storage/operator_window.h"
+#include "windows/operator_dialog.h"
 
 #include <algorithm>
 
 #include "storage/text_helpers.h"
 #include "storage/text_prefix.h"
+#include "windows/rights.h"
 
 namespace wazenie {
 
@@ -131,7 +132,7 @@ void OperatorWindow::delete_operator() {
     if (!dialogs_.question("Czy napewno usunąć operatora: \"" + name + "\"?")) {
         return;
     }
-    if (has_admin_rights(name)) {
+    if (!may_delete_operator(name)) {
         dialogs_.error("Administrator nie może być usunięty!");
         return;
     }

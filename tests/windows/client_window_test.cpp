@@ -1,9 +1,8 @@
-#include "clients/client_window.h"
+#include "windows/client_window.h"
 
 #include <deque>
 
 #include "clients/client_file.h"
-#include "clients/nip_rule.h"
 #include "fakes/fake_clipboard.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_dialogs.h"
@@ -11,6 +10,7 @@
 #include "fakes/scratch_dir.h"
 #include "storage/date_time.h"
 #include "storage/text_file.h"
+#include "windows/new_client_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -244,10 +244,6 @@ TEST_F(ClientWindowTest, PrintedTable) {
 }
 
 TEST_F(ClientWindowTest, RightsDisableEditAndDelete) {
-    EXPECT_TRUE(ClientWindow::changes_allowed("ADMINISTRATOR", true));
-    EXPECT_TRUE(ClientWindow::changes_allowed("Jan", false));
-    EXPECT_FALSE(ClientWindow::changes_allowed("Jan", true));
-    EXPECT_FALSE(ClientWindow::changes_allowed("administrator", true));
     write_file(three);
     ClientWindow w = open();
     w.set_changes_allowed(false);
@@ -267,21 +263,6 @@ TEST(ClientEntry, FullNameAndNipRules) {
     EXPECT_FALSE(nip_acceptable("1234567890", true));
     EXPECT_FALSE(nip_acceptable("123-456-78-9a", true));
     EXPECT_TRUE(nip_acceptable("123-456-78-90", true));
-}
-
-TEST(ClientFile, LookupTakesTheFirstExactLine) {
-    ScratchDir dir;
-    EXPECT_FALSE(find_client(dir.path(), "A"));
-    EXPECT_FALSE(read_clients(dir.path()));
-    ASSERT_TRUE(text_file::write_lines(clients_file_path(dir.path()),
-                                       {"AB\tx\ty\tz", "A\tPierwszy", "A\tDrugi\tb\tc"}));
-    auto a = find_client(dir.path(), "A");
-    ASSERT_TRUE(a);
-    EXPECT_EQ(*a, (Client{"A", "Pierwszy", "", ""}));
-    auto all = read_clients(dir.path());
-    ASSERT_TRUE(all);
-    EXPECT_EQ(find_in(*all, "A")->full_name, "Pierwszy");
-    EXPECT_EQ(find_in(*all, "a"), nullptr);
 }
 
 }  // namespace

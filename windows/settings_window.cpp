@@ -1,4 +1,4 @@
-#include "comm/settings_window.h"
+#include "windows/settings_window.h"
 
 #include <algorithm>
 #include <utility>

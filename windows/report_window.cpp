@@ -1,4 +1,4 @@
-#include "reports/weighing_report.h"
+#include "windows/report_window.h"
 
 #include <algorithm>
 

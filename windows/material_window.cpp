@@ -1,4 +1,4 @@
-#include "recipes/material_window.h"
+#include "windows/material_window.h"
 
 #include <algorithm>
 

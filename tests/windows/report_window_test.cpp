@@ -1,11 +1,11 @@
-#include "reports/weighing_report.h"
+#include "windows/report_window.h"
 
 #include "fakes/fake_clipboard.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_printer.h"
+#include "fakes/fake_save_file_dialog.h"
 #include "fakes/scratch_dir.h"
-#include "reports/fake_save_file_dialog.h"
 #include "reports/logged_processes.h"
 #include "storage/text_file.h"
 

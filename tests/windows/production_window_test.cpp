@@ -1,10 +1,10 @@
-#include "reports/production_window.h"
+#include "windows/production_window.h"
 
 #include "fakes/fake_clock.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_printer.h"
+#include "fakes/fake_save_file_dialog.h"
 #include "fakes/scratch_dir.h"
-#include "reports/fake_save_file_dialog.h"
 #include "reports/logged_processes.h"
 #include "storage/month_log.h"
 #include "storage/process_file.h"

@@ -1,4 +1,4 @@
-#include "reports/report_range.h"
+#include "windows/report_filters.h"
 
 #include "storage/date_time.h"
 

@@ -1,4 +1,4 @@
-#include "recipes/recipe_editor.h"
+#include "windows/recipe_editor_window.h"
 
 #include <algorithm>
 
@@ -7,6 +7,7 @@
 #include "recipes/recipe_line.h"
 #include "storage/text_helpers.h"
 #include "storage/value_check.h"
+#include "windows/rights.h"
 
 namespace wazenie {
 
@@ -27,10 +28,6 @@ RowIndex row_at_or_last(std::size_t row, std::size_t size) {
 
 }  // namespace
 
-bool may_modify_recipes(const Settings& settings, const std::string& operator_name) {
-    return !settings.admin_change_recipe || operator_name == "ADMINISTRATOR";
-}
-
 RecipeEditor::RecipeEditor(Dialogs& dialogs, MaterialChooser& materials, std::filesystem::path data_dir,
                            const Settings& settings, const Scales& w, const std::string& operator_name)
     : dialogs_(dialogs),
@@ -38,7 +35,7 @@ RecipeEditor::RecipeEditor(Dialogs& dialogs, MaterialChooser& materials, std::fi
       data_dir_(std::move(data_dir)),
       settings_(settings),
       w_(w),
-      may_modify_(may_modify_recipes(settings, operator_name)) {}
+      may_modify_(may_change_recipes(settings, operator_name)) {}
 
 std::string RecipeEditor::total_text(double total) const {
     return fixed_text(total, settings_.total_precision);

@@ -1,9 +1,9 @@
-#include "recipes/material_window.h"
+#include "windows/material_window.h"
 
 #include "fakes/fake_clipboard.h"
 #include "fakes/fake_dialogs.h"
-#include "recipe_test_support.h"
 #include "recipes/material_file.h"
+#include "recipes/recipe_test_support.h"
 #include "storage/text_helpers.h"
 
 #include <gtest/gtest.h>
