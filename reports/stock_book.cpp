@@ -87,8 +87,9 @@ std::vector<MaterialStock> StockBook::materials() const {
     for (const auto& [name, m] : materials_) {
         out.push_back(m);
     }
-    std::stable_sort(out.begin(), out.end(),
-                     [](const MaterialStock& a, const MaterialStock& b) { return polish_less(a.material, b.material); });
+    std::stable_sort(out.begin(), out.end(), [](const MaterialStock& a, const MaterialStock& b) {
+        return polish_less(a.material, b.material);
+    });
     return out;
 }
 
@@ -101,8 +102,8 @@ Result<StockEntry> delivery_entry(std::string_view material, std::string_view kg
     if (!delivered || *delivered <= 0) {
         return Error{"Błędna masa dostawy: \"" + std::string(kg) + "\"", {}};
     }
-    return StockEntry{now, StockMove::delivery, std::string(trim(material)), *delivered, std::string(trim(document)),
-                      std::string(operator_name)};
+    return StockEntry{now,        StockMove::delivery,         std::string(trim(material)),
+                      *delivered, std::string(trim(document)), std::string(operator_name)};
 }
 
 Result<StockEntry> count_entry(const StockBook& book, std::string_view material, std::string_view counted_kg,
@@ -115,8 +116,8 @@ Result<StockEntry> count_entry(const StockBook& book, std::string_view material,
         return Error{"Błędna masa z inwentaryzacji: \"" + std::string(counted_kg) + "\"", {}};
     }
     const std::string name(trim(material));
-    return StockEntry{now, StockMove::count, name, round_to(*counted - book.stock(name), 3), "",
-                      std::string(operator_name)};
+    return StockEntry{now, StockMove::count,          name, round_to(*counted - book.stock(name), 3),
+                      "",  std::string(operator_name)};
 }
 
 std::vector<StockEntry> consumption_of(const ProcessState& p, const StockBook& book, DateTime now) {
@@ -144,9 +145,13 @@ std::vector<Shortage> shortages_of(const ProcessState& p, const StockBook& book)
     return out;
 }
 
-std::string shortage_question(const Shortage& s) {
+std::string shortage_text(const Shortage& s) {
     return "Za mało materiału w magazynie: " + s.material + ": potrzeba " + stock_kg_text(s.needed) +
-           " kg, stan " + stock_kg_text(s.stock) + " kg. Czy mimo to rozpocząć?";
+           " kg, stan " + stock_kg_text(s.stock) + " kg.";
+}
+
+std::string shortage_question(const Shortage& s) {
+    return shortage_text(s) + " Czy mimo to rozpocząć?";
 }
 
 StockMovements movements_between(const std::vector<StockEntry>& entries, const LogRange& range) {

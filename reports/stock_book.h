@@ -60,7 +60,8 @@ struct Shortage {
     double stock = 0;
 };
 std::vector<Shortage> shortages_of(const ProcessState& p, const StockBook& book);
-// "Za mało materiału w magazynie: NAME: potrzeba N kg, stan M kg. Czy mimo to rozpocząć?"
+// "Za mało materiału w magazynie: NAME: potrzeba N kg, stan M kg.", and the question before a start.
+std::string shortage_text(const Shortage& shortage);
 std::string shortage_question(const Shortage& shortage);
 
 // The movements of a range of days (both included) and their sums.

@@ -17,13 +17,18 @@ bool stock_low(const MaterialStock& m, const StockLevels& levels) {
 }
 
 TextTable stock_table(const StockBook& book, const StockLevels& levels) {
-    TextTable table{{"Materiał", "Stan [kg]", "Poziom niski [kg]", "Ostatnia dostawa", "Ilość [kg]", "Dokument"},
-                    {false, true, true, false, true, false},
-                    {}};
+    TextTable table{
+        {"Materiał", "Stan [kg]", "Poziom niski [kg]", "Ostatnia dostawa", "Ilość [kg]", "Dokument"},
+        {false, true, true, false, true, false},
+        {}};
     for (const MaterialStock& m : book.materials()) {
         const auto level = levels.find(m.material);
-        std::vector<std::string> row{m.material, stock_kg_text(m.kg),
-                                     level == levels.end() ? "" : stock_kg_text(level->second), "", "", ""};
+        std::vector<std::string> row{m.material,
+                                     stock_kg_text(m.kg),
+                                     level == levels.end() ? "" : stock_kg_text(level->second),
+                                     "",
+                                     "",
+                                     ""};
         if (m.last_delivery) {
             row[3] = file_date_time(m.last_delivery->time);
             row[4] = stock_kg_text(m.last_delivery->kg);

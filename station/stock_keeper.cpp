@@ -41,8 +41,9 @@ void StockKeeper::post_consumption(const ProcessState& p) {
     }
     const auto file = stock_ledger_path(data_dir_);
     if (!append_stock_entries(file, used)) {
-        dialogs_.notify(MessageKind::error, "Nie zapisano zużycia materiałów w pliku: " + file.string() +
-                                                ".\rBrak miejsca na dysku lub dysk zabezpieczony przed zapisem.");
+        dialogs_.notify(MessageKind::error,
+                        "Nie zapisano zużycia materiałów w pliku: " + file.string() +
+                            ".\rBrak miejsca na dysku lub dysk zabezpieczony przed zapisem.");
         read_ = false;
         return;
     }

@@ -82,8 +82,9 @@ std::string_view stock_move_text(StockMove move) {
 
 std::string stock_line(const StockEntry& e) {
     std::string line = file_date_time(e.time);
-    for (const std::string& field : {std::string(stock_move_text(e.move)), clean_field(e.material), stock_kg_text(e.kg),
-                                     clean_field(e.document), clean_field(e.operator_name)}) {
+    for (const std::string& field :
+         {std::string(stock_move_text(e.move)), clean_field(e.material), stock_kg_text(e.kg),
+          clean_field(e.document), clean_field(e.operator_name)}) {
         line += '\t';
         line += field;
     }

@@ -1,6 +1,5 @@
 #include "storage/stock_levels.h"
 
-
 #include "core/number_text.h"
 #include "storage/stock_ledger.h"
 #include "storage/text_file.h"

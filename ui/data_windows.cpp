@@ -2,10 +2,12 @@
 
 #include "core/display.h"
 #include "platform/qt_text.h"
+#include "recipes/material_file.h"
 #include "station/station.h"
 #include "ui/report_window.h"
 #include "ui/settings_window.h"
 #include "ui/station_choosers.h"
+#include "ui/stock_window.h"
 #include "ui/weighing_params_window.h"
 #include "windows/weighing_params_window.h"
 
@@ -49,6 +51,12 @@ void DataWindows::open_weighing_params() {
                                             [this] { station_.save_status(); });
     ProcessState& p = station_.process();
     confirmation.run(p, [&] { return TFrecipe_summary(controller, parent_).run(p.r); });
+}
+
+void DataWindows::open_stock() {
+    TFmagazyn window(station_.data_dir(), station_.operator_name(), load_materials(station_.data_dir()),
+                     dialogs_, printer_, clock_, parent_);
+    window.exec();
 }
 
 void DataWindows::open_reports() {

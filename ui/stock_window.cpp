@@ -79,8 +79,8 @@ QDateEdit* date_edit(const char* name, const QDate& date, QWidget* parent) {
 }  // namespace
 
 TFmagazyn::TFmagazyn(const std::filesystem::path& data_dir, const std::string& operator_name,
-                     std::vector<std::string> materials, Dialogs& dialogs, Printer& printer, const Clock& clock,
-                     QWidget* parent)
+                     std::vector<std::string> materials, Dialogs& dialogs, Printer& printer,
+                     const Clock& clock, QWidget* parent)
     : QDialog(parent),
       dialogs_(dialogs),
       qt_save_dialog_(this),
@@ -98,7 +98,8 @@ TFmagazyn::TFmagazyn(const std::filesystem::path& data_dir, const std::string& o
       DEfrom(date_edit("DEfrom", QDate::currentDate().addDays(1 - QDate::currentDate().day()), this)),
       DEto(date_edit("DEto", QDate::currentDate(), this)),
       BBmovements(named_button(this, "BBmovements", QStringLiteral("Pokaż ruchy"))),
-      LVmovements(make_list(QStringLiteral("LVmovements"), titles(StockWindow::movement_titles()), {3}, this)),
+      LVmovements(
+          make_list(QStringLiteral("LVmovements"), titles(StockWindow::movement_titles()), {3}, this)),
       BBprint(named_button(this, "BBprint", QStringLiteral("Drukuj"))),
       BBsave(named_button(this, "BBsave", QStringLiteral(" Zapisz"))),
       BBclose(named_button(this, "BBclose", QStringLiteral(" Zamknij"))) {
@@ -152,7 +153,8 @@ QWidget* TFmagazyn::make_stock() {
     level->addWidget(caption_label(QStringLiteral("Poziom niski [kg]:"), EDlow_level, box));
     level->addWidget(EDlow_level);
     level->addWidget(BBlow_level);
-    BBlow_level->setToolTip(QStringLiteral("Zapisz poziom niski wybranego materiału (puste pole: bez poziomu)"));
+    BBlow_level->setToolTip(
+        QStringLiteral("Zapisz poziom niski wybranego materiału (puste pole: bez poziomu)"));
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(LVstock, 1);
     layout->addLayout(level);
@@ -207,7 +209,8 @@ void TFmagazyn::show_stock() {
         low.push_back(row.low);
         names.push_back(row.columns[0]);
     }
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) { return polish_less(a, b); });
+    std::sort(names.begin(), names.end(),
+              [](const std::string& a, const std::string& b) { return polish_less(a, b); });
     names.erase(std::unique(names.begin(), names.end()), names.end());
     fill_list(LVstock, rows, low, {1, 2, 4});
     const QString typed = CBmaterial->currentText();
@@ -220,7 +223,8 @@ void TFmagazyn::show_stock() {
 }
 
 void TFmagazyn::show_movements() {
-    stock_.show_movements(from_qt(DEfrom->date().toString(kDateFormat)), from_qt(DEto->date().toString(kDateFormat)));
+    stock_.show_movements(from_qt(DEfrom->date().toString(kDateFormat)),
+                          from_qt(DEto->date().toString(kDateFormat)));
     fill_list(LVmovements, stock_.movement_rows(), {}, {3});
 }
 

@@ -7,6 +7,12 @@
 
 namespace wazenie {
 
+bool stock_window_offered(const Settings& settings, const std::filesystem::path& data_dir) {
+    const auto kept = settings.ini.value("Magazyn", "prowadzony");
+    std::error_code ignored;
+    return (kept && trim(*kept) == "1") || std::filesystem::exists(stock_ledger_path(data_dir), ignored);
+}
+
 StockWindow::StockWindow(std::filesystem::path data_dir, std::string operator_name, Seams seams)
     : data_dir_(std::move(data_dir)), operator_name_(std::move(operator_name)), seams_(seams) {
     reload();
@@ -138,7 +144,8 @@ void StockWindow::save() {
     if (!guard_movements()) {
         return;
     }
-    const auto file = seams_.save_dialog.ask_save_file({"Zapisz ruchy magazynowe...", "magazyn.csv", "csv", "*.csv"});
+    const auto file =
+        seams_.save_dialog.ask_save_file({"Zapisz ruchy magazynowe...", "magazyn.csv", "csv", "*.csv"});
     if (!file) {
         return;
     }

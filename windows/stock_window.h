@@ -11,9 +11,14 @@
 #include "core/save_file_dialog.h"
 #include "reports/stock_book.h"
 #include "reports/stock_sheet.h"
+#include "storage/settings.h"
 #include "storage/stock_levels.h"
 
 namespace wazenie {
+
+// The tools button "Magazyn" shows once the plant keeps stock: konfig.ini [Magazyn] prowadzony=1, or a
+// ledger that the CLI has begun.
+bool stock_window_offered(const Settings& settings, const std::filesystem::path& data_dir);
 
 // A material's row of the stock list; `low` when the stock is at or below its low level (amber).
 struct StockRow {

@@ -66,8 +66,8 @@ int post_movement(const CommandContext& context, bool delivery, TerminalDialogs&
     if (!parsed || !data_dir_exists(context.data_dir, dialogs)) {
         return exit_code::kRefused;
     }
-    const auto user =
-        log_in_operator(context.data_dir, parsed->value("--operator").value_or("ADMINISTRATOR"), std::cin, dialogs);
+    const auto user = log_in_operator(context.data_dir, parsed->value("--operator").value_or("ADMINISTRATOR"),
+                                      std::cin, dialogs);
     if (!user) {
         return exit_code::kRefused;
     }
@@ -75,8 +75,9 @@ int post_movement(const CommandContext& context, bool delivery, TerminalDialogs&
     Scales w;
     load_settings(settings_file_path(context.data_dir), settings, w);
     if (!may_keep_stock(settings, *user)) {
-        dialogs.error("Magazyn prowadzi tylko administrator (chyba że konfig.ini [Uprawnienia] "
-                      "magazyn_dla_wszystkich=1).");
+        dialogs.error(
+            "Magazyn prowadzi tylko administrator (chyba że konfig.ini [Uprawnienia] "
+            "magazyn_dla_wszystkich=1).");
         return exit_code::kRefused;
     }
     const auto ledger = read_ledger(context.data_dir, dialogs);
@@ -86,8 +87,9 @@ int post_movement(const CommandContext& context, bool delivery, TerminalDialogs&
     const DateTime now = SystemClock().now();
     const std::string material = *parsed->value("--material");
     const std::string kg = *parsed->value("--kg");
-    const auto entry = delivery ? delivery_entry(material, kg, parsed->value("--dokument").value_or(""), *user, now)
-                                : count_entry(StockBook(ledger->read.entries), material, kg, *user, now);
+    const auto entry =
+        delivery ? delivery_entry(material, kg, parsed->value("--dokument").value_or(""), *user, now)
+                 : count_entry(StockBook(ledger->read.entries), material, kg, *user, now);
     if (!entry) {
         dialogs.error(entry.error().what);
         return exit_code::kRefused;
@@ -96,14 +98,15 @@ int post_movement(const CommandContext& context, bool delivery, TerminalDialogs&
         dialogs.error(stock_write_error(ledger->file));
         return exit_code::kFileError;
     }
-    dialogs.information(std::string(delivery ? "Zapisano dostawę: " : "Zapisano inwentaryzację: ") + entry->material +
-                        " " + stock_kg_text(entry->kg) + " kg");
+    dialogs.information(std::string(delivery ? "Zapisano dostawę: " : "Zapisano inwentaryzację: ") +
+                        entry->material + " " + stock_kg_text(entry->kg) + " kg");
     return exit_code::kDone;
 }
 
 int show_movements(const CommandContext& context, TerminalDialogs& dialogs) {
     const std::vector<std::string> args(context.args.begin() + 1, context.args.end());
-    const auto parsed = checked_options(args, {{"--from", true}, {"--to", true}, {"--csv", true}}, {"--from", "--to"});
+    const auto parsed =
+        checked_options(args, {{"--from", true}, {"--to", true}, {"--csv", true}}, {"--from", "--to"});
     if (!parsed || !data_dir_exists(context.data_dir, dialogs)) {
         return exit_code::kRefused;
     }

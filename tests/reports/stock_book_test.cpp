@@ -21,9 +21,11 @@ ProcessState process(const std::string& wz, double cement_dosed, double water_do
     p.r.weight_doc = wz;
     p.r.user_name = "JAN";
     p.w[1].max_material = 1;
-    p.w[1].m[1] = {.curr_total_weight = cement_dosed / 2, .material_name = "Cement", .recipe_total_weight = 300};
+    p.w[1].m[1] = {
+        .curr_total_weight = cement_dosed / 2, .material_name = "Cement", .recipe_total_weight = 300};
     p.w[2].max_material = 2;
-    p.w[2].m[1] = {.curr_total_weight = cement_dosed / 2, .material_name = "Cement", .recipe_total_weight = 300};
+    p.w[2].m[1] = {
+        .curr_total_weight = cement_dosed / 2, .material_name = "Cement", .recipe_total_weight = 300};
     p.w[2].m[2] = {.curr_total_weight = water_dosed, .material_name = "Woda", .recipe_total_weight = 250};
     return p;
 }
@@ -81,7 +83,8 @@ TEST(StockBook, DeliveriesAndCountsAsTheOperatorTypesThem) {
     ASSERT_TRUE(d);
     EXPECT_EQ(*d, (StockEntry{day(2), StockMove::delivery, "Cement", 2500.5, "DN 9", "JAN"}));
     EXPECT_EQ(delivery_entry("Cement", "0", "", "JAN", day(2)).error().what, "Błędna masa dostawy: \"0\"");
-    EXPECT_EQ(delivery_entry("Cement", "dużo", "", "JAN", day(2)).error().what, "Błędna masa dostawy: \"dużo\"");
+    EXPECT_EQ(delivery_entry("Cement", "dużo", "", "JAN", day(2)).error().what,
+              "Błędna masa dostawy: \"dużo\"");
     EXPECT_EQ(delivery_entry("  ", "5", "", "JAN", day(2)).error().what, "Nie podano materiału.");
     // A count posts the difference; a material counted for the first time becomes kept.
     EXPECT_DOUBLE_EQ(count_entry(book, "Cement", "940.25", "JAN", day(3))->kg, -59.75);
@@ -94,10 +97,11 @@ TEST(StockBook, DeliveriesAndCountsAsTheOperatorTypesThem) {
 }
 
 TEST(StockBook, MovementsOfARangeOfWholeDaysWithTheirSums) {
-    const std::vector<StockEntry> entries = {delivery(1, "Cement", 1000),
-                                             {day(2, 23), StockMove::consumption, "Cement", -300, "WZ/1", "JAN"},
-                                             {day(3, 0), StockMove::count, "Cement", -5, "", "JAN"},
-                                             delivery(4, "Cement", 2000)};
+    const std::vector<StockEntry> entries = {
+        delivery(1, "Cement", 1000),
+        {day(2, 23), StockMove::consumption, "Cement", -300, "WZ/1", "JAN"},
+        {day(3, 0), StockMove::count, "Cement", -5, "", "JAN"},
+        delivery(4, "Cement", 2000)};
     const StockMovements m = movements_between(entries, LogRange{{202403, 2}, {202403, 3}});
     ASSERT_EQ(m.entries.size(), 2u);
     EXPECT_DOUBLE_EQ(m.delivered, 0);

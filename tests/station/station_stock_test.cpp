@@ -8,8 +8,9 @@ namespace {
 
 // M1 is kept in stock with the delivery given; M2 is not kept.
 void deliver_m1(StationRig& rig, double kg) {
-    ASSERT_TRUE(append_stock_entries(stock_ledger_path(rig.dir.path()),
-                                     {{rig.clock.time, StockMove::delivery, "M1", kg, "DN 1", "ADMINISTRATOR"}}));
+    ASSERT_TRUE(
+        append_stock_entries(stock_ledger_path(rig.dir.path()),
+                             {{rig.clock.time, StockMove::delivery, "M1", kg, "DN 1", "ADMINISTRATOR"}}));
 }
 
 std::vector<StockEntry> ledger(const StationRig& rig) {
@@ -57,9 +58,10 @@ TEST(StationStock, AShortStockIsAskedAboutBeforeTheStart) {
     rig.dialogs.answers = {false};
     const ProcessState before = rig.p;
     rig.station.start_process();
-    EXPECT_EQ(rig.dialogs.journal, (std::vector<std::string>{
-                                       "pytanie: Za mało materiału w magazynie: M1: potrzeba 300 kg, stan 250 kg. "
-                                       "Czy mimo to rozpocząć?"}));
+    EXPECT_EQ(
+        rig.dialogs.journal,
+        (std::vector<std::string>{"pytanie: Za mało materiału w magazynie: M1: potrzeba 300 kg, stan 250 kg. "
+                                  "Czy mimo to rozpocząć?"}));
     EXPECT_EQ(rig.p, before);  // No cancels the start
     rig.dialogs.answers = {true};
     rig.station.start_process();

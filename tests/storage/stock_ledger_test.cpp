@@ -24,7 +24,8 @@ TEST(StockLedger, LinesGoOutAsWrittenAndComeBackTheSame) {
     ASSERT_TRUE(append_stock_entries(file, {entries[1], entries[2]}));
     EXPECT_EQ(read_bytes(file),
               "2024-03-01 07:15:00\tdostawa\tCement CEM I 42,5R\t24000\tDN 17/03\tADMINISTRATOR\r\n"
-              "2024-03-01 09:15:00\tzu\xbf" "ycie\t\xafwir 2-8\t-1234.568\tWZ/1/2024\t\xa3ukasz K\r\n"
+              "2024-03-01 09:15:00\tzu\xbf"
+              "ycie\t\xafwir 2-8\t-1234.568\tWZ/1/2024\t\xa3ukasz K\r\n"
               "2024-03-02 06:15:00\tinwentaryzacja\tCement CEM I 42,5R\t-80.25\t\tADMINISTRATOR\r\n");
     auto read = read_stock_ledger(file);
     ASSERT_TRUE(read);
@@ -54,11 +55,11 @@ TEST(StockLedger, DamagedLinesAreNamedAndTheRestRead) {
     ASSERT_TRUE(read);
     ASSERT_EQ(read->entries.size(), 2u);
     EXPECT_DOUBLE_EQ(read->entries[1].kg, 7);
-    EXPECT_EQ(read->damaged, (std::vector<std::string>{
-                                 "linia 2: błędna data: \"2024-13-01 07:15:00\"",
-                                 "linia 3: nieznany rodzaj ruchu: \"kradzież\"", "linia 4: błędna masa: \"dużo\"",
-                                 "linia 5: brak nazwy materiału", "linia 6: zła liczba pól",
-                                 "linia 7: zła liczba pól"}));
+    EXPECT_EQ(read->damaged,
+              (std::vector<std::string>{"linia 2: błędna data: \"2024-13-01 07:15:00\"",
+                                        "linia 3: nieznany rodzaj ruchu: \"kradzież\"",
+                                        "linia 4: błędna masa: \"dużo\"", "linia 5: brak nazwy materiału",
+                                        "linia 6: zła liczba pól", "linia 7: zła liczba pól"}));
 }
 
 TEST(StockLevels, SavedAtomicallyAndReadBackSkippingBadLines) {
