@@ -53,8 +53,8 @@ PrintDocument analysis_document(const AnalysisSheet& sheet, AnalysisView view, D
 
 std::string analysis_csv(const AnalysisSheet& sheet, AnalysisView view) {
     const TextTable table = view == AnalysisView::Consumption ? consumption_table(sheet)
-                                : view == AnalysisView::Accuracy  ? doses_table(sheet)
-                                                                  : daily_table(sheet);
+                            : view == AnalysisView::Accuracy  ? doses_table(sheet)
+                                                              : daily_table(sheet);
     return table_csv(table);
 }
 

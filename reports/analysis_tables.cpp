@@ -31,8 +31,8 @@ DoseCells cells_of(const AnalysisSheet& sheet, const Dose& dose) {
 
 TextTable consumption_table(const AnalysisSheet& sheet) {
     TextTable t{{"Materiał", "Waga", "Zadane [kg]", "Dozowane [kg]", "Różnica [kg]", "Procesy"},
-                    {false, true, true, true, true, true},
-                    {}};
+                {false, true, true, true, true, true},
+                {}};
     const int p = sheet.analysis.mass_precision;
     for (const ConsumptionRow& row : sheet.analysis.consumption) {
         const bool grand_total = &row == &sheet.analysis.consumption.back();
@@ -45,9 +45,9 @@ TextTable consumption_table(const AnalysisSheet& sheet) {
 
 TextTable accuracy_table(const AnalysisSheet& sheet) {
     TextTable t{{"Materiał", "Dawki", "Średnia odch. [%]", "Odch. std. [%]", "Największa odch. [%]",
-                     "Tolerancja [%]", "Poza tol."},
-                    {false, true, true, true, true, true, true},
-                    {}};
+                 "Tolerancja [%]", "Poza tol."},
+                {false, true, true, true, true, true, true},
+                {}};
     for (const AccuracyRow& row : sheet.analysis.accuracy) {
         // Without a dose of a target above 0 there is no percentage to show.
         const bool judged = row.judged > 0;
@@ -60,9 +60,9 @@ TextTable accuracy_table(const AnalysisSheet& sheet) {
 
 TextTable outside_doses_table(const AnalysisSheet& sheet) {
     TextTable t{{"Nr WZ", "Rozpoczęcie", "Receptura", "Waga", "Materiał", "Cykl", "Zadane [kg]",
-                     "Dozowane [kg]", "Różnica [kg]", "Odch. [%]"},
-                    {false, false, false, true, false, true, true, true, true, true},
-                    {}};
+                 "Dozowane [kg]", "Różnica [kg]", "Odch. [%]"},
+                {false, false, false, true, false, true, true, true, true, true},
+                {}};
     const int p = sheet.analysis.mass_precision;
     for (const Dose& dose : sheet.analysis.doses) {
         const DoseCells c = cells_of(sheet, dose);

@@ -22,7 +22,7 @@ std::map<std::string, double, std::less<>> by_material(const ProcessState& p, Fi
     for (const weight_record& w : p.w) {
         for (int j = 1; j <= std::clamp(w.max_material, 0, kMaterials); ++j) {
             if (!w.m[j].material_name.empty()) {
-                sums[w.m[j].material_name] += figure(w.m[j]);
+                sums[w.m[j].material_name] += figure(w, w.m[j]);
             }
         }
     }
@@ -125,8 +125,11 @@ std::vector<StockEntry> consumption_of(const ProcessState& p, const StockBook& b
     if (p.r.weight_doc.empty() || book.consumption_posted(p.r.weight_doc)) {
         return out;
     }
-    for (const auto& [name, kg] :
-         by_material(p, [](const material_record& m) { return m.curr_total_weight; })) {
+    // As the month's log records them: each scale's dose to its precision.
+    const auto logged = [](const weight_record& w, const material_record& m) {
+        return round_to(m.curr_total_weight, std::max(0, w.precision));
+    };
+    for (const auto& [name, kg] : by_material(p, logged)) {
         if (book.kept(name) && std::fabs(kg) >= kGram) {
             out.push_back({now, StockMove::consumption, name, -kg, p.r.weight_doc, p.r.user_name});
         }
@@ -136,8 +139,10 @@ std::vector<StockEntry> consumption_of(const ProcessState& p, const StockBook& b
 
 std::vector<Shortage> shortages_of(const ProcessState& p, const StockBook& book) {
     std::vector<Shortage> out;
-    for (const auto& [name, kg] : by_material(
-             p, [](const material_record& m) { return m.recipe_total_weight - m.curr_total_weight; })) {
+    const auto still_needed = [](const weight_record&, const material_record& m) {
+        return m.recipe_total_weight - m.curr_total_weight;
+    };
+    for (const auto& [name, kg] : by_material(p, still_needed)) {
         if (book.kept(name) && kg - book.stock(name) >= kGram) {
             out.push_back({name, kg, book.stock(name)});
         }

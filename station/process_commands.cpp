@@ -6,8 +6,8 @@
 #include "station/pending_command.h"
 #include "station/process_recorder.h"
 #include "station/scale_search.h"
-#include "station/stock_keeper.h"
 #include "station/station_view.h"
+#include "station/stock_keeper.h"
 #include "storage/settings.h"
 #include "storage/weight_doc.h"
 

@@ -16,8 +16,8 @@ class StockKeeper;
 struct Settings;
 
 // Everything the process writes to disk while it runs: the status file, the month's log with the
-// stock's consumption, and the settings file when a WZ number is taken. Each write is reported the way its caller can afford.
-// Its boxes wait for nobody: the main loop and the answer handling write through it.
+// stock's consumption, and the settings file when a WZ number is taken. Each write is reported the way its
+// caller can afford. Its boxes wait for nobody: the main loop and the answer handling write through it.
 class ProcessRecorder {
 public:
     ProcessRecorder(std::filesystem::path data_dir, const ProcessState& p, Settings& settings,

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "platform/qt_text.h"
+#include "storage/date_time.h"
 #include "storage/text_helpers.h"
 #include "ui/look.h"
 
@@ -68,6 +69,11 @@ QLineEdit* named_edit(const char* name, QWidget* parent) {
     return edit;
 }
 
+QDate today(const Clock& clock) {
+    const DateTimeParts now = split_date_time(clock.now());
+    return QDate(now.year, now.month, now.day);
+}
+
 QDateEdit* date_edit(const char* name, const QDate& date, QWidget* parent) {
     auto* edit = new QDateEdit(date, parent);
     edit->setObjectName(QLatin1String(name));
@@ -95,8 +101,8 @@ TFmagazyn::TFmagazyn(const std::filesystem::path& data_dir, const std::string& o
       EDdocument(named_edit("EDdocument", this)),
       BBdelivery(named_button(this, "BBdelivery", QStringLiteral("Dostawa"))),
       BBcount(named_button(this, "BBcount", QStringLiteral("Inwentaryzacja"))),
-      DEfrom(date_edit("DEfrom", QDate::currentDate().addDays(1 - QDate::currentDate().day()), this)),
-      DEto(date_edit("DEto", QDate::currentDate(), this)),
+      DEfrom(date_edit("DEfrom", today(clock).addDays(1 - today(clock).day()), this)),
+      DEto(date_edit("DEto", today(clock), this)),
       BBmovements(named_button(this, "BBmovements", QStringLiteral("Pokaż ruchy"))),
       LVmovements(
           make_list(QStringLiteral("LVmovements"), titles(StockWindow::movement_titles()), {3}, this)),
@@ -109,6 +115,9 @@ TFmagazyn::TFmagazyn(const std::filesystem::path& data_dir, const std::string& o
     CBmaterial->setEditable(true);
     CBmaterial->setInsertPolicy(QComboBox::NoInsert);
     CBmaterial->setMinimumContentsLength(24);
+    const int mass_width = EDkg->fontMetrics().horizontalAdvance(QStringLiteral("0000000.000")) + 16;
+    EDkg->setMaximumWidth(mass_width);
+    EDlow_level->setMaximumWidth(mass_width);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

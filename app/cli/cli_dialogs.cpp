@@ -1,6 +1,7 @@
 #include "app/cli/cli_dialogs.h"
 
 #include <iostream>
+
 #include "app/cli/exit_codes.h"
 
 namespace wazenie {

@@ -132,8 +132,8 @@ int report_command(const CommandContext& context) {
 }
 
 int wz_command(const CommandContext& context) {
-    const auto parsed =
-        checked_options(context.args, {{"--month", true}, {"--doc", true}, {"--start", true}, {"--pdf", true}}, {"--doc"});
+    const auto parsed = checked_options(
+        context.args, {{"--month", true}, {"--doc", true}, {"--start", true}, {"--pdf", true}}, {"--doc"});
     TerminalDialogs refusals(std::cerr);
     if (!parsed || !data_dir_exists(context.data_dir, refusals)) {
         return exit_code::kRefused;
