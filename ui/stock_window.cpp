@@ -176,7 +176,10 @@ QWidget* TFmagazyn::make_posting() {
     BBdelivery->setToolTip(QStringLiteral("Dodaj dostawę materiału do stanu"));
     BBcount->setToolTip(QStringLiteral("Podaj policzoną masę: różnica ze stanem zostanie zapisana"));
     auto* layout = new QGridLayout(box);
-    layout->addWidget(caption_label(QStringLiteral("Materiał:"), CBmaterial, box), 0, 0);
+    QLabel* material = caption_label(QStringLiteral("Materiał:"), CBmaterial, box);
+    // The typed name is read out by the same caption as the list.
+    CBmaterial->lineEdit()->setAccessibleName(material->text());
+    layout->addWidget(material, 0, 0);
     layout->addWidget(CBmaterial, 0, 1);
     layout->addWidget(caption_label(QStringLiteral("Masa [kg]:"), EDkg, box), 0, 2);
     layout->addWidget(EDkg, 0, 3);
