@@ -7,6 +7,7 @@
 #include "core/process_records.h"
 #include "core/result.h"
 #include "reports/production_analysis.h"
+#include "reports/table_output.h"
 
 namespace wazenie {
 
@@ -25,12 +26,8 @@ struct AnalysisSheet {
 PrintDocument analysis_document(const AnalysisSheet& sheet, AnalysisView view, DateTime now,
                                 bool for_printer);
 
-// The view as CSV the way Polish spreadsheets open it: UTF-8 with a byte-order mark, ";" between
-// fields, "," as the decimal mark, CR LF after every line, a header line first. Accuracy: every
-// finished dose with its deviation and whether it lies outside the tolerance.
+// The view as CSV (table_csv). Accuracy: every finished dose with its deviation and whether it lies
+// outside the tolerance.
 std::string analysis_csv(const AnalysisSheet& sheet, AnalysisView view);
-
-// Writes the bytes as they are through a work file renamed over the target.
-Status write_csv_file(const std::filesystem::path& file, const std::string& bytes);
 
 }  // namespace wazenie

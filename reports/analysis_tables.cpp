@@ -29,10 +29,10 @@ DoseCells cells_of(const AnalysisSheet& sheet, const Dose& dose) {
 
 }  // namespace
 
-AnalysisTable consumption_table(const AnalysisSheet& sheet) {
-    AnalysisTable t{{"Materiał", "Waga", "Zadane [kg]", "Dozowane [kg]", "Różnica [kg]", "Procesy"},
-                    {false, true, true, true, true, true},
-                    {}};
+TextTable consumption_table(const AnalysisSheet& sheet) {
+    TextTable t{{"Materiał", "Waga", "Zadane [kg]", "Dozowane [kg]", "Różnica [kg]", "Procesy"},
+                {false, true, true, true, true, true},
+                {}};
     const int p = sheet.analysis.mass_precision;
     for (const ConsumptionRow& row : sheet.analysis.consumption) {
         const bool grand_total = &row == &sheet.analysis.consumption.back();
@@ -43,11 +43,11 @@ AnalysisTable consumption_table(const AnalysisSheet& sheet) {
     return t;
 }
 
-AnalysisTable accuracy_table(const AnalysisSheet& sheet) {
-    AnalysisTable t{{"Materiał", "Dawki", "Średnia odch. [%]", "Odch. std. [%]", "Największa odch. [%]",
-                     "Tolerancja [%]", "Poza tol."},
-                    {false, true, true, true, true, true, true},
-                    {}};
+TextTable accuracy_table(const AnalysisSheet& sheet) {
+    TextTable t{{"Materiał", "Dawki", "Średnia odch. [%]", "Odch. std. [%]", "Największa odch. [%]",
+                 "Tolerancja [%]", "Poza tol."},
+                {false, true, true, true, true, true, true},
+                {}};
     for (const AccuracyRow& row : sheet.analysis.accuracy) {
         // Without a dose of a target above 0 there is no percentage to show.
         const bool judged = row.judged > 0;
@@ -58,11 +58,11 @@ AnalysisTable accuracy_table(const AnalysisSheet& sheet) {
     return t;
 }
 
-AnalysisTable outside_doses_table(const AnalysisSheet& sheet) {
-    AnalysisTable t{{"Nr WZ", "Rozpoczęcie", "Receptura", "Waga", "Materiał", "Cykl", "Zadane [kg]",
-                     "Dozowane [kg]", "Różnica [kg]", "Odch. [%]"},
-                    {false, false, false, true, false, true, true, true, true, true},
-                    {}};
+TextTable outside_doses_table(const AnalysisSheet& sheet) {
+    TextTable t{{"Nr WZ", "Rozpoczęcie", "Receptura", "Waga", "Materiał", "Cykl", "Zadane [kg]",
+                 "Dozowane [kg]", "Różnica [kg]", "Odch. [%]"},
+                {false, false, false, true, false, true, true, true, true, true},
+                {}};
     const int p = sheet.analysis.mass_precision;
     for (const Dose& dose : sheet.analysis.doses) {
         const DoseCells c = cells_of(sheet, dose);
@@ -78,8 +78,8 @@ AnalysisTable outside_doses_table(const AnalysisSheet& sheet) {
     return t;
 }
 
-AnalysisTable doses_table(const AnalysisSheet& sheet) {
-    AnalysisTable t{
+TextTable doses_table(const AnalysisSheet& sheet) {
+    TextTable t{
         {"Nr WZ", "Rozpoczęcie", "Zakończenie", "Receptura", "Klient - skrót", "Waga", "Materiał", "Cykl",
          "Zadane [kg]", "Dozowane [kg]", "Różnica [kg]", "Odch. [%]", "Tolerancja [%]", "Poza tolerancją"},
         {false, false, false, false, false, true, false, true, true, true, true, true, true, false},
@@ -97,8 +97,8 @@ AnalysisTable doses_table(const AnalysisSheet& sheet) {
     return t;
 }
 
-AnalysisTable daily_table(const AnalysisSheet& sheet) {
-    AnalysisTable t{{"Data", "Dozowane [kg]", "Procesy"}, {false, true, true}, {}};
+TextTable daily_table(const AnalysisSheet& sheet) {
+    TextTable t{{"Data", "Dozowane [kg]", "Procesy"}, {false, true, true}, {}};
     const int p = sheet.analysis.mass_precision;
     double dosed = 0;
     int processes = 0;

@@ -7,6 +7,7 @@
 #include "station/process_recorder.h"
 #include "station/scale_search.h"
 #include "station/station_view.h"
+#include "station/stock_keeper.h"
 #include "storage/settings.h"
 #include "storage/weight_doc.h"
 
@@ -48,6 +49,15 @@ void ProcessCommands::start_process() {
         c_.dialogs.warning(
             "Wszystkie wagi są wyłączone lub nie mają zdefiniowanej receptury.\rAby rozpocząć proces "
             "naważania conajmniej jedna waga musi być włączona i mieć zdefiniowaną recepturę.");
+        return;
+    }
+    for (const Shortage& shortage : c_.stock.shortages_at_start(p)) {
+        if (!c_.dialogs.question(shortage_question(shortage))) {
+            return;
+        }
+    }
+    // The loop ran on while a question was open; it may have made a command pending meanwhile.
+    if (refuse_while_pending()) {
         return;
     }
     make_pending(p.cpq, CP_MSG_RECIPE, first, true);

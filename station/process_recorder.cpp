@@ -3,6 +3,7 @@
 #include "comm/exchange_log.h"
 #include "core/clock.h"
 #include "core/dialogs.h"
+#include "station/stock_keeper.h"
 #include "storage/month_log.h"
 #include "storage/process_file.h"
 #include "storage/settings.h"
@@ -21,11 +22,12 @@ bool ProcessRecorder::save_status() {
 
 bool ProcessRecorder::append_to_log() {
     const auto file = month_log_path(data_dir_, clock_.now());
-    if (save_process(p_, settings_, file, true)) {
-        return true;
+    const bool logged = static_cast<bool>(save_process(p_, settings_, file, true));
+    if (!logged) {
+        report_write_error(20, file);
     }
-    report_write_error(20, file);
-    return false;
+    stock_.post_consumption(p_);
+    return logged;
 }
 
 std::filesystem::path ProcessRecorder::settings_file() const {

@@ -12,25 +12,28 @@ namespace wazenie {
 class Clock;
 class Dialogs;
 class ExchangeLog;
+class StockKeeper;
 struct Settings;
 
-// Everything the process writes to disk while it runs: the status file, the month's log and the
-// settings file when a WZ number is taken. Each write is reported the way its caller can afford.
-// Its boxes wait for nobody: the main loop and the answer handling write through it.
+// Everything the process writes to disk while it runs: the status file, the month's log with the
+// stock's consumption, and the settings file when a WZ number is taken. Each write is reported the way its
+// caller can afford. Its boxes wait for nobody: the main loop and the answer handling write through it.
 class ProcessRecorder {
 public:
     ProcessRecorder(std::filesystem::path data_dir, const ProcessState& p, Settings& settings,
-                    const Clock& clock, Dialogs& dialogs, ExchangeLog& log)
+                    const Clock& clock, Dialogs& dialogs, ExchangeLog& log, StockKeeper& stock)
         : data_dir_(std::move(data_dir)),
           p_(p),
           settings_(settings),
           clock_(clock),
           dialogs_(dialogs),
-          log_(log) {}
+          log_(log),
+          stock_(stock) {}
 
     // data_dir/status.txt, written atomically; a failure is shown as "Błąd (21) ..." and gives false.
     bool save_status();
     // Appends the process to the log of the current month; a failure is shown as "Błąd (20) ...".
+    // What it took of the kept materials is posted to the stock either way: it has left the silos.
     bool append_to_log();
     // A new WZ number, given only once the advanced counter is in the settings file, so that no
     // number is ever issued twice. Nothing when the counter is not usable or the file cannot be
@@ -51,6 +54,7 @@ private:
     const Clock& clock_;
     Dialogs& dialogs_;
     ExchangeLog& log_;
+    StockKeeper& stock_;
     bool weight_doc_refused_ = false;
 };
 

@@ -13,6 +13,7 @@
 #include "station/process_recorder.h"
 #include "station/record_edits.h"
 #include "station/station_view.h"
+#include "station/stock_keeper.h"
 #include "storage/damaged_file.h"
 #include "storage/process_file.h"
 
@@ -38,8 +39,9 @@ struct Station::Parts {
         : log(clock),
           port(link, s.settings_),
           view(s.p_, display),
-          recorder(s.data_dir_, s.p_, s.settings_, clock, dialogs, log),
-          context{s.p_, s.settings_, clock, dialogs, log, exchange, port, recorder, view},
+          stock(s.data_dir_, clock, dialogs, log),
+          recorder(s.data_dir_, s.p_, s.settings_, clock, dialogs, log, stock),
+          context{s.p_, s.settings_, clock, dialogs, log, exchange, port, recorder, stock, view},
           answers(context),
           exchange(s.p_, s.settings_, link, log, view, answers),
           loop(context),
@@ -49,6 +51,7 @@ struct Station::Parts {
     ExchangeLog log;
     PortConnection port;
     StationView view;
+    StockKeeper stock;
     ProcessRecorder recorder;
     // The context names the exchange before it is built: it is only reached once the station runs.
     StationContext context;
@@ -202,6 +205,10 @@ void Station::apply_scale_settings(const ScalesSettings& scales, int total_preci
     if (precision_changed) {
         parts_->view.process();
     }
+}
+
+std::vector<Shortage> Station::stock_shortages_at_start() {
+    return parts_->stock.shortages_at_start(p_);
 }
 
 bool Station::save_status() {

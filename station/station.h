@@ -3,8 +3,10 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/process_records.h"
+#include "reports/stock_book.h"
 #include "station/scale_button.h"
 #include "station/scale_settings.h"
 #include "storage/settings.h"
@@ -69,6 +71,9 @@ public:
     // The recipes went out but no WZ number could be taken (konfig.ini not written, or its counter
     // unusable), so no scale was started; the next START tries again.
     bool weight_doc_refused() const;
+    // The kept materials the global start would need more of than the stock holds; each is asked
+    // about before the start.
+    std::vector<Shortage> stock_shortages_at_start();
     void click_scale_button(int scale, ScaleButton button);
     ScaleButton scale_button_down(int scale) const;
     bool can_change_total_cycles() const;

@@ -11,6 +11,7 @@ class LineExchange;
 class PortConnection;
 class ProcessRecorder;
 class StationView;
+class StockKeeper;
 struct Settings;
 
 // What the main loop, the answer handling and the commands share: the station's records and seams.
@@ -23,6 +24,7 @@ struct StationContext {
     LineExchange& exchange;
     PortConnection& port;
     ProcessRecorder& recorder;
+    StockKeeper& stock;
     StationView& view;
 };
 

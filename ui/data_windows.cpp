@@ -1,10 +1,12 @@
 #include "ui/data_windows.h"
 
 #include "platform/qt_text.h"
+#include "recipes/material_file.h"
 #include "station/station.h"
 #include "ui/report_window.h"
 #include "ui/settings_window.h"
 #include "ui/station_choosers.h"
+#include "ui/stock_window.h"
 #include "ui/weighing_params_window.h"
 #include "windows/weighing_params_window.h"
 
@@ -42,6 +44,12 @@ void DataWindows::open_weighing_params() {
     choosers.recipes().show_recipe_from([&controller] { return controller.values().recipe_name; });
     WeighingParamsConfirmation confirmation(station_, dialogs_);
     confirmation.run([&] { return TFrecipe_summary(controller, parent_).run(station_.process().r); });
+}
+
+void DataWindows::open_stock() {
+    TFmagazyn window(station_.data_dir(), station_.operator_name(), load_materials(station_.data_dir()),
+                     dialogs_, printer_, clock_, parent_);
+    window.exec();
 }
 
 void DataWindows::open_reports() {

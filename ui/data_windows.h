@@ -32,6 +32,8 @@ public:
     void open_clients();
     // "Parametry naważania": the guard, the dialog, loading the recipe into the process.
     void open_weighing_params();
+    // "  Magazyn": the stock window, read afresh at every opening.
+    void open_stock();
     // "   Raporty": one report window for the program's life, so that its dates and filters stay.
     void open_reports();
 

@@ -24,6 +24,7 @@
 #include "ui/window_commands.h"
 #include "windows/operator_dialog.h"
 #include "windows/rights.h"
+#include "windows/stock_window.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -100,6 +101,7 @@ QWidget* TForm1::make_central() {
             [this] { data_windows_->open_recipes(); });
     connect(&strip_->tools(), &ToolsGroup::clients_requested, this,
             [this] { data_windows_->open_clients(); });
+    connect(&strip_->tools(), &ToolsGroup::stock_requested, this, [this] { data_windows_->open_stock(); });
     connect(&strip_->tools(), &ToolsGroup::reports_requested, this,
             [this] { data_windows_->open_reports(); });
     connect(&strip_->tools(), &ToolsGroup::print_wz_requested, this, [this] {
@@ -266,6 +268,9 @@ void TForm1::apply_rights() {
     if (!may_open_settings(station_->operator_name())) {
         strip_->tools().restrict_to_operator();
     }
+    const Settings& settings = station_->settings();
+    strip_->tools().offer_stock(stock_window_offered(settings, station_->data_dir()),
+                                may_keep_stock(settings, station_->operator_name()));
 }
 
 }  // namespace wazenie

@@ -15,11 +15,14 @@ ToolsGroup::ToolsGroup(QWidget* parent) : QGroupBox(QStringLiteral("Narzędzia "
     auto* print = make_button(QStringLiteral("BBprint_wz"), QStringLiteral("  Drukuj WZ"));
     auto* recipes = make_button(QStringLiteral("BBrecipes"), QStringLiteral("Baza receptur"));
     auto* clients = make_button(QStringLiteral("BBclients"), QStringLiteral(" Baza klientów"));
+    stock_ = make_button(QStringLiteral("BBstock"), QStringLiteral("  Magazyn"));
+    stock_->hide();
     connect(settings_, &QPushButton::clicked, this, &ToolsGroup::settings_requested);
     connect(reports, &QPushButton::clicked, this, &ToolsGroup::reports_requested);
     connect(print, &QPushButton::clicked, this, &ToolsGroup::print_wz_requested);
     connect(recipes, &QPushButton::clicked, this, &ToolsGroup::recipes_requested);
     connect(clients, &QPushButton::clicked, this, &ToolsGroup::clients_requested);
+    connect(stock_, &QPushButton::clicked, this, &ToolsGroup::stock_requested);
 
     auto* logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("Icompany_logo"));
@@ -43,7 +46,7 @@ ToolsGroup::ToolsGroup(QWidget* parent) : QGroupBox(QStringLiteral("Narzędzia "
     grid->setContentsMargins(6, 2, 6, 4);
     grid->setVerticalSpacing(3);
     int row = 0;
-    for (QWidget* item : {settings_, reports, print, recipes, clients}) {
+    for (QWidget* item : {settings_, reports, print, recipes, clients, stock_}) {
         grid->addWidget(item, row++, 0);
     }
     grid->setRowStretch(row++, 1);
@@ -64,6 +67,11 @@ void ToolsGroup::set_company(const QString& line1, const QString& line2) {
 
 void ToolsGroup::restrict_to_operator() {
     settings_->setEnabled(false);
+}
+
+void ToolsGroup::offer_stock(bool offered, bool allowed) {
+    stock_->setVisible(offered);
+    stock_->setEnabled(allowed);
 }
 
 }  // namespace wazenie

@@ -1,5 +1,6 @@
 #include "windows/rights.h"
 
+#include "core/trim.h"
 #include "storage/operators.h"
 
 namespace wazenie {
@@ -22,6 +23,11 @@ bool may_change_recipes(const Settings& settings, std::string_view operator_name
 
 bool may_open_settings(std::string_view operator_name) {
     return is_administrator(operator_name);
+}
+
+bool may_keep_stock(const Settings& settings, std::string_view operator_name) {
+    const auto everybody = settings.ini.value("Uprawnienia", "magazyn_dla_wszystkich");
+    return (everybody && trim(*everybody) == "1") || is_administrator(operator_name);
 }
 
 bool may_delete_operator(std::string_view name) {

@@ -1,5 +1,9 @@
 #include "app/cli/cli_dialogs.h"
 
+#include <iostream>
+
+#include "app/cli/exit_codes.h"
+
 namespace wazenie {
 
 void TerminalDialogs::show(const char* kind, const std::string& text) {
@@ -47,6 +51,18 @@ bool TerminalDialogs::question(const std::string& text) {
 
 std::string TerminalDialogs::ask_value(const ValueRequest& request) {
     return request.initial;
+}
+
+int print_lines(const std::vector<std::string>& lines) {
+    for (const auto& line : lines) {
+        std::cout << line << "\n";
+    }
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "błąd: Błąd zapisu na standardowe wyjście.\n";
+        return exit_code::kFileError;
+    }
+    return exit_code::kDone;
 }
 
 }  // namespace wazenie

@@ -3,6 +3,7 @@
 #include <istream>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "core/dialogs.h"
 
@@ -33,5 +34,9 @@ private:
     std::istream* answers_;
     int errors_ = 0;
 };
+
+// The lines on standard output: done, or the file-error code when it did not take them (a full
+// device, a closed pipe).
+int print_lines(const std::vector<std::string>& lines);
 
 }  // namespace wazenie

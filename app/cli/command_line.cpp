@@ -1,6 +1,7 @@
 #include "app/cli/command_line.h"
 
 #include <algorithm>
+#include <iostream>
 
 namespace wazenie {
 
@@ -44,6 +45,23 @@ Result<ParsedOptions> parse_options(const std::vector<std::string>& args,
         parsed.values[name] = *inline_value;
     }
     return parsed;
+}
+
+std::optional<ParsedOptions> checked_options(const std::vector<std::string>& args,
+                                             const std::vector<OptionRule>& rules,
+                                             const std::vector<std::string>& required) {
+    auto parsed = parse_options(args, rules);
+    if (!parsed) {
+        std::cerr << "błąd: " << parsed.error().what << "\n";
+        return std::nullopt;
+    }
+    for (const auto& name : required) {
+        if (!parsed->value(name)) {
+            std::cerr << "błąd: brak opcji " << name << "\n";
+            return std::nullopt;
+        }
+    }
+    return *parsed;
 }
 
 }  // namespace wazenie

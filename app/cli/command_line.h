@@ -29,4 +29,9 @@ public:
 Result<ParsedOptions> parse_options(const std::vector<std::string>& args,
                                     const std::vector<OptionRule>& rules);
 
+// The same, and every required option given; nothing after the message went to standard error.
+std::optional<ParsedOptions> checked_options(const std::vector<std::string>& args,
+                                             const std::vector<OptionRule>& rules,
+                                             const std::vector<std::string>& required);
+
 }  // namespace wazenie

@@ -8,6 +8,7 @@
 #include "app/cli/cli_command.h"
 #include "app/cli/exit_codes.h"
 #include "app/cli/report_commands.h"
+#include "app/cli/stock_commands.h"
 #include "platform/data_location.h"
 
 #include <QCoreApplication>
@@ -18,7 +19,7 @@ const std::vector<CliCommand>& cli_commands() {
     static const std::vector<CliCommand> commands = {
         {"run",
          "--recipe NAZWA --mass KG [--client KLIENT] [--operator NAZWA]\n"
-         "               [--simulate] [--timeout S] [--verbose]\n"
+         "               [--simulate] [--tak] [--timeout S] [--verbose]\n"
          "  run --resume [--operator NAZWA] [--simulate] [--timeout S] [--verbose]",
          run_command},
         {"stop", "[--operator NAZWA] [--tak] [--timeout S] [--verbose]", stop_command},
@@ -31,6 +32,11 @@ const std::vector<CliCommand>& cli_commands() {
          accuracy_command},
         {"produkcja", "--from RRRR-MM-DD --to RRRR-MM-DD [--client TEKST] [--recipe TEKST] [--csv PLIK]",
          daily_command},
+        {"magazyn",
+         "(stan magazynu)\n  magazyn dostawa --material NAZWA --kg KG [--dokument NR] [--operator NAZWA]\n"
+         "  magazyn inwentura --material NAZWA --kg KG [--operator NAZWA]\n"
+         "  magazyn ruchy --from RRRR-MM-DD --to RRRR-MM-DD [--csv PLIK]",
+         stock_command},
     };
     return commands;
 }
@@ -48,6 +54,10 @@ void print_usage(std::ostream& out) {
     out << "zuzycie, dokladnosc, produkcja: zużycie materiałów, dokładność dozowania wobec tolerancji\n"
            "  z konfig.ini [Tolerancje] i produkcja dzienna; z --csv zapis do pliku CSV zamiast tabeli.\n"
            "run --resume: dalszy ciąg procesu zapisanego w status.txt po przerwaniu.\n"
+           "run --tak: rozpoczyna także wtedy, gdy w magazynie jest za mało materiału.\n"
+           "magazyn: stan materiałów (dane/magazyn.txt); dostawa i inwentura (policzona masa, różnica\n"
+           "  ze stanem trafia do pliku) przez administratora albo każdego, gdy konfig.ini\n"
+           "  [Uprawnienia] magazyn_dla_wszystkich=1; ruchy: ruchy w dniach z sumami, z --csv do pliku.\n"
            "stop: STOP całego procesu z status.txt (czas zakończenia, zapis w pliku miesiąca, STO do\n"
            "  włączonych wag); pytania potwierdza wiersz \"t\" na wejściu albo opcja --tak.\n"
            "wz bez --month i --start: ostatni zapis dokumentu o tym numerze w plikach miesięcy.\n"

@@ -35,36 +35,6 @@ Configuration configuration(const CommandContext& context) {
     return c;
 }
 
-// The options, or nothing when they are wrong or a required one is missing (the message is shown).
-std::optional<ParsedOptions> options(const CommandContext& context, const std::vector<OptionRule>& rules,
-                                     const std::vector<std::string>& required) {
-    auto parsed = parse_options(context.args, rules);
-    if (!parsed) {
-        std::cerr << "błąd: " << parsed.error().what << "\n";
-        return std::nullopt;
-    }
-    for (const auto& name : required) {
-        if (!parsed->value(name)) {
-            std::cerr << "błąd: brak opcji " << name << "\n";
-            return std::nullopt;
-        }
-    }
-    return *parsed;
-}
-
-// Done, or the file-error code when standard output did not take the lines (a full device, a closed pipe).
-int print_lines(const std::vector<std::string>& lines) {
-    for (const auto& line : lines) {
-        std::cout << line << "\n";
-    }
-    std::cout.flush();
-    if (!std::cout) {
-        std::cerr << "błąd: Błąd zapisu na standardowe wyjście.\n";
-        return exit_code::kFileError;
-    }
-    return exit_code::kDone;
-}
-
 // For the analysis, an error shown while the logs were read (one that cannot be read) means the
 // result would be incomplete: nothing is printed or saved, as figures missing records must not pass
 // for whole ones.
@@ -74,8 +44,8 @@ bool logs_read_cleanly(const TerminalDialogs& dialogs) {
 
 // The range and filters of `report`, with one more option that names a file.
 std::optional<ParsedOptions> query_options(const CommandContext& context, const char* file_option) {
-    return options(
-        context,
+    return checked_options(
+        context.args,
         {{"--from", true}, {"--to", true}, {"--client", true}, {"--recipe", true}, {file_option, true}},
         {"--from", "--to"});
 }
@@ -162,8 +132,8 @@ int report_command(const CommandContext& context) {
 }
 
 int wz_command(const CommandContext& context) {
-    const auto parsed =
-        options(context, {{"--month", true}, {"--doc", true}, {"--start", true}, {"--pdf", true}}, {"--doc"});
+    const auto parsed = checked_options(
+        context.args, {{"--month", true}, {"--doc", true}, {"--start", true}, {"--pdf", true}}, {"--doc"});
     TerminalDialogs refusals(std::cerr);
     if (!parsed || !data_dir_exists(context.data_dir, refusals)) {
         return exit_code::kRefused;

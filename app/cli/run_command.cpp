@@ -15,6 +15,7 @@
 #include "comm/simulation.h"
 #include "core/number_text.h"
 #include "platform/stop_signals.h"
+#include "reports/stock_book.h"
 
 namespace wazenie {
 
@@ -30,6 +31,14 @@ void print_statistics(const LoopOutcome& loop, long frames) {
 
 bool start_new_process(Station& station, const RunOptions& options, TerminalDialogs& dialogs) {
     if (!confirm_weighing_params(station, options, dialogs)) {
+        return false;
+    }
+    // Nobody is there to answer the stock's question: without --tak the start is refused.
+    if (const auto short_of = station.stock_shortages_at_start(); !short_of.empty() && !options.yes) {
+        for (const Shortage& shortage : short_of) {
+            dialogs.error(shortage_text(shortage) +
+                          " Proces nie został rozpoczęty (--tak: mimo to rozpocząć).");
+        }
         return false;
     }
     station.start_process();

@@ -11,6 +11,7 @@ Result<RunOptions> parse_run_options(const std::vector<std::string>& args) {
                                        {"--operator", true},
                                        {"--resume", false},
                                        {"--simulate", false},
+                                       {"--tak", false},
                                        {"--timeout", true},
                                        {"--verbose", false}});
     if (!parsed) {
@@ -34,6 +35,7 @@ Result<RunOptions> parse_run_options(const std::vector<std::string>& args) {
     options.client = parsed->value("--client").value_or("");
     options.operator_name = parsed->value("--operator").value_or(options.operator_name);
     options.simulate = parsed->flag("--simulate");
+    options.yes = parsed->flag("--tak");
     options.verbose = parsed->flag("--verbose");
     auto timeout = parse_timeout(*parsed);
     if (!timeout) {

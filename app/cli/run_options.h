@@ -17,6 +17,7 @@ struct RunOptions {
     std::string operator_name = "ADMINISTRATOR";
     bool resume = false;  // carry on the process in status.txt instead of a new one
     bool simulate = false;
+    bool yes = false;  // --tak: a start the stock cannot cover goes ahead all the same
     std::optional<double> timeout_seconds;
     bool verbose = false;
 };

@@ -1,6 +1,7 @@
 #include <csignal>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -214,6 +215,38 @@ TEST_F(CliRunTest, AWholeProcessRunsAgainstTheMetersOnANoisyLine) {
     for (const std::string& w : scales) {
         EXPECT_EQ(tab_field(w, 8), "3") << w;
         EXPECT_EQ(tab_field(w, 9), "3") << w;
+    }
+}
+
+// Cement and water are kept in stock; the others are not. A start the stock cannot cover needs --tak.
+TEST_F(CliRunTest, TheStockTakesWhatTheLogRecordsAsDosed) {
+    start_emulator({});
+    ASSERT_EQ(run_command({"magazyn", "dostawa", "--material", "cement", "--kg", "250", "--dokument", "DN 1"})
+                  .exit_code,
+              0);
+    ASSERT_EQ(run_command({"magazyn", "dostawa", "--material", "woda", "--kg", "5000"}).exit_code, 0);
+    CliResult refused = run_cli({"--recipe", "Beton próbny", "--mass", "1680", "--timeout", "120"});
+    EXPECT_EQ(refused.exit_code, 2);
+    EXPECT_NE(refused.errors.find("Za mało materiału w magazynie: cement: potrzeba 300 kg, stan 250 kg."),
+              std::string::npos)
+        << refused.errors;
+    EXPECT_TRUE(logged_processes().empty());
+
+    CliResult result = run_cli({"--recipe", "Beton próbny", "--mass", "1680", "--tak", "--timeout", "120"});
+    ASSERT_EQ(result.exit_code, 0) << result.errors;
+    const std::string start = tab_field(logged_processes().at(0), 2);
+    const auto month_log = text_file::read_lines(data / (start.substr(0, 4) + start.substr(5, 2) + ".txt"));
+    std::map<std::string, std::string> logged;  // the dosed total of each material's line
+    for (const std::string& line : month_log.value()) {
+        if (tab_field(line, 0) == "wm") {
+            logged[tab_field(line, 3)] = tab_field(line, 4);
+        }
+    }
+    const auto ledger = text_file::read_lines(data / "magazyn.txt").value();
+    ASSERT_EQ(ledger.size(), 4u);
+    for (const std::string& line : {ledger[2], ledger[3]}) {
+        EXPECT_EQ(tab_field(line, 1), "zużycie");
+        EXPECT_EQ(std::stod(tab_field(line, 3)), -std::stod(logged.at(tab_field(line, 2)))) << line;
     }
 }
 

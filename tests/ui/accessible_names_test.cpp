@@ -11,6 +11,7 @@
 #include "ui/settings_window.h"
 #include "ui/simulation_help.h"
 #include "ui/station_choosers.h"
+#include "ui/stock_window.h"
 #include "ui/support/main_window_rig.h"
 #include "ui/support/modal_steps.h"
 #include "ui/support/report_rig.h"
@@ -167,6 +168,9 @@ void AccessibleNamesTest::dialogs_read_out_values_and_name_edits() {
     check_window(&calendar);
     TFsimul_help help;
     check_window(&help);
+    TFmagazyn stock(rig.dir.path(), "ADMINISTRATOR", {"Cement"}, rig.dialogs, rig.printer, rig.clock);
+    check_window(&stock);
+    expect_name(&stock, "EDkg", "Masa [kg]:");
 }
 
 QTEST_MAIN(AccessibleNamesTest)
