@@ -24,8 +24,9 @@ private slots:
         auto* button = rig.find<QPushButton>("BBstock");
         QVERIFY(button);
         QVERIFY(button->isHidden());
-        QVERIFY(append_stock_entries(stock_ledger_path(rig.dir.path()),
-                                     {{rig.clock.time, StockMove::delivery, "Cement", 1, "", "ADMINISTRATOR"}}));
+        QVERIFY(
+            append_stock_entries(stock_ledger_path(rig.dir.path()),
+                                 {{rig.clock.time, StockMove::delivery, "Cement", 1, "", "ADMINISTRATOR"}}));
         rig.window->station().log_in("JAN");
         QVERIFY(!button->isHidden());
         QVERIFY(!button->isEnabled());
@@ -40,7 +41,8 @@ private slots:
         bool ran = false;
         when_modal_shown(QStringLiteral("TFmagazyn"), [&ran](QWidget* window) {
             const auto close = qScopeGuard([window] { static_cast<QDialog*>(window)->reject(); });
-            window->findChild<QComboBox*>(QStringLiteral("CBmaterial"))->setCurrentText(QStringLiteral("Cement"));
+            window->findChild<QComboBox*>(QStringLiteral("CBmaterial"))
+                ->setCurrentText(QStringLiteral("Cement"));
             window->findChild<QLineEdit*>(QStringLiteral("EDkg"))->setText(QStringLiteral("1000"));
             click(window, "BBdelivery");
             auto* stock = window->findChild<QTreeWidget*>(QStringLiteral("LVstock"));
