@@ -99,4 +99,12 @@ QTreeView* make_list_view(const QString& name, QAbstractItemModel* model, QWidge
     return list;
 }
 
+void fit_columns(QTreeWidget* list) {
+    QHeaderView* header = list->header();
+    header->resizeSections(QHeaderView::ResizeToContents);
+    for (int column = 0; column < header->count(); ++column) {
+        header->resizeSection(column, header->sectionSize(column) + 16);
+    }
+}
+
 }  // namespace wazenie

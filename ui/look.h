@@ -59,6 +59,10 @@ QStringList headers_of(const Names& names) {
 QTreeWidget* make_list(const QString& name, const QStringList& headers, std::initializer_list<int> numbers,
                        QWidget* parent);
 
+// Each column as wide as its contents and some room more: the contents alone would make the numbers
+// of neighbouring columns run into each other.
+void fit_columns(QTreeWidget* list);
+
 // The same list over a model, which names the columns and aligns them: for lists too long for an
 // item per row.
 QTreeView* make_list_view(const QString& name, QAbstractItemModel* model, QWidget* parent);

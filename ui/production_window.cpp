@@ -51,12 +51,7 @@ void fill_list(QTreeWidget* list, const std::vector<std::vector<std::string>>& r
         items.append(item);
     }
     list->addTopLevelItems(items);
-    // Room between the columns: their contents alone would make the numbers run into each other.
-    QHeaderView* header = list->header();
-    header->resizeSections(QHeaderView::ResizeToContents);
-    for (int column = 0; column < header->count(); ++column) {
-        header->resizeSection(column, header->sectionSize(column) + 16);
-    }
+    fit_columns(list);
 }
 
 // Widths from sample texts: a table of a million rows is never measured row by row.

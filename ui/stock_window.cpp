@@ -13,7 +13,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -56,11 +55,7 @@ void fill_list(QTreeWidget* list, const std::vector<std::vector<std::string>>& r
         items.append(item);
     }
     list->addTopLevelItems(items);
-    QHeaderView* header = list->header();
-    header->resizeSections(QHeaderView::ResizeToContents);
-    for (int column = 0; column < header->count(); ++column) {
-        header->resizeSection(column, header->sectionSize(column) + 16);
-    }
+    fit_columns(list);
 }
 
 QLineEdit* named_edit(const char* name, QWidget* parent) {
