@@ -68,29 +68,36 @@ public:
 
     // A mass as the logs write it (a point; a comma too, as the process reader takes it); `decimals`
     // gets the number of its decimal places.
-    static std::optional<double> mass_of(std::string_view field, int& decimals) {
-        if (const auto plain = plain_decimal(field)) {
-            decimals = plain->decimals;
+    std::optional<double> mass(int& decimals) {
+        const char* begin = pos_;
+        PlainDecimal plain;
+        if (plain_decimal(plain)) {
+            next_field();
+            decimals = plain.decimals;
             // Powers of ten up to 10^15 are exact, so this is the correctly rounded value of the text.
-            const double value = static_cast<double>(plain->mantissa) /
-                                 kPowersOfTen[static_cast<std::size_t>(plain->decimals)];
-            return plain->negative ? -value : value;
+            const double value =
+                static_cast<double>(plain.mantissa) / kPowersOfTen[static_cast<std::size_t>(plain.decimals)];
+            return plain.negative ? -value : value;
         }
+        const std::string_view field(begin, static_cast<std::size_t>(pos_ - begin));
+        next_field();
         const auto mark = field.find_first_of(".,");
         decimals = mark == std::string_view::npos ? 0 : static_cast<int>(field.size() - mark - 1);
         return parse_decimal(field);
     }
-    // The common case of mass_of() without floating point: a mass of at most three decimals, written
-    // with a point, as the exact number of thousandths; nothing for any other text (which mass_of()
-    // reads).
-    static std::optional<std::int64_t> thousandths_of(std::string_view field, int& decimals) {
-        const auto plain = plain_decimal(field);
-        if (!plain || plain->decimals > 3) {
+
+    // The common case of mass() without floating point: a mass of at most three decimals, written with
+    // a point, as the exact number of thousandths; nothing for any other text (which mass() reads).
+    std::optional<std::int64_t> thousandths(int& decimals) {
+        PlainDecimal plain;
+        const bool read = plain_decimal(plain);
+        next_field();
+        if (!read || plain.decimals > 3) {
             return std::nullopt;
         }
-        decimals = plain->decimals;
-        const auto milli = plain->mantissa * kThousandths[static_cast<std::size_t>(plain->decimals)];
-        return plain->negative ? -milli : milli;
+        decimals = plain.decimals;
+        const auto milli = plain.mantissa * kThousandths[static_cast<std::size_t>(plain.decimals)];
+        return plain.negative ? -milli : milli;
     }
 
 private:
@@ -105,34 +112,31 @@ private:
         int decimals = 0;
     };
 
-    // Digits with an optional minus sign and decimal point, at most kMaxDigits digits.
-    static std::optional<PlainDecimal> plain_decimal(std::string_view field) {
-        const char* p = field.data();
-        const char* const end = p + field.size();
-        PlainDecimal d;
-        d.negative = p != end && *p == '-';
+    // A field of digits with an optional minus sign and decimal point, at most kMaxDigits digits; the
+    // cursor ends at the field's end either way.
+    bool plain_decimal(PlainDecimal& d) {
+        const char* p = pos_;
+        d.negative = p != end_ && *p == '-';
         p += d.negative ? 1 : 0;
+        const char* const first = p;
+        const char* point = nullptr;
         // Unsigned, so that a run of digits too long to be plain wraps instead of overflowing.
         std::uint64_t mantissa = 0;
-        int digits = 0;
-        int point = -1;
-        for (; p != end; ++p) {
-            const auto digit = static_cast<unsigned>(static_cast<unsigned char>(*p)) - '0';
-            if (digit <= 9) {
-                mantissa = mantissa * 10 + digit;
-                ++digits;
-            } else if (*p == '.' && point < 0) {
-                point = digits;
-            } else {
-                return std::nullopt;
+        for (;;) {
+            while (p != end_ && is_digit(*p)) {
+                mantissa = mantissa * 10 + static_cast<std::uint64_t>(*p++ - '0');
             }
+            if (point != nullptr || p == end_ || *p != '.') {
+                break;
+            }
+            point = p++;
         }
-        if (digits == 0 || digits > kMaxDigits) {
-            return std::nullopt;
-        }
+        const auto digits = p - first - (point != nullptr ? 1 : 0);
         d.mantissa = static_cast<std::int64_t>(mantissa);
-        d.decimals = point < 0 ? 0 : digits - point;
-        return d;
+        d.decimals = point != nullptr ? static_cast<int>(p - point - 1) : 0;
+        const bool plain = at_field_end(p) && digits > 0 && digits <= kMaxDigits;
+        pos_ = field_end(p);
+        return plain;
     }
 
     static bool is_digit(char c) { return c >= '0' && c <= '9'; }

@@ -57,12 +57,9 @@ bool TextFilter::matches(std::string_view field) const {
 bool scan_month_log(const std::filesystem::path& data_dir, int key, const RecordVisitor& visit,
                     Dialogs& dialogs) {
     const auto file = month_log_path(data_dir, key);
-    return read_or_reported(for_each_record(file, visit), file, dialogs);
-}
-
-bool read_or_reported(const Status& read, const std::filesystem::path& log_file, Dialogs& dialogs) {
+    const auto read = for_each_record(file, visit);
     if (!read && read.error().what != "missing") {
-        dialogs.error("Błąd odczytu pliku z danymi:\r" + log_file.string());
+        dialogs.error("Błąd odczytu pliku z danymi:\r" + file.string());
         return false;
     }
     return true;

@@ -44,7 +44,5 @@ private:
 // month without a log is passed over, a log that cannot be read is reported and gives false.
 bool scan_month_log(const std::filesystem::path& data_dir, int key, const RecordVisitor& visit,
                     Dialogs& dialogs);
-// The same for a month log read otherwise.
-bool read_or_reported(const Status& read, const std::filesystem::path& log_file, Dialogs& dialogs);
 
 }  // namespace wazenie

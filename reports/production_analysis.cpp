@@ -4,16 +4,18 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <deque>
-#include <future>
 #include <limits>
 #include <map>
 #include <numeric>
+#include <unordered_map>
 
+#include "core/dose.h"
+#include "core/trim.h"
+#include "reports/log_fields.h"
 #include "reports/log_scan.h"
 #include "reports/process_choice.h"
-#include "reports/production_analysis_reading.h"
 #include "storage/month_log.h"
+#include "storage/text_file.h"
 #include "storage/text_helpers.h"
 
 namespace wazenie {
@@ -28,8 +30,6 @@ constexpr std::uint32_t kNoName = std::numeric_limits<std::uint32_t>::max();
 // line): the doses are reserved for once from the logs' size, so that growing the largest table of
 // the analysis never holds two copies of it. Pages reserved and never written cost no memory.
 constexpr std::uintmax_t kLogBytesPerDose = 24;
-// Two threads reading the logs keep up with the one adding them up.
-constexpr std::size_t kMonthsReadAhead = 2;
 // Writing a year's doses to fresh memory is a large part of the analysis's time.
 static_assert(sizeof(Dose) == 16);
 
@@ -39,6 +39,11 @@ std::string date_text(int ordinal) {
                   ordinal % 100);
     return text;
 }
+
+struct TransparentHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+};
 
 // The sums of one material on one scale.
 struct ScaleSum {
@@ -61,34 +66,41 @@ struct NameSums {
     std::array<ScaleSum, kScales> scales{};
 };
 
+// What the "w" and "wm" lines of the current record told of a scale.
+struct ScaleState {
+    weight_record w;  // only its cycle, cycle status and material are read
+    bool valid = false;
+    // The targets of a material in a cycle and in the last one, as masses and in kg: a division per
+    // dose less. The last cycle's target may not be held.
+    struct Material {
+        std::uint16_t name = 0;
+        MassMilli c1;
+        MassMilli last;
+        double c1_kg = 0;
+        double last_kg = 0;
+        bool last_held = false;
+        bool valid = false;
+        // The name as last logged in this place and its index: the same name comes process after process.
+        std::string logged_name;
+        std::uint32_t logged_index = kNoName;
+    };
+    std::array<Material, kMaterials> materials{};
+};
+
 class Analyser {
 public:
     explicit Analyser(const Tolerances& tolerances) : tolerances_(tolerances) {}
 
-    // The month's records in order; the month before has been added.
-    void add(const ReadMonth& month, AnalysisChoice& choice) {
-        std::vector<std::uint32_t> names(month.names.size(), kNoName);
-        std::size_t line = 0;
-        std::size_t material = 0;
-        std::size_t dose = 0;
-        for (const ReadRecord& record : month.records) {
-            const std::string_view process_line(month.process_lines.data() + line,
-                                                record.process_line_end - line);
-            on_process(read_log_line(process_line), record.total_cycle_read, choice);
-            for (; listed_ && material < record.materials_end; ++material) {
-                std::uint32_t& name = names[month.material_names[material]];
-                name = name == kNoName ? name_index(month.names[month.material_names[material]]) : name;
-            }
-            for (; listed_ && dose < record.doses_end; ++dose) {
-                on_dose(month.doses[dose], names[month.doses[dose].name]);
-            }
-            line = record.process_line_end;
-            material = record.materials_end;
-            dose = record.doses_end;
-        }
+    void read(const std::filesystem::path& data_dir, int key, AnalysisChoice& choice, Dialogs& dialogs) {
+        scan_month_log(
+            data_dir, key,
+            [this, &choice](const LogRecord& record) {
+                on_record(record, choice);
+                return true;
+            },
+            dialogs);
+        end_process();
     }
-
-    void end_month() { end_process(); }
 
     void reserve_doses(std::uintmax_t log_bytes) { result_.doses.reserve(log_bytes / kLogBytesPerDose); }
 
@@ -104,38 +116,146 @@ public:
     }
 
 private:
-    void on_process(const LogLine& r, bool total_cycle_read, AnalysisChoice& choice) {
+    // The lines by the million are read by a cursor, each byte once.
+    void on_record(const LogRecord& record, AnalysisChoice& choice) {
+        on_process(record.process, choice);
+        for (std::string_view lines = record.body; listed_ && !lines.empty();) {
+            const std::string_view line = text_file::take_line(lines);
+            const LogLineKind kind = log_line_kind(line);
+            if (kind == LogLineKind::scale) {
+                on_scale(FieldCursor(line));
+            } else if (kind == LogLineKind::material) {
+                on_material(FieldCursor(line));
+            } else if (kind == LogLineKind::dose) {
+                on_dose(FieldCursor(line));
+            }
+        }
+    }
+
+    void on_process(const LogLine& r, AnalysisChoice& choice) {
         end_process();
         const auto day = choice.holds(r);
-        if (!day || !total_cycle_read) {
+        const auto total_cycle = FieldCursor(r[process_field::total_cycle]).integer();
+        if (!day || !total_cycle) {
             return;
         }
         listed_ = true;
         process_ = static_cast<std::uint32_t>(result_.processes.size());
         day_ = *day;
+        total_cycle_ = std::clamp(*total_cycle, 1, kCycles);
+        for (auto& scale : scales_) {
+            scale.valid = false;
+        }
         namespace f = process_field;
         result_.processes.push_back({std::string(r[f::weight_doc]), std::string(r[f::start_time]),
                                      std::string(r[f::stop_time]), std::string(r[f::recipe_name]),
                                      std::string(r[f::recipe_client])});
     }
 
-    // The doses of names past the 65536th are passed over.
-    void on_dose(const ReadDose& dose, std::uint32_t name) {
-        if (name > std::numeric_limits<std::uint16_t>::max()) {
+    // The logged masses are nearly all whole thousandths with a point, read without floating point.
+    // False when the field is no mass of whole thousandths. An out parameter, not an optional: the
+    // optional came back through memory, written in two parts and read in one, a stall on every dose.
+    static bool read_mass(FieldCursor& f, std::size_t column, int& decimals, MassMilli& mass) {
+        f.to(column);
+        const FieldCursor at_field = f;
+        std::optional<MassMilli> exact;
+        if (const auto milli = f.thousandths(decimals)) {
+            exact = std::abs(*milli) <= std::numeric_limits<std::int32_t>::max() ? MassMilli::of_milli(*milli)
+                                                                                 : std::nullopt;
+        } else if (const auto kg = (f = at_field).mass(decimals)) {
+            exact = MassMilli::exactly(*kg);
+        }
+        mass = exact.value_or(MassMilli());
+        return exact.has_value();
+    }
+
+    void on_scale(FieldCursor l) {
+        namespace f = scale_field;
+        const auto i = l.integer(f::scale);
+        if (!i || !Scales::in_range(*i)) {
             return;
         }
-        mass_precision_ = std::max(mass_precision_, std::min(int{dose.decimals}, kMaxMassPrecision));
-        if (dose.state == ReadDose::State::precision_only) {
+        ScaleState& scale = scales_[*i - 1];
+        const auto cycle = l.integer(f::curr_cycle);
+        const auto status = l.integer(f::curr_cycle_status);
+        const auto material = l.integer(f::curr_material);
+        scale.valid = cycle && status && material;
+        scale.w.curr_cycle = cycle.value_or(0);
+        scale.w.curr_cycle_status = status.value_or(cycle_status::NOT_STARTED);
+        scale.w.curr_material = material.value_or(0);
+        for (auto& m : scale.materials) {
+            m.valid = false;
+        }
+    }
+
+    void on_material(FieldCursor l) {
+        namespace f = material_field;
+        const auto i = l.integer(f::scale);
+        const auto j = l.integer(f::material);
+        if (!i || !j || !Scales::in_range(*i) || !arr_material_record::in_range(*j)) {
             return;
         }
-        const bool finished = dose.state == ReadDose::State::finished;
-        const double target = dose.target;
-        const double dosed = dose.dosed;
-        consume(name, dose.scale, target, dosed);
+        const std::string_view name = trim(l.text(f::material_name));
+        int decimals = 0;
+        MassMilli c1;
+        MassMilli clast;
+        const bool masses = read_mass(l, f::recipe_weight_c1, decimals, c1) &&
+                            read_mass(l, f::recipe_weight_clast, decimals, clast);
+        auto& m = scales_[*i - 1].materials[*j - 1];
+        if (masses && (m.logged_index == kNoName || name != m.logged_name)) {
+            m.logged_name = name;
+            m.logged_index = name_index(name);
+        }
+        const auto index = masses ? m.logged_index : kNoName;
+        m.valid = index <= std::numeric_limits<std::uint16_t>::max();
+        if (m.valid) {
+            // Summed in thousandths, so that the target is the exact sum of the logged masses.
+            const auto last = MassMilli::of_milli(std::int64_t{c1.milli()} + clast.milli());
+            m.name = static_cast<std::uint16_t>(index);
+            m.c1 = c1;
+            m.c1_kg = c1;
+            m.last_held = last.has_value();
+            m.last = last.value_or(MassMilli());
+            m.last_kg = m.last;
+        }
+    }
+
+    void on_dose(FieldCursor l) {
+        namespace f = dose_field;
+        const auto i = l.integer(f::scale);
+        const auto j = l.integer(f::material);
+        const auto c = l.integer(f::cycle);
+        int decimals = 0;
+        MassMilli dosed;
+        const bool dose_read = read_mass(l, f::curr_weight, decimals, dosed);
+        if (!i || !j || !c || !dose_read || !Scales::in_range(*i) || !arr_material_record::in_range(*j) ||
+            !CycleMasses::in_range(*c)) {
+            return;
+        }
+        const ScaleState& scale = scales_[*i - 1];
+        const auto& m = scale.materials[*j - 1];
+        if (!scale.valid || !m.valid) {
+            return;
+        }
+        mass_precision_ = std::max(mass_precision_, std::min(decimals, kMaxMassPrecision));
+        const bool finished = dose_finished(scale.w, *j, *c);
+        const bool begun =
+            finished || (*c == scale.w.curr_cycle && scale.w.curr_cycle_status == cycle_status::STARTED &&
+                         *j == scale.w.curr_material);
+        if (!begun) {
+            return;
+        }
+        const bool last = finished && *c == total_cycle_;
+        if (last && !m.last_held) {
+            return;
+        }
+        const double dosed_kg = dosed;
+        const double target_kg = !finished ? 0 : last ? m.last_kg : m.c1_kg;
+        consume(m.name, *i, target_kg, dosed_kg);
         if (finished) {
-            result_.doses.push_back({process_, static_cast<std::uint16_t>(name), dose.scale, dose.cycle,
-                                     dose.target, dose.dosed});
-            judge(names_[name], result_.material_tolerances[name], target, dosed);
+            result_.doses.push_back({process_, m.name, static_cast<std::uint8_t>(*i),
+                                     static_cast<std::uint8_t>(*c), last ? m.last : m.c1, dosed});
+            judge(names_[m.name], result_.material_tolerances[m.name], target_kg, dosed_kg);
         }
     }
 
@@ -190,12 +310,14 @@ private:
         if (name.empty()) {
             name = kUnnamedMaterial;
         }
-        const auto [index, added] = index_.number(name);
-        if (added) {
-            result_.material_names.push_back(log_text(name));
-            result_.material_tolerances.push_back(tolerances_.percent_for(result_.material_names.back()));
-            names_.emplace_back();
+        if (const auto it = index_.find(name); it != index_.end()) {
+            return it->second;
         }
+        const auto index = static_cast<std::uint32_t>(result_.material_names.size());
+        result_.material_names.push_back(log_text(name));
+        result_.material_tolerances.push_back(tolerances_.percent_for(result_.material_names.back()));
+        index_.emplace(name, index);
+        names_.emplace_back();
         return index;
     }
 
@@ -248,13 +370,15 @@ private:
 
     const Tolerances& tolerances_;
     ProductionAnalysis result_;
-    NameNumbers index_;
+    std::unordered_map<std::string, std::uint32_t, TransparentHash, std::equal_to<>> index_;
     std::vector<NameSums> names_;
     std::map<int, DayProduction> days_;  // by yyyymmdd; the date text is made at the end
+    std::array<ScaleState, kScales> scales_{};
     bool listed_ = false;
     bool process_consumed_ = false;
     std::uint32_t process_ = 0;
     int day_ = 0;
+    int total_cycle_ = 1;
     double process_dosed_ = 0;
     int processes_consumed_ = 0;
     int mass_precision_ = 0;
@@ -270,6 +394,16 @@ std::optional<MassMilli> MassMilli::exactly(double kg) {
     MassMilli mass;
     mass.milli_ = static_cast<std::int32_t>(milli + (milli < 0 ? -0.5 : 0.5));
     return static_cast<double>(mass) == kg ? std::optional(mass) : std::nullopt;
+}
+
+std::optional<MassMilli> MassMilli::of_milli(std::int64_t milli) {
+    if (milli < std::numeric_limits<std::int32_t>::min() ||
+        milli > std::numeric_limits<std::int32_t>::max()) {
+        return std::nullopt;
+    }
+    MassMilli mass;
+    mass.milli_ = static_cast<std::int32_t>(milli);
+    return mass;
 }
 
 std::optional<ProductionAnalysis> analyse_production(const std::filesystem::path& data_dir,
@@ -289,27 +423,8 @@ std::optional<ProductionAnalysis> analyse_production(const std::filesystem::path
     }
     Analyser analyser(tolerances);
     analyser.reserve_doses(log_bytes);
-    // The months after the one being added are read meanwhile, each on a thread of its own, into the
-    // room of the months added before.
-    std::deque<std::future<ReadMonth>> ahead;
-    std::vector<ReadMonth> added;
-    std::size_t next = 0;
-    for (std::size_t k = 0; k < months.size(); ++k) {
-        for (; next < months.size() && next <= k + kMonthsReadAhead; ++next) {
-            ReadMonth room;
-            if (!added.empty()) {
-                room = std::move(added.back());
-                added.pop_back();
-            }
-            ahead.push_back(std::async(std::launch::async, read_month, month_log_path(data_dir, months[next]),
-                                       std::move(room)));
-        }
-        ReadMonth month = ahead.front().get();
-        ahead.pop_front();
-        analyser.add(month, choice);
-        read_or_reported(month.read, month_log_path(data_dir, months[k]), dialogs);
-        analyser.end_month();
-        added.push_back(std::move(month));
+    for (const int key : months) {
+        analyser.read(data_dir, key, choice, dialogs);
     }
     return analyser.result();
 }

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
-#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,16 +32,8 @@ public:
     MassMilli(double kg) : milli_(static_cast<std::int32_t>(std::llround(kg * 1000.0))) {}
     // Nothing when `kg` is not a whole number of thousandths within the range.
     static std::optional<MassMilli> exactly(double kg);
-    // Nothing outside the range. Inline: it runs on every mass of a year's logs.
-    static std::optional<MassMilli> of_milli(std::int64_t milli) {
-        if (milli < std::numeric_limits<std::int32_t>::min() ||
-            milli > std::numeric_limits<std::int32_t>::max()) {
-            return std::nullopt;
-        }
-        MassMilli mass;
-        mass.milli_ = static_cast<std::int32_t>(milli);
-        return mass;
-    }
+    // Nothing outside the range.
+    static std::optional<MassMilli> of_milli(std::int64_t milli);
     operator double() const { return milli_ / 1000.0; }
     std::int32_t milli() const { return milli_; }
 
@@ -107,9 +98,7 @@ struct ProductionAnalysis {
     int mass_precision = 0;
 };
 
-// One pass over the month logs of the query's range (the months ahead are read on threads of their own
-// while one is added up, in order, so the figures are those of a plain pass), choosing processes as
-// the weighing report does
+// One pass over the month logs of the query's range, choosing processes as the weighing report does
 // (the client and recipe filters), with one difference: a process belongs to the date of its start
 // (of its stop when it never started), so one that ran past midnight at a month's end, logged in the
 // next month's file, counts on the day it began. A process logged twice (a completed process stopped

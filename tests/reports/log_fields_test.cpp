@@ -27,19 +27,19 @@ TEST(LogFieldsTest, AColumnIsReachedByPassingOverTheFieldsBeforeIt) {
 TEST(LogFieldsTest, MassesReadAsTheFullParserReadsThemWithTheirDecimals) {
     FieldCursor f("0.1\t-0.3\t12,50\t1234.567\t7\tabc\t1.2.3\t12345678901234567\t9");
     int decimals = -1;
-    EXPECT_EQ(FieldCursor::mass_of(f.text(), decimals), 0.1);
+    EXPECT_EQ(f.mass(decimals), 0.1);
     EXPECT_EQ(decimals, 1);
-    EXPECT_EQ(FieldCursor::mass_of(f.text(), decimals), -0.3);
-    EXPECT_EQ(FieldCursor::mass_of(f.text(), decimals), 12.5);
+    EXPECT_EQ(f.mass(decimals), -0.3);
+    EXPECT_EQ(f.mass(decimals), 12.5);
     EXPECT_EQ(decimals, 2);
-    EXPECT_EQ(FieldCursor::mass_of(f.text(), decimals), 1234.567);
+    EXPECT_EQ(f.mass(decimals), 1234.567);
     EXPECT_EQ(decimals, 3);
-    EXPECT_EQ(FieldCursor::mass_of(f.text(), decimals), 7);
+    EXPECT_EQ(f.mass(decimals), 7);
     EXPECT_EQ(decimals, 0);
-    EXPECT_EQ(FieldCursor::mass_of(f.text(), decimals), std::nullopt);
-    EXPECT_EQ(FieldCursor::mass_of(f.text(), decimals), std::nullopt);
-    EXPECT_EQ(FieldCursor::mass_of(f.text(), decimals), parse_decimal("12345678901234567"));
-    EXPECT_EQ(FieldCursor::mass_of(f.text(), decimals), 9);
+    EXPECT_EQ(f.mass(decimals), std::nullopt);
+    EXPECT_EQ(f.mass(decimals), std::nullopt);
+    EXPECT_EQ(f.mass(decimals), parse_decimal("12345678901234567"));
+    EXPECT_EQ(f.mass(decimals), 9);
 }
 
 TEST(LogFieldsTest, ThousandthsAreExactUpToThreeDecimalsAndLeaveOtherFormsToMass) {
@@ -48,10 +48,10 @@ TEST(LogFieldsTest, ThousandthsAreExactUpToThreeDecimalsAndLeaveOtherFormsToMass
                                                     std::nullopt, std::nullopt, std::nullopt, 9000};
     for (const auto& milli : expected) {
         int decimals = -1;
-        EXPECT_EQ(FieldCursor::thousandths_of(f.text(), decimals), milli);
+        EXPECT_EQ(f.thousandths(decimals), milli);
     }
     int decimals = -1;
-    FieldCursor::thousandths_of("0.25", decimals);
+    FieldCursor("0.25").thousandths(decimals);
     EXPECT_EQ(decimals, 2);
 }
 

@@ -249,30 +249,6 @@ TEST_F(ProductionAnalysisTest, MassesWithACommaOrMoreDecimalsReadAsBefore) {
     EXPECT_EQ(a.mass_precision, 3);
 }
 
-// The months are read ahead into the room of the months added before: nothing of one may stay in
-// another.
-TEST_F(ProductionAnalysisTest, EveryMonthOfAYearCountsItsOwnProcessesOnly) {
-    for (int month = 3; month <= 12; ++month) {
-        const std::string mm = (month < 10 ? "0" : "") + std::to_string(month);
-        auto p = process("WZ/" + mm, "2024-" + mm + "-02 08:00:00", "2024-" + mm + "-02 08:30:00", 1);
-        material(p, 1, 1, month % 2 ? "Piasek" : "Żwir", 100, 0, {100.0 + month});
-        if (month == 4) {
-            material(p, 2, 1, "Cement", 50, 0, {51});
-        }
-        log("2024" + mm, p);
-    }
-    const auto a = analyse("2024-03-01", "2024-12-31");
-    EXPECT_EQ(a.processes.size(), 10u);
-    EXPECT_EQ(a.doses.size(), 11u);
-    EXPECT_EQ(a.material_names, (std::vector<std::string>{"Piasek", "Żwir", "Cement"}));
-    ASSERT_EQ(a.consumption.size(), 4u);
-    expect_row(a.consumption[0], "Cement", 2, 50, 51, 1);
-    expect_row(a.consumption[1], "Piasek", 1, 500, 535, 5);
-    expect_row(a.consumption[2], "Żwir", 1, 500, 540, 5);
-    EXPECT_EQ(a.days.size(), 10u);
-    EXPECT_TRUE(dialogs.journal.empty());
-}
-
 // The log's bytes as a hand edit or a crash leaves them: Windows-1250 names, lines ending in LF alone,
 // a bare "r" inside a record, lines before the first record and a last line cut short.
 TEST_F(ProductionAnalysisTest, LogBytesReadWhateverTheirEncodingAndLineEnds) {
