@@ -156,7 +156,7 @@ using RecordVisitor = std::function<bool(const LogRecord& record)>;
 Status for_each_record(const std::filesystem::path& log_file, const RecordVisitor& visit);
 
 // Every "r" line of a month's log, in file order, as written (UTF-8): one pass over the file, no
-// other line kept, for building the weighing report fast. A missing file is an Error (what = "missing").
+// other line kept. A missing file is an Error (what = "missing").
 Result<std::vector<std::string>> read_process_lines(const std::filesystem::path& log_file);
 
 }  // namespace wazenie
