@@ -30,6 +30,8 @@ constexpr std::uint32_t kNoName = std::numeric_limits<std::uint32_t>::max();
 // line): the doses are reserved for once from the logs' size, so that growing the largest table of
 // the analysis never holds two copies of it. Pages reserved and never written cost no memory.
 constexpr std::uintmax_t kLogBytesPerDose = 24;
+// The same for a process in practice: its "r" line and its scales' and materials' lines.
+constexpr std::uintmax_t kLogBytesPerProcess = 512;
 // Writing a year's doses to fresh memory is a large part of the analysis's time.
 static_assert(sizeof(Dose) == 16);
 
@@ -102,7 +104,10 @@ public:
         end_process();
     }
 
-    void reserve_doses(std::uintmax_t log_bytes) { result_.doses.reserve(log_bytes / kLogBytesPerDose); }
+    void reserve(std::uintmax_t log_bytes) {
+        result_.doses.reserve(log_bytes / kLogBytesPerDose);
+        result_.processes.reserve(log_bytes / kLogBytesPerProcess);
+    }
 
     ProductionAnalysis result() {
         const auto order = names_in_order();
@@ -422,7 +427,7 @@ std::optional<ProductionAnalysis> analyse_production(const std::filesystem::path
         log_bytes += ec ? 0 : size;
     }
     Analyser analyser(tolerances);
-    analyser.reserve_doses(log_bytes);
+    analyser.reserve(log_bytes);
     for (const int key : months) {
         analyser.read(data_dir, key, choice, dialogs);
     }
