@@ -12,8 +12,8 @@ namespace wazenie {
 
 // Reads the fields of a log line from the left without copying, each character once, for the lines
 // that come by the million. Past the line's end every field is empty. A column (storage/month_log.h)
-// is reached by moving forward to it, never back. The loops run on a local pointer: stores through
-// `this` could alias the characters, which would keep the position in memory.
+// is reached by moving forward to it, never back. The loops run on a local pointer, which stays in a
+// register where the cursor's own may not.
 class FieldCursor {
 public:
     explicit FieldCursor(std::string_view line) : pos_(line.data()), end_(line.data() + line.size()) {}
