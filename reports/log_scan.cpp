@@ -54,10 +54,10 @@ bool TextFilter::matches(std::string_view field) const {
     return wanted_.empty() || upper_pl(field).find(wanted_) != std::string::npos;
 }
 
-bool scan_month_log(const std::filesystem::path& data_dir, int key, const text_file::LineVisitor& visit,
-                    std::string_view ascii_prefix, Dialogs& dialogs) {
+bool scan_month_log(const std::filesystem::path& data_dir, int key, const RecordVisitor& visit,
+                    Dialogs& dialogs) {
     const auto file = month_log_path(data_dir, key);
-    const auto read = text_file::for_each_line(file, visit, ascii_prefix);
+    const auto read = for_each_record(file, visit);
     if (!read && read.error().what != "missing") {
         dialogs.error("Błąd odczytu pliku z danymi:\r" + file.string());
         return false;

@@ -7,7 +7,7 @@
 
 #include "core/dialogs.h"
 #include "reports/report_list.h"
-#include "storage/text_file.h"
+#include "storage/month_log.h"
 
 namespace wazenie {
 
@@ -40,9 +40,9 @@ private:
     std::string wanted_;
 };
 
-// One pass over the log data_dir/yyyymm.txt of the month key, as text_file::for_each_line; a month
-// without a log is passed over, a log that cannot be read is reported and gives false.
-bool scan_month_log(const std::filesystem::path& data_dir, int key, const text_file::LineVisitor& visit,
-                    std::string_view ascii_prefix, Dialogs& dialogs);
+// One pass over the log data_dir/yyyymm.txt of the month key, record by record as for_each_record; a
+// month without a log is passed over, a log that cannot be read is reported and gives false.
+bool scan_month_log(const std::filesystem::path& data_dir, int key, const RecordVisitor& visit,
+                    Dialogs& dialogs);
 
 }  // namespace wazenie

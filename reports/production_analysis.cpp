@@ -15,6 +15,7 @@
 #include "reports/log_scan.h"
 #include "reports/process_choice.h"
 #include "storage/month_log.h"
+#include "storage/text_file.h"
 #include "storage/text_helpers.h"
 
 namespace wazenie {
@@ -29,6 +30,8 @@ constexpr std::uint32_t kNoName = std::numeric_limits<std::uint32_t>::max();
 // line): the doses are reserved for once from the logs' size, so that growing the largest table of
 // the analysis never holds two copies of it. Pages reserved and never written cost no memory.
 constexpr std::uintmax_t kLogBytesPerDose = 24;
+// The same for a process in practice: its "r" line and its scales' and materials' lines.
+constexpr std::uintmax_t kLogBytesPerProcess = 512;
 // Writing a year's doses to fresh memory is a large part of the analysis's time.
 static_assert(sizeof(Dose) == 16);
 
@@ -69,11 +72,19 @@ struct NameSums {
 struct ScaleState {
     weight_record w;  // only its cycle, cycle status and material are read
     bool valid = false;
+    // The targets of a material in a cycle and in the last one, as masses and in kg: a division per
+    // dose less. The last cycle's target may not be held.
     struct Material {
         std::uint16_t name = 0;
         MassMilli c1;
-        MassMilli clast;
+        MassMilli last;
+        double c1_kg = 0;
+        double last_kg = 0;
+        bool last_held = false;
         bool valid = false;
+        // The name as last logged in this place and its index: the same name comes process after process.
+        std::string logged_name;
+        std::uint32_t logged_index = kNoName;
     };
     std::array<Material, kMaterials> materials{};
 };
@@ -85,15 +96,18 @@ public:
     void read(const std::filesystem::path& data_dir, int key, AnalysisChoice& choice, Dialogs& dialogs) {
         scan_month_log(
             data_dir, key,
-            [this, &choice](std::string_view line) {
-                on_line(line, choice);
+            [this, &choice](const LogRecord& record) {
+                on_record(record, choice);
                 return true;
             },
-            {}, dialogs);
+            dialogs);
         end_process();
     }
 
-    void reserve_doses(std::uintmax_t log_bytes) { result_.doses.reserve(log_bytes / kLogBytesPerDose); }
+    void reserve(std::uintmax_t log_bytes) {
+        result_.doses.reserve(log_bytes / kLogBytesPerDose);
+        result_.processes.reserve(log_bytes / kLogBytesPerProcess);
+    }
 
     ProductionAnalysis result() {
         const auto order = names_in_order();
@@ -107,23 +121,19 @@ public:
     }
 
 private:
-    // The "r" lines are split; the lines by the million are read by a cursor, each byte once.
-    void on_line(std::string_view line, AnalysisChoice& choice) {
-        // A bare "r" is no record.
-        if (line.size() < 2) {
-            return;
-        }
-        const LogLineKind kind = log_line_kind(line);
-        if (kind == LogLineKind::process) {
-            on_process(read_log_line(line), choice);
-        } else if (!listed_) {
-            return;
-        } else if (kind == LogLineKind::scale) {
-            on_scale(FieldCursor(line));
-        } else if (kind == LogLineKind::material) {
-            on_material(FieldCursor(line));
-        } else if (kind == LogLineKind::dose) {
-            on_dose(FieldCursor(line));
+    // The lines by the million are read by a cursor, each byte once.
+    void on_record(const LogRecord& record, AnalysisChoice& choice) {
+        on_process(record.process, choice);
+        for (std::string_view lines = record.body; listed_ && !lines.empty();) {
+            const std::string_view line = text_file::take_line(lines);
+            const LogLineKind kind = log_line_kind(line);
+            if (kind == LogLineKind::scale) {
+                on_scale(FieldCursor(line));
+            } else if (kind == LogLineKind::material) {
+                on_material(FieldCursor(line));
+            } else if (kind == LogLineKind::dose) {
+                on_dose(FieldCursor(line));
+            }
         }
     }
 
@@ -196,13 +206,22 @@ private:
         MassMilli clast;
         const bool masses = read_mass(l, f::recipe_weight_c1, decimals, c1) &&
                             read_mass(l, f::recipe_weight_clast, decimals, clast);
-        const auto index = masses ? name_index(name) : kNoName;
         auto& m = scales_[*i - 1].materials[*j - 1];
+        if (masses && (m.logged_index == kNoName || name != m.logged_name)) {
+            m.logged_name = name;
+            m.logged_index = name_index(name);
+        }
+        const auto index = masses ? m.logged_index : kNoName;
         m.valid = index <= std::numeric_limits<std::uint16_t>::max();
         if (m.valid) {
+            // Summed in thousandths, so that the target is the exact sum of the logged masses.
+            const auto last = MassMilli::of_milli(std::int64_t{c1.milli()} + clast.milli());
             m.name = static_cast<std::uint16_t>(index);
             m.c1 = c1;
-            m.clast = clast;
+            m.c1_kg = c1;
+            m.last_held = last.has_value();
+            m.last = last.value_or(MassMilli());
+            m.last_kg = m.last;
         }
     }
 
@@ -231,18 +250,17 @@ private:
         if (!begun) {
             return;
         }
-        // Summed in thousandths, so that the target is the exact sum of the logged masses.
-        const auto target = MassMilli::of_milli(
-            finished ? static_cast<std::int64_t>(cycle_mass(m.c1.milli(), m.clast.milli(), *c, total_cycle_))
-                     : 0);
-        if (!target) {
+        const bool last = finished && *c == total_cycle_;
+        if (last && !m.last_held) {
             return;
         }
-        consume(m.name, *i, *target, dosed);
+        const double dosed_kg = dosed;
+        const double target_kg = !finished ? 0 : last ? m.last_kg : m.c1_kg;
+        consume(m.name, *i, target_kg, dosed_kg);
         if (finished) {
             result_.doses.push_back({process_, m.name, static_cast<std::uint8_t>(*i),
-                                     static_cast<std::uint8_t>(*c), *target, dosed});
-            judge(names_[m.name], result_.material_tolerances[m.name], *target, dosed);
+                                     static_cast<std::uint8_t>(*c), last ? m.last : m.c1, dosed});
+            judge(names_[m.name], result_.material_tolerances[m.name], target_kg, dosed_kg);
         }
     }
 
@@ -292,6 +310,7 @@ private:
         process_dosed_ = 0;
     }
 
+    // By the name's bytes as logged: the conversion is one to one, so only a new name is converted.
     std::uint32_t name_index(std::string_view name) {
         if (name.empty()) {
             name = kUnnamedMaterial;
@@ -300,8 +319,8 @@ private:
             return it->second;
         }
         const auto index = static_cast<std::uint32_t>(result_.material_names.size());
-        result_.material_names.emplace_back(name);
-        result_.material_tolerances.push_back(tolerances_.percent_for(name));
+        result_.material_names.push_back(log_text(name));
+        result_.material_tolerances.push_back(tolerances_.percent_for(result_.material_names.back()));
         index_.emplace(name, index);
         names_.emplace_back();
         return index;
@@ -408,7 +427,7 @@ std::optional<ProductionAnalysis> analyse_production(const std::filesystem::path
         log_bytes += ec ? 0 : size;
     }
     Analyser analyser(tolerances);
-    analyser.reserve_doses(log_bytes);
+    analyser.reserve(log_bytes);
     for (const int key : months) {
         analyser.read(data_dir, key, choice, dialogs);
     }

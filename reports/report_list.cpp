@@ -41,25 +41,34 @@ public:
                   Dialogs& dialogs)
         : data_dir_(data_dir), choice_(query, range), clients_(data_dir), dialogs_(dialogs) {}
 
-    ReportList list() {
+    // `extra` rows are left room for after the listed ones.
+    ReportList list(std::size_t extra) {
         ReportList list;
         for (int key : choice_.months()) {
             list.complete = read_month(key) && list.complete;
         }
-        list.rows = std::move(rows_);
+        list.rows.reserve(listed_.size() + extra);
+        std::size_t begin = 0;
+        for (const Listed& listed : listed_) {
+            list.rows.push_back(row(read_log_line(std::string_view(lines_).substr(begin, listed.end - begin)),
+                                    std::to_string(listed.month)));
+            begin = listed.end;
+        }
         return list;
     }
 
 private:
     bool read_month(int key) {
-        const std::string month = std::to_string(key);
         return scan_month_log(
             data_dir_, key,
-            [&](std::string_view line) {
-                add_if_listed(key, month, read_log_line(line));
+            [&](const LogRecord& record) {
+                if (choice_.lists(key, process_day(key, record.process), record.process)) {
+                    lines_ += record.process_line;
+                    listed_.push_back({lines_.size(), key});
+                }
                 return true;
             },
-            kProcessLineStart, dialogs_);
+            dialogs_);
     }
 
     int process_day(int key, const LogLine& r) {
@@ -72,10 +81,7 @@ private:
         return *day;
     }
 
-    void add_if_listed(int key, const std::string& month, const LogLine& r) {
-        if (!choice_.lists(key, process_day(key, r), r)) {
-            return;
-        }
+    ReportRow row(const LogLine& r, std::string month) const {
         namespace f = process_field;
         ReportRow row;
         row.weight_doc = r[f::weight_doc];
@@ -86,20 +92,27 @@ private:
         row.recipe_name = r[f::recipe_name];
         row.client_short = r[f::recipe_client];
         row.user_name = r[f::user_name];
-        row.log_month = month;
+        row.log_month = std::move(month);
         if (const Client* c = clients_.find(row.client_short)) {
             row.client_full = c->full_name;
             row.client_address = c->address;
             row.client_nip = c->nip;
         }
-        rows_.push_back(std::move(row));
+        return row;
     }
 
     const std::filesystem::path& data_dir_;
     ReportChoice choice_;
     ClientIndex clients_;
     Dialogs& dialogs_;
-    std::vector<ReportRow> rows_;
+    // The listed "r" lines, one after another, and where each ends: the rows are made when all are
+    // known, in a list of the right size, as growing a list of rows costs more than reading the logs.
+    struct Listed {
+        std::size_t end;
+        int month;
+    };
+    std::string lines_;
+    std::vector<Listed> listed_;
 };
 
 }  // namespace
@@ -124,7 +137,7 @@ std::optional<ReportList> build_report(const std::filesystem::path& data_dir, co
     if (!range) {
         return std::nullopt;
     }
-    ReportList list = ReportBuilder(data_dir, query, *range, dialogs).list();
+    ReportList list = ReportBuilder(data_dir, query, *range, dialogs).list(1);
     std::vector<ReportRow>& rows = list.rows;
     ReportRow last;
     if (rows.empty()) {

@@ -1,5 +1,6 @@
 #include "storage/month_log.h"
 
+#include "storage/cp1250.h"
 #include "storage/date_time.h"
 #include "storage/text_file.h"
 
@@ -23,6 +24,18 @@ std::size_t columns(LogLineKind kind) {
             return 0;
     }
     return 0;
+}
+
+// Where the first record at or after `from` begins; npos when none does. Most lines hold no "r", so
+// memchr passes over them.
+std::size_t next_record(std::string_view lines, std::size_t from) {
+    for (std::size_t pos = lines.find(kProcessLineStart[0], from); pos != std::string_view::npos;
+         pos = lines.find(kProcessLineStart[0], pos + 1)) {
+        if ((pos == 0 || lines[pos - 1] == '\n') && lines.substr(pos).starts_with(kProcessLineStart)) {
+            return pos;
+        }
+    }
+    return std::string_view::npos;
 }
 
 }  // namespace
@@ -71,6 +84,27 @@ std::optional<std::string> log_month(const std::filesystem::path& file) {
         return name.substr(0, 6);
     }
     return std::nullopt;
+}
+
+std::string log_text(std::string_view field) {
+    return cp1250_to_utf8(field);
+}
+
+Status for_each_record(const std::filesystem::path& log_file, const RecordVisitor& visit) {
+    std::string converted;
+    auto records = [&](std::string_view run) {
+        for (std::size_t pos = next_record(run, 0); pos != std::string_view::npos;) {
+            const std::size_t next = next_record(run, pos + 1);
+            std::string_view body = run.substr(pos, next - pos);
+            const std::string_view line = text_file::as_text(text_file::take_line(body), converted);
+            if (!visit(LogRecord{line, read_log_line(line), body})) {
+                return false;
+            }
+            pos = next;
+        }
+        return true;
+    };
+    return text_file::for_each_run(log_file, records, kProcessLineStart);
 }
 
 Result<std::vector<std::string>> read_process_lines(const std::filesystem::path& log_file) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -96,25 +97,35 @@ private:
     std::array<Field, process_field::count> fields_;
 };
 LogLine read_log_line(std::string_view line);
-// The kind alone, for a reader that reads the columns itself; inline, as it runs on every line of a
-// year's logs.
+// The kind alone, for a reader that reads the columns itself; inline and by the characters, as it runs
+// on every line of a year's logs.
 inline LogLineKind log_line_kind(std::string_view line) {
-    const auto tag_is = [line](std::string_view tag) {
-        return line.starts_with(tag) && (line.size() == tag.size() || line[tag.size()] == '\t');
+    const auto tag_ends_at = [line](std::size_t size) {
+        return line.size() == size || (line.size() > size && line[size] == '\t');
     };
-    if (tag_is("r")) {
-        return LogLineKind::process;
+    if (line.empty()) {
+        return LogLineKind::other;
     }
-    if (tag_is("w")) {
-        return LogLineKind::scale;
+    if (line[0] == 'r') {
+        return tag_ends_at(1) ? LogLineKind::process : LogLineKind::other;
     }
-    if (tag_is("wm")) {
-        return LogLineKind::material;
+    if (line[0] != 'w' || line.size() < 2) {
+        return line == "w" ? LogLineKind::scale : LogLineKind::other;
     }
-    if (tag_is("wmc")) {
-        return LogLineKind::dose;
+    switch (line[1]) {
+        case '\t':
+            return LogLineKind::scale;
+        case 'c':
+            return tag_ends_at(2) ? LogLineKind::cycle : LogLineKind::other;
+        case 'm':
+            if (tag_ends_at(2)) {
+                return LogLineKind::material;
+            }
+            return line.size() > 2 && line[2] == 'c' && tag_ends_at(3) ? LogLineKind::dose
+                                                                       : LogLineKind::other;
+        default:
+            return LogLineKind::other;
     }
-    return tag_is("wc") ? LogLineKind::cycle : LogLineKind::other;
 }
 
 // How an "r" line begins: the scans that want records only pass every other line over by it.
@@ -128,8 +139,24 @@ std::filesystem::path month_log_path(const std::filesystem::path& data_dir, int 
 // The "yyyymm" of a month log's file name; nothing for any other file.
 std::optional<std::string> log_month(const std::filesystem::path& file);
 
+// A record of a month log: its "r" line, split, and the lines after it up to the next record as the file
+// holds them (Windows-1250, line ends kept: text_file::take_line takes them one by one). Their numbers
+// read as they stand; a text of theirs that is shown goes through log_text.
+struct LogRecord {
+    std::string_view process_line;  // UTF-8, without its line end
+    LogLine process;                // process_line split
+    std::string_view body;
+};
+std::string log_text(std::string_view field);
+
+// Every record of a month's log in file order, in one pass without keeping the file; the lines before
+// the first record are passed over. The views last until `visit` returns, and false stops. For the
+// readers of a year of logs, which convert only what they show. Errors as read_process_lines.
+using RecordVisitor = std::function<bool(const LogRecord& record)>;
+Status for_each_record(const std::filesystem::path& log_file, const RecordVisitor& visit);
+
 // Every "r" line of a month's log, in file order, as written (UTF-8): one pass over the file, no
-// other line kept, for building the weighing report fast. A missing file is an Error (what = "missing").
+// other line kept. A missing file is an Error (what = "missing").
 Result<std::vector<std::string>> read_process_lines(const std::filesystem::path& log_file);
 
 }  // namespace wazenie

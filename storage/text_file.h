@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <filesystem>
 #include <functional>
@@ -32,6 +33,31 @@ using LineVisitor = std::function<bool(std::string_view line)>;
 inline constexpr std::size_t kScanBlock = std::size_t{1} << 18;
 Status for_each_line(const std::filesystem::path& file, const LineVisitor& visit,
                      std::string_view ascii_prefix = {}, std::size_t block = kScanBlock);
+
+// One pass over the file's bytes as they stand (Windows-1250, line ends kept), read in blocks of `block`
+// bytes and handed to `visit` in runs of whole lines: a run begins at the file's start or at a line
+// beginning with `run_start`, and ends at the file's end or before such a line, holding as many as the
+// block does (with an empty `run_start`, a run ends at any line end). The view lasts until `visit`
+// returns, and false stops. For readers that convert only the fields they show. Errors as read_lines.
+using RunVisitor = std::function<bool(std::string_view lines)>;
+Status for_each_run(const std::filesystem::path& file, const RunVisitor& visit,
+                    std::string_view run_start = {}, std::size_t block = kScanBlock);
+
+// The first line of `lines` without its line end (CR LF or LF), taken off `lines`. Inline: it runs on
+// every line of a year's logs.
+inline std::string_view take_line(std::string_view& lines) {
+    const std::size_t end = std::min(lines.find('\n'), lines.size());
+    std::string_view line = lines.substr(0, end);
+    lines.remove_prefix(std::min(end + 1, lines.size()));
+    if (line.ends_with('\r')) {
+        line.remove_suffix(1);
+    }
+    return line;
+}
+
+// Bytes as a data file holds them, as the program holds text: themselves when plain ASCII (as most lines
+// of a log are), else converted into `buffer`.
+std::string_view as_text(std::string_view bytes, std::string& buffer);
 
 // False when the file's last line has no line end (a write cut short); true for an empty file.
 bool ends_with_line_end(const std::filesystem::path& file);

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <fstream>
@@ -13,33 +12,20 @@ namespace wazenie::text_file {
 
 namespace {
 
-// Where the line at `pos` ends (its '\n', or the end of `lines`), and whether it is plain ASCII, which
-// reads the same in both encodings, as most lines of a log do. Eight bytes at a time where bytes are
-// little-endian: this runs over every byte of a year of logs.
-std::size_t line_end(std::string_view lines, std::size_t pos, bool& ascii) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101u;
-    constexpr std::uint64_t kHighBits = kOnes * 0x80;
-    std::uint64_t bytes = 0;  // the line's bytes so far, or-ed
-    std::size_t i = pos;
-    for (; std::endian::native == std::endian::little && i + 8 <= lines.size(); i += 8) {
+// Plain ASCII reads the same in both encodings, as most lines of a log do. Eight bytes at a time: this
+// runs over every line that is read whole.
+bool is_ascii(std::string_view bytes) {
+    std::uint64_t all = 0;
+    std::size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
         std::uint64_t word;
-        std::memcpy(&word, lines.data() + i, 8);
-        const std::uint64_t x = word ^ (kOnes * '\n');
-        // The lowest high bit marks the first '\n' (those above it may be false).
-        const std::uint64_t newline = (x - kOnes) & ~x & kHighBits;
-        if (newline != 0) {
-            const int before = std::countr_zero(newline) / 8;
-            bytes |= word & ((std::uint64_t{1} << (8 * before)) - 1);
-            ascii = (bytes & kHighBits) == 0;
-            return i + static_cast<std::size_t>(before);
-        }
-        bytes |= word;
+        std::memcpy(&word, bytes.data() + i, 8);
+        all |= word;
     }
-    for (; i < lines.size() && lines[i] != '\n'; ++i) {
-        bytes |= static_cast<unsigned char>(lines[i]);
+    for (; i < bytes.size(); ++i) {
+        all |= static_cast<unsigned char>(bytes[i]);
     }
-    ascii = (bytes & kHighBits) == 0;
-    return i;
+    return (all & 0x8080808080808080u) == 0;
 }
 
 // Hands the wanted lines of a run of complete lines to the visitor.
@@ -56,17 +42,12 @@ public:
             if (pos == std::string_view::npos) {
                 return true;
             }
-            bool ascii = true;
-            std::size_t end = line_end(lines, pos, ascii);
-            const std::size_t next = std::min(end + 1, lines.size());
-            if (end > pos && lines[end - 1] == '\r') {
-                --end;
-            }
-            const std::string_view line = lines.substr(pos, end - pos);
-            if (line.starts_with(prefix_) && !visit_(ascii ? line : converted(line))) {
+            std::string_view rest = lines.substr(pos);
+            const std::string_view line = take_line(rest);
+            if (line.starts_with(prefix_) && !visit_(as_text(line, converted_))) {
                 return false;
             }
-            pos = next;
+            pos = lines.size() - rest.size();
         }
         return true;
     }
@@ -90,11 +71,6 @@ private:
         }
     }
 
-    std::string_view converted(std::string_view line) {
-        converted_ = cp1250_to_utf8(line);
-        return converted_;
-    }
-
     const LineVisitor& visit_;
     std::string_view prefix_;
     std::string converted_;
@@ -102,8 +78,8 @@ private:
 
 }  // namespace
 
-Status for_each_line(const std::filesystem::path& file, const LineVisitor& visit,
-                     std::string_view ascii_prefix, std::size_t block) {
+Status for_each_run(const std::filesystem::path& file, const RunVisitor& visit, std::string_view run_start,
+                    std::size_t block) {
     std::error_code ec;
     if (!std::filesystem::exists(file, ec)) {
         return Error{"missing", file.string()};
@@ -118,7 +94,7 @@ Status for_each_line(const std::filesystem::path& file, const LineVisitor& visit
         block = static_cast<std::size_t>(std::min<std::uintmax_t>(block, size));
     }
     block = std::max<std::size_t>(block, 1);
-    LineScanner scanner(visit, ascii_prefix);
+    const std::string run_end = "\n" + std::string(run_start);
     std::string buffer;
     std::size_t carried = 0;
     for (;;) {
@@ -130,18 +106,35 @@ Status for_each_line(const std::filesystem::path& file, const LineVisitor& visit
         }
         const std::string_view data(buffer.data(), filled);
         if (in.eof()) {
-            scanner.scan(data);
+            if (!data.empty()) {
+                visit(data);
+            }
             return {};
         }
-        // A line cut by the block's end waits for the next block.
-        const std::size_t last_end = data.rfind('\n');
+        // What follows the last place a run may end waits for the next block.
+        const std::size_t last_end = data.rfind(run_end);
         const std::size_t complete = last_end == std::string_view::npos ? 0 : last_end + 1;
-        if (!scanner.scan(data.substr(0, complete))) {
+        if (complete > 0 && !visit(data.substr(0, complete))) {
             return {};
         }
         carried = filled - complete;
         std::memmove(buffer.data(), buffer.data() + complete, carried);
     }
+}
+
+Status for_each_line(const std::filesystem::path& file, const LineVisitor& visit,
+                     std::string_view ascii_prefix, std::size_t block) {
+    LineScanner scanner(visit, ascii_prefix);
+    return for_each_run(
+        file, [&scanner](std::string_view lines) { return scanner.scan(lines); }, {}, block);
+}
+
+std::string_view as_text(std::string_view bytes, std::string& buffer) {
+    if (is_ascii(bytes)) {
+        return bytes;
+    }
+    buffer = cp1250_to_utf8(bytes);
+    return buffer;
 }
 
 bool ends_with_line_end(const std::filesystem::path& file) {

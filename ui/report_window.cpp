@@ -119,6 +119,12 @@ TFraport::TFraport(Station& station, Dialogs& dialogs, Printer& printer, const C
     connect(BBclose, &QPushButton::clicked, this, &QDialog::accept);
 }
 
+// The list's model reads the report's rows, which go before the child widgets do: a view laid out
+// again while it is taken down would read them.
+TFraport::~TFraport() {
+    LVreport->setModel(nullptr);
+}
+
 QWidget* TFraport::make_details() {
     auto* box = new QWidget(this);
     size_columns(LVdetails, {QStringLiteral("4."), QStringLiteral("7."),

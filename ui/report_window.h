@@ -30,6 +30,7 @@ class TFraport : public QDialog {
 public:
     TFraport(Station& station, Dialogs& dialogs, Printer& printer, const Clock& clock,
              QWidget* parent = nullptr);
+    ~TFraport() override;
 
     // Shows the window modally until " Zamknij".
     void run();

@@ -249,6 +249,37 @@ TEST_F(ProductionAnalysisTest, MassesWithACommaOrMoreDecimalsReadAsBefore) {
     EXPECT_EQ(a.mass_precision, 3);
 }
 
+// The log's bytes as a hand edit or a crash leaves them: Windows-1250 names, lines ending in LF alone,
+// a bare "r" inside a record, lines before the first record and a last line cut short.
+TEST_F(ProductionAnalysisTest, LogBytesReadWhateverTheirEncodingAndLineEnds) {
+    testing::write_bytes(
+        month_log_path(dir.path(), "202403"),
+        "wm\t1\t1\tX\t0\t5\t0\t0\r\n"
+        "r\tWZ/1\t2024-03-01 08:00:00\t2024-03-01 08:30:00\t2\t2\t0\t0\t0\tB20\t\xa3\xd3\x44\x8f\tJAN\r\n"
+        "w\t1\t0\t0\t0\t0\t2\t0\t2\t3\t0\r\n"
+        "wm\t1\t1\t\xafwir \t0\t100\t-10\t0\n"
+        "wmc\t1\t1\t1\t101\n"
+        "wmc\t1\t1\t2\t91.5\r\n"
+        "r\r\n"
+        "wm\t1\t2\t\xafwir\t0\t50\t0\t0\r\n"
+        "wmc\t1\t2\t1\t49\r\n"
+        "wmc\t1\t2\t2\t50.5\r\r\n"
+        "r\tWZ/2\t2024-03-02 08:00:00\t---\t1\t1\t0\t0\t0\tB25\tX\tJAN\r\n"
+        "w\t2\t0\t0\t0\t0\t1\t0\t1\t1\t1\r\n"
+        "wm\t2\t1\t\x8cruta\t0\t20\t0\t0\r\n"
+        "wmc\t2\t1\t1\t7");
+    const auto a = analyse("2024-03-01", "2024-03-31");
+    EXPECT_EQ(docs(a), (std::vector<std::string>{"WZ/1", "WZ/2"}));
+    EXPECT_EQ(a.processes[0].client_short, "ŁÓDŹ");
+    EXPECT_EQ(docs(analyse("2024-03-01", "2024-03-31", "łódź")), std::vector<std::string>{"WZ/1"});
+    EXPECT_EQ(a.material_names, (std::vector<std::string>{"Żwir", "Śruta"}));
+    ASSERT_EQ(a.consumption.size(), 3u);
+    expect_row(a.consumption[0], "Śruta", 2, 0, 7, 1);
+    expect_row(a.consumption[1], "Żwir", 1, 240, 241.5, 1);
+    EXPECT_EQ(a.doses.size(), 3u);
+    EXPECT_EQ(a.days.size(), 2u);
+}
+
 // Doses are kept in thousandths: they must read back as the very doubles of the logged texts, and a
 // mass they cannot hold must be refused, not rounded.
 TEST(MassMilliTest, HoldsLoggedMassesExactlyAndRefusesOthers) {

@@ -1,5 +1,7 @@
 #include "storage/month_log.h"
 
+#include "fakes/scratch_dir.h"
+
 #include <gtest/gtest.h>
 
 namespace wazenie {
@@ -24,6 +26,27 @@ TEST(MonthLogTest, ALineSplitsIntoTheColumnsOfItsKindOnly) {
     EXPECT_EQ(log_line_kind("rr\t1"), LogLineKind::other);
     EXPECT_EQ(read_log_line("wmcx\t1").kind(), LogLineKind::other);
     EXPECT_EQ(read_log_line(";wm\tweight_num")[material_field::kind], "");
+}
+
+TEST(MonthLogTest, RecordsHoldTheirLinesAsTheFileHasThem) {
+    testing::ScratchDir dir;
+    // Windows-1250 "Łódź" and "Żwir", a bare "r" inside a record and a last record cut short.
+    testing::write_bytes(dir / "202403.txt",
+                         ";r\tr.weight_doc\r\nwm\t1\r\nr\tWZ/"
+                         "1\t\xa3\xf3\x64\x9f\r\nwm\t1\t1\t\xafwir\r\nr\r\nr\tWZ/2\nwmc\t1");
+    std::vector<std::string> lines;
+    std::vector<std::string> bodies;
+    ASSERT_TRUE(for_each_record(dir / "202403.txt", [&](const LogRecord& record) {
+        lines.emplace_back(record.process_line);
+        EXPECT_EQ(record.process[process_field::weight_doc], lines.size() == 1 ? "WZ/1" : "WZ/2");
+        bodies.emplace_back(record.body);
+        return true;
+    }));
+    EXPECT_EQ(lines, (std::vector<std::string>{"r\tWZ/1\tŁódź", "r\tWZ/2"}));
+    EXPECT_EQ(bodies, (std::vector<std::string>{"wm\t1\t1\t\xafwir\r\nr\r\n", "wmc\t1"}));
+    EXPECT_EQ(log_text("\xafwir"), "Żwir");
+    EXPECT_EQ(for_each_record(dir / "brak.txt", [](const LogRecord&) { return true; }).error().what,
+              "missing");
 }
 
 TEST(MonthLogTest, AMonthLogIsNamedBySixDigits) {

@@ -75,6 +75,32 @@ TEST(ForEachLine, FindsEveryProcessLineWhereverTheBlocksEnd) {
     }
 }
 
+// Runs of whole lines, each from a line that begins with the run's start to before the next, however
+// the blocks fall: the bytes come as the file has them.
+TEST(ForEachRun, RunsBeginAtTheirLinesWhereverTheBlocksEnd) {
+    ScratchDir dir;
+    const std::string bytes = ";r\tnag\r\nr\tA\r\nw\tr\t\xaf\r\nr\r\nr\tB\nrr\r\nr\tC";
+    write_bytes(dir / "a.txt", bytes);
+    for (std::size_t block = 1; block <= bytes.size() + 1; ++block) {
+        std::string all;
+        std::size_t runs = 0;
+        ASSERT_TRUE(text_file::for_each_run(
+            dir / "a.txt",
+            [&](std::string_view run) {
+                EXPECT_TRUE(runs++ == 0 || run.starts_with("r\t")) << "block " << block;
+                all += run;
+                EXPECT_TRUE(all.size() == bytes.size() || all.back() == '\n') << "block " << block;
+                return true;
+            },
+            "r\t", block));
+        EXPECT_EQ(all, bytes);
+        if (block == 1) {
+            // Read a byte at a time, every record starts a run: the header, A, B and C.
+            EXPECT_EQ(runs, 4u);
+        }
+    }
+}
+
 TEST(ForEachLine, FirstLineAndEmptyFile) {
     ScratchDir dir;
     write_bytes(dir / "a.txt", "r\tA\r\nr\tB\r\n");
