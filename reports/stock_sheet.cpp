@@ -67,21 +67,41 @@ PrintDocument stock_document(const StockBook& book, const StockLevels& levels, D
     return doc;
 }
 
-std::string stock_read_error(const std::filesystem::path& file) {
-    return "Nie można odczytać pliku: " + file.string();
-}
-
 std::string stock_write_error(const std::filesystem::path& file) {
     return "Błąd przy zapisie do pliku: " + file.string() +
            "\rBrak miejsca na dysku lub dysk zabezpieczony przed zapisem.";
 }
 
-std::string skipped_lines_text(const std::filesystem::path& file, const std::vector<std::string>& damaged) {
-    std::string text = "Pominięto uszkodzone wiersze pliku " + file.string() + ":";
-    for (const std::string& line : damaged) {
-        text += "\r" + line;
+std::optional<StockFiles> read_stock_files(const std::filesystem::path& data_dir, Dialogs& dialogs) {
+    StockFiles files;
+    std::string skipped;
+    const auto note_skipped = [&skipped](const std::filesystem::path& file,
+                                         const std::vector<std::string>& damaged) {
+        if (damaged.empty()) {
+            return;
+        }
+        skipped +=
+            (skipped.empty() ? "" : "\r") + ("Pominięto uszkodzone wiersze pliku " + file.string() + ":");
+        for (const std::string& line : damaged) {
+            skipped += "\r" + line;
+        }
+    };
+    const auto ledger_file = stock_ledger_path(data_dir);
+    auto ledger = read_stock_ledger(ledger_file);
+    const auto levels_file = stock_levels_path(data_dir);
+    auto levels = read_stock_levels(levels_file);
+    if (!ledger || !levels) {
+        dialogs.error("Nie można odczytać pliku: " + (ledger ? levels_file : ledger_file).string());
+        return std::nullopt;
     }
-    return text;
+    note_skipped(ledger_file, ledger->damaged);
+    note_skipped(levels_file, levels->damaged);
+    if (!skipped.empty()) {
+        dialogs.warning(skipped);
+    }
+    files.entries = std::move(ledger->entries);
+    files.levels = std::move(levels->levels);
+    return files;
 }
 
 PrintDocument movements_document(const std::string& date_from, const std::string& date_to,

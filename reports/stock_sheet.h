@@ -1,9 +1,11 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/dialogs.h"
 #include "core/print_document.h"
 #include "core/process_records.h"
 #include "reports/stock_book.h"
@@ -24,12 +26,17 @@ TextTable movements_table(const StockMovements& movements);
 // "Stan magazynu" and the stock table.
 PrintDocument stock_document(const StockBook& book, const StockLevels& levels, DateTime now);
 
-// The errors of a stock file that cannot be read or written.
-std::string stock_read_error(const std::filesystem::path& file);
+// A stock file that cannot be written.
 std::string stock_write_error(const std::filesystem::path& file);
 
-// The warning of lines a stock file had to leave out: the file, then one line each.
-std::string skipped_lines_text(const std::filesystem::path& file, const std::vector<std::string>& damaged);
+// The ledger and the low levels as the stock window and the CLI read them: lines either file had to
+// leave out are named in one warning (the file, then one line each); nothing when a file cannot be
+// read (the error has been shown).
+struct StockFiles {
+    std::vector<StockEntry> entries;
+    StockLevels levels;
+};
+std::optional<StockFiles> read_stock_files(const std::filesystem::path& data_dir, Dialogs& dialogs);
 
 // "Ruchy magazynowe w dniach: FROM - TO" and the movements table, as the analysis prints.
 PrintDocument movements_document(const std::string& date_from, const std::string& date_to,

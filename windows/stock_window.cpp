@@ -27,27 +27,10 @@ std::vector<std::string> StockWindow::movement_titles() {
 }
 
 void StockWindow::reload() {
-    std::string skipped;
-    const auto ledger_file = stock_ledger_path(data_dir_);
-    if (auto ledger = read_stock_ledger(ledger_file)) {
-        entries_ = std::move(ledger->entries);
-        if (!ledger->damaged.empty()) {
-            skipped = skipped_lines_text(ledger_file, ledger->damaged);
-        }
-    } else {
-        seams_.dialogs.error(stock_read_error(ledger_file));
-    }
-    const auto levels_file = stock_levels_path(data_dir_);
-    if (auto levels = read_stock_levels(levels_file)) {
-        levels_ = std::move(levels->levels);
-        if (!levels->damaged.empty()) {
-            skipped += (skipped.empty() ? "" : "\r") + skipped_lines_text(levels_file, levels->damaged);
-        }
-    } else {
-        seams_.dialogs.error(stock_read_error(levels_file));
-    }
-    if (!skipped.empty()) {
-        seams_.dialogs.warning(skipped);
+    // A file that cannot be read leaves what the window showed.
+    if (auto files = read_stock_files(data_dir_, seams_.dialogs)) {
+        entries_ = std::move(files->entries);
+        levels_ = std::move(files->levels);
     }
     book_ = StockBook(entries_);
     rows_.clear();

@@ -17,42 +17,13 @@ namespace wazenie {
 
 namespace {
 
-struct Ledger {
-    std::filesystem::path file;
-    StockLedger read;
-};
-
-// The ledger with its damaged lines named; nothing when it cannot be read (the message is shown).
-std::optional<Ledger> read_ledger(const std::filesystem::path& data_dir, Dialogs& dialogs) {
-    Ledger ledger{stock_ledger_path(data_dir), {}};
-    auto read = read_stock_ledger(ledger.file);
-    if (!read) {
-        dialogs.error(stock_read_error(ledger.file));
-        return std::nullopt;
-    }
-    if (!read->damaged.empty()) {
-        dialogs.warning(skipped_lines_text(ledger.file, read->damaged));
-    }
-    ledger.read = std::move(*read);
-    return ledger;
-}
-
 int show_stock(const std::filesystem::path& data_dir, TerminalDialogs& dialogs) {
-    const auto ledger = read_ledger(data_dir, dialogs);
-    if (!ledger) {
+    const auto files = read_stock_files(data_dir, dialogs);
+    if (!files) {
         return exit_code::kFileError;
     }
-    const auto levels_file = stock_levels_path(data_dir);
-    auto levels = read_stock_levels(levels_file);
-    if (!levels) {
-        dialogs.error(stock_read_error(levels_file));
-        return exit_code::kFileError;
-    }
-    if (!levels->damaged.empty()) {
-        dialogs.warning(skipped_lines_text(levels_file, levels->damaged));
-    }
-    const StockBook book(ledger->read.entries);
-    return print_lines(stock_document(book, levels->levels, SystemClock().now()).plain_lines());
+    const StockBook book(files->entries);
+    return print_lines(stock_document(book, files->levels, SystemClock().now()).plain_lines());
 }
 
 // A delivery or a count, by an operator who logs in and may keep the stock.
@@ -80,8 +51,8 @@ int post_movement(const CommandContext& context, bool delivery, TerminalDialogs&
             "magazyn_dla_wszystkich=1).");
         return exit_code::kRefused;
     }
-    const auto ledger = read_ledger(context.data_dir, dialogs);
-    if (!ledger) {
+    const auto files = read_stock_files(context.data_dir, dialogs);
+    if (!files) {
         return exit_code::kFileError;
     }
     const DateTime now = SystemClock().now();
@@ -89,13 +60,14 @@ int post_movement(const CommandContext& context, bool delivery, TerminalDialogs&
     const std::string kg = *parsed->value("--kg");
     const auto entry =
         delivery ? delivery_entry(material, kg, parsed->value("--dokument").value_or(""), *user, now)
-                 : count_entry(StockBook(ledger->read.entries), material, kg, *user, now);
+                 : count_entry(StockBook(files->entries), material, kg, *user, now);
     if (!entry) {
         dialogs.error(entry.error().what);
         return exit_code::kRefused;
     }
-    if (!append_stock_entries(ledger->file, {*entry})) {
-        dialogs.error(stock_write_error(ledger->file));
+    const auto ledger = stock_ledger_path(context.data_dir);
+    if (!append_stock_entries(ledger, {*entry})) {
+        dialogs.error(stock_write_error(ledger));
         return exit_code::kFileError;
     }
     dialogs.information(std::string(delivery ? "Zapisano dostawę: " : "Zapisano inwentaryzację: ") +
@@ -116,11 +88,11 @@ int show_movements(const CommandContext& context, TerminalDialogs& dialogs) {
     if (!range) {
         return exit_code::kRefused;
     }
-    const auto ledger = read_ledger(context.data_dir, dialogs);
-    if (!ledger) {
+    const auto files = read_stock_files(context.data_dir, dialogs);
+    if (!files) {
         return exit_code::kFileError;
     }
-    const StockMovements movements = movements_between(ledger->read.entries, *range);
+    const StockMovements movements = movements_between(files->entries, *range);
     const auto csv = parsed->value("--csv");
     if (!csv) {
         return print_lines(movements_document(from, to, movements, SystemClock().now(), false).plain_lines());
