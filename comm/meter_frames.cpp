@@ -126,13 +126,17 @@ std::string recipe_frame(const ProcessState& p, int scale, int part) {
         return {};
     }
     const weight_record& w = p.w[scale];
-    std::string digits = "00000";
-    if (part <= w.max_material) {
-        const material_record& m = w.m[part];
-        digits = recipe_mass_digits(
-            cycle_mass(m.recipe_weight_c1, m.recipe_weight_clast, w.curr_cycle, p.r.total_cycle),
-            w.meter_decimals);
+    if (part > w.max_material) {
+        return "00000" + crc16_bytes("00000") + ";";
     }
+    const material_record& m = w.m[part];
+    return recipe_mass_frame(
+        cycle_mass(m.recipe_weight_c1, m.recipe_weight_clast, w.curr_cycle, p.r.total_cycle),
+        w.meter_decimals);
+}
+
+std::string recipe_mass_frame(double mass, std::optional<int> decimals) {
+    const std::string digits = recipe_mass_digits(mass, decimals);
     return digits + crc16_bytes(digits) + ";";
 }
 

@@ -26,6 +26,8 @@ std::string recipe_mass_digits(double mass, std::optional<int> decimals = std::n
 // material `part` in the scale's current cycle (c1, plus clast in the last cycle) as digits, check
 // sum and ";". Empty for a part outside 0..7.
 std::string recipe_frame(const ProcessState& p, int scale, int part);
+// A mass frame of a recipe transfer: the digits of `mass`, check sum and ";".
+std::string recipe_mass_frame(double mass, std::optional<int> decimals);
 
 // A weight answer: scale digit, status byte, mass field as given, check sum of those bytes.
 std::string weight_answer_frame(int scale, int status_byte, std::string_view mass_field);

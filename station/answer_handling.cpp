@@ -6,6 +6,7 @@
 #include "comm/meter_frames.h"
 #include "core/clock.h"
 #include "core/mass_operations.h"
+#include "station/in_flight_correction.h"
 #include "station/pending_command.h"
 #include "station/process_recorder.h"
 #include "station/scale_search.h"
@@ -75,6 +76,7 @@ void AnswerHandling::on_weight_answer(int scale, int b03, int b45, int b67, doub
     weight_record& w = c_.p.w[scale];
     if (b67 == 0) {
         take_reading(w, b03, b45, mass);
+        c_.correction.after_reading(scale);
     }
     recompute_scale_totals(c_.p, scale, false);
     c_.view.scales(c_.p.r.view_cycle);

@@ -28,8 +28,7 @@ void LineExchange::send_message(int scale, int kind) {
         error("błąd wysyłania; nieprawidłowy numer wagi: " + std::to_string(scale));
         return;
     }
-    const std::string frame =
-        kind == CP_MSG_RECIPE ? recipe_frame(p_, scale, p_.cpq.rec_part) : request_frame(scale, kind);
+    const std::string frame = kind == CP_MSG_RECIPE ? recipe_part_frame(scale) : request_frame(scale, kind);
     if (frame.empty()) {
         error("błąd wysyłania; nieznany komunikat: " + std::to_string(kind));
         return;
@@ -42,6 +41,15 @@ void LineExchange::send_message(int scale, int kind) {
     p_.r.cp_status = line_status::SEND;
     p_.r.cp_time = p_.r.cp_tick;
     view_.technical();
+}
+
+std::string LineExchange::recipe_part_frame(int scale) const {
+    const int part = p_.cpq.rec_part;
+    const weight_record& w = p_.w[scale];
+    if (!recipe_mass_ || part < 1 || part > w.max_material || part > kMaterials) {
+        return recipe_frame(p_, scale, part);
+    }
+    return recipe_mass_frame(recipe_mass_(scale, part), w.meter_decimals);
 }
 
 void LineExchange::receive_bytes() {

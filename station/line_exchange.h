@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "comm/answer_decoder.h"
@@ -52,6 +53,9 @@ public:
     void restart();
     // The bytes of an answer not yet ended.
     const std::string& received() const { return splitter_.pending(); }
+    // The mass each material's recipe frame carries; without it, the records' target of the cycle.
+    using RecipeMass = std::function<double(int scale, int material)>;
+    void send_recipe_masses_from(RecipeMass mass) { recipe_mass_ = std::move(mass); }
 
 private:
     void take_bytes(const std::string& bytes);
@@ -61,6 +65,7 @@ private:
     void failed(int scale);
     void repeat_command();
     void error(const std::string& text);
+    std::string recipe_part_frame(int scale) const;
 
     ProcessState& p_;
     const Settings& settings_;
@@ -68,6 +73,7 @@ private:
     ExchangeLog& log_;
     StationView& view_;
     AnswerSink& sink_;
+    RecipeMass recipe_mass_;
     FrameSplitter splitter_;
     bool receiving_ = false;
     bool read_again_ = false;

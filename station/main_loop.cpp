@@ -6,6 +6,7 @@
 #include "core/clock.h"
 #include "core/dialogs.h"
 #include "core/mass_operations.h"
+#include "station/in_flight_correction.h"
 #include "station/line_exchange.h"
 #include "station/pending_command.h"
 #include "station/process_recorder.h"
@@ -35,7 +36,11 @@ void MainLoop::tick() {
     recipe_record& r = c_.p.r;
     r.cp_tick = next_tick(r.cp_tick);
     const std::int32_t d = tick_distance(r.cp_tick, r.cp_time);
-    if (c_.exchange.time_out(d) || end_process(d) || next_cycle(d)) {
+    if (c_.exchange.time_out(d)) {
+        c_.correction.watch_connections();
+        return;
+    }
+    if (end_process(d) || next_cycle(d)) {
         return;
     }
     send(d);

@@ -3,6 +3,7 @@
 #include "core/clock.h"
 #include "core/dialogs.h"
 #include "core/mass_operations.h"
+#include "station/in_flight_correction.h"
 #include "station/pending_command.h"
 #include "station/process_recorder.h"
 #include "station/scale_search.h"
@@ -72,7 +73,14 @@ void ProcessCommands::pause_process() {
         return;
     }
     make_pending(c_.p.cpq, CP_MSG_PAUSE, first_scale(c_.p, ScaleCriterion::enabled), true);
+    spoil_open_doses("pauza");
     c_.view.technical();
+}
+
+void ProcessCommands::spoil_open_doses(const char* reason) {
+    for (int n = 1; n <= kScales; ++n) {
+        c_.correction.spoil_open_doses(n, reason);
+    }
 }
 
 void ProcessCommands::stop_process() {
@@ -96,6 +104,7 @@ void ProcessCommands::stop_process() {
     c_.view.technical();
     c_.view.process();
     make_pending(p.cpq, CP_MSG_STOP, first_scale(p, ScaleCriterion::enabled), true);
+    spoil_open_doses("zatrzymanie");
     c_.view.technical();
     c_.recorder.append_to_log();
     c_.recorder.save_status();
@@ -163,6 +172,7 @@ void ProcessCommands::start_scale(int scale) {
         p.r.start_time = c_.clock.now();
         c_.view.process();
     }
+    c_.correction.spoil_open_doses(scale, "ponowny start");
     make_pending(p.cpq, CP_MSG_RECIPE, scale, false);
     if (begun) {
         ++w.curr_cycle;
@@ -174,6 +184,7 @@ void ProcessCommands::start_scale(int scale) {
 
 void ProcessCommands::pause_scale(int scale, bool released) {
     make_pending(c_.p.cpq, CP_MSG_PAUSE, scale, false);
+    c_.correction.spoil_open_doses(scale, "pauza");
     c_.view.technical();
     if (released) {
         c_.view.button(scale) = ScaleButton::start;
@@ -182,6 +193,7 @@ void ProcessCommands::pause_scale(int scale, bool released) {
 
 void ProcessCommands::stop_scale(int scale) {
     make_pending(c_.p.cpq, CP_MSG_STOP, scale, false);
+    c_.correction.spoil_open_doses(scale, "zatrzymanie");
     c_.view.technical();
 }
 

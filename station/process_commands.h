@@ -23,6 +23,7 @@ public:
 
 private:
     bool refuse_while_pending();
+    void spoil_open_doses(const char* reason);
     void start_scale(int scale);
     void pause_scale(int scale, bool released);
     void stop_scale(int scale);

@@ -7,6 +7,7 @@
 #include "comm/port_connection.h"
 #include "core/dialogs.h"
 #include "station/answer_handling.h"
+#include "station/in_flight_correction.h"
 #include "station/line_exchange.h"
 #include "station/main_loop.h"
 #include "station/process_commands.h"
@@ -40,8 +41,9 @@ struct Station::Parts {
           port(link, s.settings_),
           view(s.p_, display),
           stock(s.data_dir_, clock, dialogs, log),
+          correction(s.data_dir_, s.p_, s.settings_, clock, dialogs, log),
           recorder(s.data_dir_, s.p_, s.settings_, clock, dialogs, log, stock),
-          context{s.p_, s.settings_, clock, dialogs, log, exchange, port, recorder, stock, view},
+          context{s.p_, s.settings_, clock, dialogs, log, exchange, port, recorder, stock, correction, view},
           answers(context),
           exchange(s.p_, s.settings_, link, log, view, answers),
           loop(context),
@@ -52,6 +54,7 @@ struct Station::Parts {
     PortConnection port;
     StationView view;
     StockKeeper stock;
+    InFlightCorrection correction;
     ProcessRecorder recorder;
     // The context names the exchange before it is built: it is only reached once the station runs.
     StationContext context;
@@ -67,6 +70,8 @@ Station::Station(std::filesystem::path data_dir, SerialLink& link, const Clock& 
                  Display& display)
     : data_dir_(std::move(data_dir)), parts_(std::make_unique<Parts>(*this, link, clock, dialogs, display)) {
     link.on_bytes_arrived([this] { parts_->exchange.receive_bytes(); });
+    parts_->exchange.send_recipe_masses_from(
+        [this](int scale, int material) { return parts_->correction.mass_to_send(scale, material); });
 }
 
 Station::~Station() = default;
@@ -80,6 +85,7 @@ void Station::start_up() {
         parts_->context.dialogs.warning(replaced_values_text(replaced));
     }
     tolerances_ = Tolerances::from(settings_.ini);
+    parts_->correction.load();
     parts_->port.configure_port();
     parts_->connection_text = parts_->port.open_port();
 }
@@ -106,6 +112,7 @@ void Station::log_in(const std::string& operator_name) {
             parts_->context.dialogs.error(loaded.error().what);
             keep_damaged_status(parts_->context, data_dir_);
         }
+        parts_->correction.resumed_process();
     }
     // The exchange is never resumed: the loop starts by asking the scales for their weights.
     p_.r.user_name = operator_name;
@@ -191,6 +198,7 @@ bool Station::weight_doc_refused() const {
 
 void Station::load_weighing_params(const ProcessState& prepared) {
     p_ = prepared;
+    parts_->correction.new_process();
     save_status();
     parts_->view.process();
 }
@@ -217,6 +225,14 @@ bool Station::save_status() {
 
 ExchangeLog& Station::exchange_log() {
     return parts_->log;
+}
+
+InFlightCorrection& Station::correction() {
+    return parts_->correction;
+}
+
+const InFlightCorrection& Station::correction() const {
+    return parts_->correction;
 }
 
 }  // namespace wazenie

@@ -19,6 +19,7 @@ class Dialogs;
 class Display;
 class SerialLink;
 class ExchangeLog;
+class InFlightCorrection;
 
 // The operator station: owns the process records, the settings, the exchange log and the line
 // exchange for the program's whole life, runs the main loop and the operator's commands, and reaches
@@ -103,6 +104,9 @@ public:
     // from what was read.
     const Tolerances& tolerances() const { return tolerances_; }
     ExchangeLog& exchange_log();
+    // The in-flight correction: what each scale was sent, what was learned.
+    InFlightCorrection& correction();
+    const InFlightCorrection& correction() const;
     const std::filesystem::path& data_dir() const { return data_dir_; }
     std::filesystem::path settings_file() const { return settings_file_path(data_dir_); }
 

@@ -7,6 +7,7 @@ namespace wazenie {
 class Clock;
 class Dialogs;
 class ExchangeLog;
+class InFlightCorrection;
 class LineExchange;
 class PortConnection;
 class ProcessRecorder;
@@ -25,6 +26,7 @@ struct StationContext {
     PortConnection& port;
     ProcessRecorder& recorder;
     StockKeeper& stock;
+    InFlightCorrection& correction;
     StationView& view;
 };
 

@@ -161,7 +161,8 @@ int window_min_height(const Settings& settings) {
     return technical_panel_shown(settings) ? kMinHeightWithLog : kMinHeightWithoutLog;
 }
 
-ScaleView scale_view(const ProcessState& p, int n, int v, ScaleButton down, const Tolerances& tolerances) {
+ScaleView scale_view(const ProcessState& p, int n, int v, ScaleButton down, const Tolerances& tolerances,
+                     const SentDoses* sent) {
     ScaleView view;
     view.down = down;
     if (!Scales::in_range(n)) {
@@ -173,6 +174,11 @@ ScaleView scale_view(const ProcessState& p, int n, int v, ScaleButton down, cons
 
     for (int j = 1; j <= materials_of(w); ++j) {
         view.materials.push_back(material_row(w, j, k, total, tolerances));
+        if (sent && CycleMasses::in_range(k)) {
+            if (const auto& dose = (*sent)[k][j]) {
+                view.materials.back().sent = sent_dose_text(*dose, w.precision);
+            }
+        }
     }
     const double gross = mass_in_cycle(w.curr_weight, k);
     view.mass = w.weight_enabled ? fixed_text(gross, w.precision) : kDisabledMass;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/process_records.h"
+#include "station/in_flight_correction.h"
 #include "station/scale_button.h"
 
 namespace wazenie {
@@ -58,6 +59,9 @@ struct ScaleMaterialRow {
     // the deviation ("Odchyłka: +6.4 kg (+3.2 %), tolerancja 3 %"); empty while not marked.
     bool outside_tolerance = false;
     std::string deviation;
+    // With the in-flight correction or the make-up on, what the recipe frame carried and why
+    // ("wysłano: 196.0 kg (korekta -4.0 kg)"); empty when nothing is known of it.
+    std::string sent = {};
     bool operator==(const ScaleMaterialRow&) const = default;
 };
 
@@ -72,8 +76,10 @@ struct ScaleView {
     ScaleButton down = ScaleButton::none;
     bool operator==(const ScaleView&) const = default;
 };
-// Finished doses are held to the materials' tolerances.
-ScaleView scale_view(const ProcessState& p, int n, int v, ScaleButton down, const Tolerances& tolerances);
+// Finished doses are held to the materials' tolerances; `sent` is what the scale's recipe frames
+// carried, by cycle.
+ScaleView scale_view(const ProcessState& p, int n, int v, ScaleButton down, const Tolerances& tolerances,
+                     const SentDoses* sent = nullptr);
 
 struct CycleRow {
     std::string n;  // "1."

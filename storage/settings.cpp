@@ -228,6 +228,7 @@ std::vector<ReplacedValue> load_settings(const std::filesystem::path& file, Sett
     settings.ini = IniDocument::parse(lines ? *lines : std::vector<std::string>{});
     Loader loader(settings.ini, w);
     visit_keys(loader, settings, w);
+    settings.correction = read_correction_settings(settings.ini, loader.replaced);
     return std::move(loader.replaced);
 }
 

@@ -7,7 +7,9 @@
 
 #include "core/process_records.h"
 #include "core/result.h"
+#include "storage/correction_settings.h"
 #include "storage/ini_document.h"
+#include "storage/replaced_value.h"
 
 namespace wazenie {
 
@@ -28,6 +30,9 @@ struct Settings {
     bool admin_change_client = false;
     std::string weightdoc_format = "WZ/%n%/%y%";
     bool enable_change_weightdoc = false;  // never stored
+    // Read with the rest; written only by store_correction_settings, so that a file without the
+    // section keeps none.
+    CorrectionSettings correction;
 
     // The file as read, with every key this program does not know (the [Porty] section among them).
     IniDocument ini;
@@ -36,16 +41,6 @@ struct Settings {
 // "COM1".."COM16" as device paths: [Porty] COMn, else /dev/ttyS(n-1) on Linux and COMn on Windows.
 std::string port_device(const Settings& settings, int port_num);
 std::string port_name(int port_num);
-
-// A key that the file holds with a value that is not valid, and the default that took its place (and
-// that the next save writes). A key such as a meter's decimal places or the WZ counter has none: it is
-// kept as written and not used until corrected.
-struct ReplacedValue {
-    std::string section;
-    std::string key;
-    std::string value;
-    std::optional<std::string> replacement;  // none: the key counts as absent until the file is corrected
-};
 
 // data_dir / "konfig.ini".
 std::filesystem::path settings_file_path(const std::filesystem::path& data_dir);

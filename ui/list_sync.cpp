@@ -126,7 +126,11 @@ void marked(QTreeWidgetItem* item, int column, bool on, const std::string& toolt
         item->setBackground(column, background);
         ++write_count;
     }
-    const QString tip = to_qt(tooltip);
+    sync::tooltip(item, column, tooltip);
+}
+
+void tooltip(QTreeWidgetItem* item, int column, const std::string& text) {
+    const QString tip = to_qt(text);
     if (item->toolTip(column) != tip) {
         item->setToolTip(column, tip);
         ++write_count;

@@ -35,5 +35,6 @@ void icon(QTreeWidgetItem* item, int column, RowIcon value);
 // A cell that needs the operator's eye: an amber background (never the red of a lost scale) and the
 // reason in its tooltip; unmarked, a plain background and no tooltip.
 void marked(QTreeWidgetItem* item, int column, bool on, const std::string& tooltip);
+void tooltip(QTreeWidgetItem* item, int column, const std::string& text);
 
 }  // namespace wazenie::sync

@@ -6,6 +6,7 @@
 #include "comm/simulation.h"
 #include "platform/qt_printer.h"
 #include "platform/qt_text.h"
+#include "station/in_flight_correction.h"
 #include "station/station.h"
 #include "station/window_model.h"
 #include "storage/operators.h"
@@ -235,8 +236,8 @@ void TForm1::refresh_technical() {
 void TForm1::refresh_scales(int view_cycle) {
     const ProcessState& p = station_->process();
     for (int n = 1; n <= kScales; ++n) {
-        scales_[n]->show_view(
-            scale_view(p, n, view_cycle, station_->scale_button_down(n), station_->tolerances()));
+        scales_[n]->show_view(scale_view(p, n, view_cycle, station_->scale_button_down(n),
+                                         station_->tolerances(), &station_->correction().sent(n)));
     }
     strip_->cycles().show_rows(cycle_rows(p, station_->settings().total_precision));
     const ProcessView process = process_view(p, station_->settings());

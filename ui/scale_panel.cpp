@@ -221,8 +221,13 @@ void ScalePanel::show_view(const ScaleView& view) {
         sync::cell(item, kNumber, row.n);
         sync::cell(item, kName, row.name);
         sync::cell(item, kJest, row.jest);
-        sync::marked(item, kJest, row.outside_tolerance, row.deviation);
         sync::cell(item, kMaByc, row.ma_byc);
+        const std::string both = row.deviation.empty() || row.sent.empty() ? row.deviation + row.sent
+                                                                           : row.deviation + "\n" + row.sent;
+        sync::marked(item, kJest, row.outside_tolerance, both);
+        for (const int column : {kIcon, kNumber, kName, kMaByc}) {
+            sync::tooltip(item, column, row.sent);
+        }
     }
     sync::text(mass_, view.mass);
     sync::text(target_, view.target);
