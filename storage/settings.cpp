@@ -245,6 +245,10 @@ Status save_settings(const std::filesystem::path& file, const Settings& settings
     IniDocument ini = settings.ini;
     Saver saver(ini);
     visit_keys(saver, settings, w);
+    // A file that holds the section gets all of it, a replaced value among them; one without keeps none.
+    if (!ini.entries(kCorrectionSection).empty()) {
+        store_correction_settings(ini, settings.correction);
+    }
     std::filesystem::path work_file = file;
     work_file += ".tmp";
     const Status saved = text_file::replace_atomically(file, work_file, ini.lines());

@@ -30,8 +30,8 @@ struct Settings {
     bool admin_change_client = false;
     std::string weightdoc_format = "WZ/%n%/%y%";
     bool enable_change_weightdoc = false;  // never stored
-    // Read with the rest; written only by store_correction_settings, so that a file without the
-    // section keeps none.
+    // Read with the rest; saved only into a file that holds the section (store_correction_settings
+    // adds it), so that a plant that never set it keeps none.
     CorrectionSettings correction;
 
     // The file as read, with every key this program does not know (the [Porty] section among them).

@@ -85,7 +85,8 @@ void FakeMeters::answer_weight_question(int n) {
     }
     if (s.running && s.dosed < last) {
         ++s.dosed;
-        s.reading += s.masses[s.dosed - 1];
+        const double sent = s.masses[s.dosed - 1];
+        s.reading += sent == 0 ? 0 : sent + s.in_flight;
         deliver_weight(n, encode_status({s.dosed, run_mode::RUNNING, 0}), s.reading);
         return;
     }

@@ -27,6 +27,7 @@ public:
         bool running = false;
         int empty_answers = 0;
         double reading = 0;
+        double in_flight = 0;  // lands on every material on top of what it was sent
     };
 
     explicit FakeMeters(FakeSerialLink& link) : link_(link) {}

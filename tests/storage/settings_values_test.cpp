@@ -69,5 +69,22 @@ TEST_F(SettingsValues, InvalidValuesTakeTheirDefaultsAndAreNamed) {
               "\r[Polaczenie_RS] opoznienie_wysylania=99999999999 → przyjęto 100");
 }
 
+TEST_F(SettingsValues, TheDosingCorrectionIsReadCheckedAndWrittenOnlyWhereItStands) {
+    const auto replaced = load_save_load(
+        "[Korekta dozowania]\r\nwlaczona=2\r\nwyrownanie=1\r\nwspolczynnik=1,5\r\nmaks_procent=7,5\r\n");
+    ASSERT_EQ(replaced.size(), 2u);
+    EXPECT_EQ(replaced[0].key, "wlaczona");
+    EXPECT_EQ(replaced[0].replacement, "0");
+    EXPECT_EQ(replaced[1].key, "wspolczynnik");
+    EXPECT_EQ(replaced[1].replacement, "0,3");
+    EXPECT_EQ(s.correction, (CorrectionSettings{false, true, 0.3, 7.5}));
+    EXPECT_EQ(again.correction, s.correction);
+
+    EXPECT_TRUE(load_save_load("[Inne]\r\nlog=1\r\n").empty());
+    EXPECT_EQ(s.correction, CorrectionSettings{});
+    EXPECT_FALSE(s.ini.value(kCorrectionSection, "wlaczona"));
+    EXPECT_FALSE(again.ini.value(kCorrectionSection, "wlaczona"));
+}
+
 }  // namespace
 }  // namespace wazenie
