@@ -3,6 +3,7 @@
 #include "comm/meter_frames.h"
 #include "emulator.h"
 #include "fault_plan.h"
+#include "in_flight.h"
 #include "meter.h"
 #include "request_reader.h"
 
@@ -173,6 +174,50 @@ TEST(Meter, CompletedMaterialShownUntilAnIntactAnswerCarriedIt) {
     EXPECT_EQ(meter.weight_answer(false), weight_answer_frame(1, 0x11, "       30"));
     EXPECT_EQ(meter.weight_answer(), weight_answer_frame(1, 0x11, "       30"));
     EXPECT_EQ(meter.weight_answer(), weight_answer_frame(1, 0x12, "       30"));
+}
+
+// Answers until the meter names `material` no more: the reading it moved on from.
+double landed_mass(Meter& meter, int material) {
+    double shown = 0;
+    while (meter.weight_answer()[1] == 0x10 + material) {
+        shown = meter.reading();
+    }
+    return shown;
+}
+
+TEST(Meter, MaterialInFlightLandsAfterTheFeedClosesAndTheNextIsDosedOnTop) {
+    Meter::Config c = config(1, 2);
+    c.in_flight = {4, 0.5};
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        c.seed = seed;
+        Meter meter(c);
+        meter.set_recipe({"10000", "5000", "", "", "", "", ""});
+        meter.command(CP_MSG_START);
+        const double first = landed_mass(meter, 1);
+        EXPECT_GE(first, 103.5);
+        EXPECT_LE(first, 104.5);
+        const double both = landed_mass(meter, 2);
+        EXPECT_GE(both - first, 53.5);
+        EXPECT_LE(both - first, 54.5);
+        EXPECT_EQ(meter.weight_answer()[1], 0x08);
+    }
+    c.in_flight = {4, 0};
+    Meter exact(c);
+    exact.set_recipe({"10000", "", "", "", "", "", ""});
+    exact.command(CP_MSG_START);
+    EXPECT_DOUBLE_EQ(landed_mass(exact, 1), 104);
+}
+
+TEST(InFlight, ScalesWithMassAndOptionalSpread) {
+    const auto parsed = parse_in_flight("1:4:0.5,2:12, 4 :0.2");
+    ASSERT_TRUE(parsed);
+    ASSERT_EQ(parsed->size(), 3u);
+    EXPECT_DOUBLE_EQ(parsed->at(1).noise, 0.5);
+    EXPECT_DOUBLE_EQ(parsed->at(2).kg, 12);
+    EXPECT_DOUBLE_EQ(parsed->at(4).noise, 0);
+    for (const char* bad : {"", "1", "5:4", "1:4,1:2", "1:-4", "1:4:-1", "1:4:1:1", "1:x", "1:4,"}) {
+        EXPECT_FALSE(parse_in_flight(bad)) << bad;
+    }
 }
 
 TEST(FaultRate, EveryNthOrAPercentage) {

@@ -64,6 +64,7 @@ void Meter::begin_dosing() {
 
 // The next material with something to dose; after the last one the tank is emptied.
 void Meter::next_material() {
+    landed_ = false;
     while (++material_ <= 7) {
         if (target(material_) > 0) {
             return;
@@ -106,13 +107,17 @@ int Meter::status_byte() const {
 
 void Meter::step(bool reaches_station) {
     if (phase_ == Phase::DOSING) {
-        // A material complete is still named until an intact answer has shown it, so the station
-        // records its full mass.
+        // The feed closes at the goal; what was in the air lands on the next question. A material
+        // complete is still named until an intact answer has shown it, so the station records its
+        // full mass, and the next material is dosed on top of the reading as it stands.
         const double goal = dosed_before_ + target(material_);
-        if (reading_ < goal) {
+        if (!landed_ && reading_ < goal) {
             reading_ = std::min(goal, reading_ + config_.rate);
+        } else if (!landed_ && config_.in_flight.any()) {
+            reading_ += config_.in_flight.kg + landing_spread();
+            landed_ = true;
         } else if (reaches_station) {
-            dosed_before_ = goal;
+            dosed_before_ = reading_;
             next_material();
         }
     } else if (phase_ == Phase::EMPTYING) {
@@ -128,6 +133,11 @@ void Meter::step(bool reaches_station) {
             reading_ = std::max(0.0, reading_ - empty_step_);
         }
     }
+}
+
+double Meter::landing_spread() {
+    const double noise = config_.in_flight.noise;
+    return noise > 0 ? std::uniform_real_distribution<double>(-noise, noise)(random_) : 0;
 }
 
 // Right-aligned in nine characters, `units` of the last shown place added; a reading that would not fit is

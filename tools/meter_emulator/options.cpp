@@ -4,6 +4,7 @@
 
 #include "core/number_text.h"
 #include "core/process_records.h"
+#include "in_flight.h"
 #include "platform/qt_text.h"
 
 #include <QCommandLineParser>
@@ -33,6 +34,9 @@ const char* const kDescription =
     "proces może wtedy nie dobiec końca. Przy rzadkich --no-answer, --bad-crc i --split proces dobiega "
     "końca:\n"
     "miernik pokazuje skończony materiał i pusty zbiornik, aż dotrze o tym nieuszkodzona odpowiedź.\n"
+    "Z --in-flight materiał w powietrzu: gdy odczyt dojdzie do wysłanej masy, miernik zamyka dopływ, a na\n"
+    "następne zapytanie spada jeszcze KG kg (z rozrzutem równomiernym ±NOISE kg z ziarna --seed i numeru\n"
+    "wagi); następny materiał miernik dozuje od tego, co zbiornik wtedy pokazuje.\n"
     "Cyfry mas receptury miernik czyta z liczbą miejsc po przecinku z --decimals. Stacja wysyła najkrótszy\n"
     "zapis masy bez kropki (100 kg jako 00100, 12,5 kg jako 00125), a gdy konfig.ini podaje dla wagi\n"
     "[Miejsca_dziesietne_miernika] waga<n>, masę z dokładnie tyloma miejscami (przy 1: 100 kg jako 01000).\n"
@@ -93,11 +97,17 @@ std::optional<Options> parse_options(const QCoreApplication& app, int& exit_code
         QString::fromUtf8("Kg ubywające na zapytanie przy opróżnianiu (domyślnie 1/4 pełnego)."), "kg", "0");
     const QCommandLineOption dead("dead", QString::fromUtf8("Wagi, które nigdy nie odpowiadają, np. 3."),
                                   "lista");
-    const QCommandLineOption seed("seed", QString::fromUtf8("Ziarno losowania usterek (domyślnie 1)."), "n",
-                                  "1");
+    const QCommandLineOption in_flight(
+        "in-flight",
+        QString::fromUtf8("Materiał w powietrzu wag, N:KG[:NOISE] po przecinku, np. 1:4:0.5,2:12; KG i NOISE "
+                          "z kropką dziesiętną (domyślnie brak)."),
+        "lista");
+    const QCommandLineOption seed(
+        "seed", QString::fromUtf8("Ziarno losowania usterek i rozrzutu --in-flight (domyślnie 1)."), "n",
+        "1");
     const QCommandLineOption verbose(
         "verbose", QString::fromUtf8("Wypisuje zapytania, odpowiedzi i usterki na stderr."));
-    parser.addOptions({baud, scales, decimals, rate, empty_rate, dead, seed, verbose});
+    parser.addOptions({baud, scales, decimals, rate, empty_rate, in_flight, dead, seed, verbose});
     std::vector<QCommandLineOption> fault_options;
     for (const FaultOption& f : kFaults) {
         fault_options.emplace_back(QString::fromUtf8(f.name), QString::fromUtf8(f.help), "RATE");
@@ -122,6 +132,12 @@ std::optional<Options> parse_options(const QCoreApplication& app, int& exit_code
         !parse_list(parser.value(dead), dead_list)) {
         return fail("nieprawidłowa wartość opcji (--help opisuje opcje)", exit_code);
     }
+    const auto in_flight_by_scale = parser.isSet(in_flight)
+                                        ? parse_in_flight(from_qt(parser.value(in_flight)))
+                                        : std::map<int, InFlight>{};
+    if (!in_flight_by_scale) {
+        return fail("nieprawidłowa wartość opcji --in-flight (--help opisuje opcje)", exit_code);
+    }
     options.baud_rate = *bps;
     options.emulator.seed = static_cast<unsigned>(*seed_value);
     for (const int n : scale_list) {
@@ -134,6 +150,10 @@ std::optional<Options> parse_options(const QCoreApplication& app, int& exit_code
         meter.decimals = decimal_list.empty() ? 0 : decimal_list[std::min(slot, decimal_list.size() - 1)];
         meter.rate = *kg;
         meter.empty_rate = *empty_kg;
+        if (const auto found = in_flight_by_scale->find(n); found != in_flight_by_scale->end()) {
+            meter.in_flight = found->second;
+        }
+        meter.seed = options.emulator.seed + static_cast<unsigned>(n);
         options.emulator.meters.push_back(meter);
     }
     options.emulator.dead.insert(dead_list.begin(), dead_list.end());
