@@ -121,7 +121,8 @@ void InFlightCorrection::new_process() {
 void InFlightCorrection::resumed_process() {
     new_process();
     for (int n = 1; n <= kScales; ++n) {
-        scales_[n].cycle = p_.w[n].curr_cycle;
+        const int k = p_.w[n].curr_cycle;
+        scales_[n].cycle = CycleMasses::in_range(k) ? k : 0;
         scales_[n].spoiled = "proces wznowiony po ponownym uruchomieniu programu";
     }
 }

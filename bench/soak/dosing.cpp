@@ -36,7 +36,8 @@ const std::vector<std::string> kRecipe = {
 
 // At 3000 kg the aggregates (2403 kg) take three cycles of a 1000 kg scale, the other scales keep
 // room for what lands. Cement and water are weighed to 0.1 kg, the admixture (1 kg a cycle) to 0.01 kg:
-// the meters read and show as many places. EN 206 batching tolerances: 3 %, admixtures 5 %.
+// the meters read and show as many places. EN 206 batching tolerances: 3 %, admixtures 5 %. What lands
+// of the admixture is a fifth of its dose, so the correction may take up to 25 % of a target.
 std::vector<std::string> settings(bool correction) {
     const std::string on = correction ? "1" : "0";
     return {"[Masa maksymalna wagi]",
@@ -59,7 +60,8 @@ std::vector<std::string> settings(bool correction) {
             "plastyfikator=5",
             "[Korekta dozowania]",
             "wlaczona=" + on,
-            "wyrownanie=" + on};
+            "wyrownanie=" + on,
+            "maks_procent=25"};
 }
 
 // Material in flight on scales 1..4 (cement, aggregates, water, admixture), read and shown with the places

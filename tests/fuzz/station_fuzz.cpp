@@ -1,5 +1,6 @@
 // A whole station on fakes: a fuzzed konfig.ini and status.txt at start-up, the operator logged in, a
-// process started, and fuzzed bytes arriving from the line between the ticks of the main loop.
+// process started (the dosing correction on or off), and fuzzed bytes arriving from the line between the
+// ticks of the main loop.
 #include "fakes/fake_clock.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_display.h"
@@ -22,6 +23,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     testing::FakeDisplay display;
     Station station{fuzz::scratch_dir(), link, clock, dialogs, display};
     station.start_up();
+    // The dosing correction takes part whether or not the fuzzed file switched it on.
+    const unsigned char flags = parts[2].empty() ? 0 : static_cast<unsigned char>(parts[2][0]);
+    station.settings().correction.enabled |= (flags & 1) != 0;
+    station.settings().correction.make_up |= (flags & 2) != 0;
     station.log_in("ADMINISTRATOR");
     station.start_process();
 

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <functional>
@@ -248,6 +249,38 @@ TEST_F(CliRunTest, TheStockTakesWhatTheLogRecordsAsDosed) {
         EXPECT_EQ(tab_field(line, 1), "zużycie");
         EXPECT_EQ(std::stod(tab_field(line, 3)), -std::stod(logged.at(tab_field(line, 2)))) << line;
     }
+}
+
+// 6 kg of cement and 12 kg of each aggregate land after the feed closes: the station learns it in the
+// first cycle, sends less from the second, and the last one makes up the order to its kilogram.
+TEST_F(CliRunTest, TheCorrectionLearnsWhatLandsAndTheOrderComesOutWhole) {
+    ASSERT_TRUE(text_file::append_lines(
+        data / "konfig.ini", {"[Korekta dozowania]", "wlaczona=1", "wyrownanie=1", "maks_procent=10"}));
+    start_emulator({"--in-flight", "1:6,2:12"});
+    CliResult result =
+        run_cli({"--recipe", "Beton próbny", "--mass", "1680", "--timeout", "120", "--verbose"});
+    ASSERT_EQ(result.exit_code, 0) << result.errors;
+    for (const char* sent : {" >> REC1;", " >> 00100", " >> 00094", " >> 00088"}) {
+        EXPECT_NE(result.errors.find(sent), std::string::npos) << sent;
+    }
+    EXPECT_LT(result.errors.find(" >> 00094"), result.errors.find(" >> 00088"));
+    const std::string start = tab_field(logged_processes().at(0), 2);
+    const auto month_log = text_file::read_lines(data / (start.substr(0, 4) + start.substr(5, 2) + ".txt"));
+    std::map<std::string, std::string> logged;  // the dosed total of each material's line
+    for (const std::string& line : month_log.value()) {
+        if (tab_field(line, 0) == "wm") {
+            logged[tab_field(line, 3)] = tab_field(line, 4);
+        }
+    }
+    EXPECT_EQ(logged.at("cement"), "300");
+    EXPECT_EQ(logged.at("piasek 0-2"), "600");
+    EXPECT_EQ(logged.at("żwir 2-8"), "600");
+    // Water and admixture land nothing: learned as 0.
+    std::vector<std::string> learned = text_file::read_lines(data / "korekty.txt").value();
+    std::sort(learned.begin(), learned.end());
+    EXPECT_EQ(learned,
+              (std::vector<std::string>{"1\tcement\t6\t3", "2\tpiasek 0-2\t12\t3", "2\tżwir 2-8\t12\t3",
+                                        "3\twoda\t0\t3", "4\tdomieszka\t0\t3"}));
 }
 
 TEST_F(CliRunTest, ASimulatedProcessRunsOnACopyOfTheDemoData) {

@@ -85,16 +85,22 @@ TEST(InFlightCorrection, CorrectionsAndObservationsAreHeldWithinTheirLimits) {
 }
 
 TEST(InFlightCorrection, ADoseTheOperatorOrTheLineInterruptedTeachesNothing) {
-    CorrectionRig paused(1, 4);
-    paused.meters.scales[1].held = true;
-    paused.station.start_process();
-    ASSERT_TRUE(paused.run_until([&] { return paused.meters.scales[1].starts == 1; }));
-    paused.station.pause_process();
-    paused.tick(20);
-    paused.meters.scales[1].held = false;
-    ASSERT_TRUE(paused.run_until_finished());
-    EXPECT_TRUE(paused.file().empty());
-    EXPECT_EQ(paused.notes("nie uczono (pauza)"), 2);
+    for (const bool whole_system : {true, false}) {
+        CorrectionRig paused(1, 4);
+        paused.meters.scales[1].held = true;
+        paused.station.start_process();
+        ASSERT_TRUE(paused.run_until([&] { return paused.meters.scales[1].starts == 1; }));
+        if (whole_system) {
+            paused.station.pause_process();
+        } else {
+            paused.station.click_scale_button(1, ScaleButton::pause);
+        }
+        paused.tick(20);
+        paused.meters.scales[1].held = false;
+        ASSERT_TRUE(paused.run_until_finished());
+        EXPECT_TRUE(paused.file().empty());
+        EXPECT_EQ(paused.notes("nie uczono (pauza)"), 2) << whole_system;
+    }
 
     CorrectionRig lost(1, 4);
     lost.meters.scales[1].held = true;
