@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <string>
-#include <tuple>
 
 #include "core/number_text.h"
 #include "storage/text_helpers.h"
@@ -10,10 +9,10 @@
 namespace wazenie {
 
 LearnedCorrections sorted_corrections(LearnedCorrections corrections) {
-    std::sort(
-        corrections.begin(), corrections.end(), [](const LearnedCorrection& a, const LearnedCorrection& b) {
-            return std::tuple(a.scale, upper_pl(a.material)) < std::tuple(b.scale, upper_pl(b.material));
-        });
+    std::sort(corrections.begin(), corrections.end(),
+              [](const LearnedCorrection& a, const LearnedCorrection& b) {
+                  return a.scale != b.scale ? a.scale < b.scale : polish_less(a.material, b.material);
+              });
     return corrections;
 }
 

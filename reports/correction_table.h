@@ -7,7 +7,7 @@
 namespace wazenie {
 
 // What was learned in the order the settings window and the CLI show it: by scale, then by material
-// name without regard to case.
+// name in Polish alphabetical order.
 LearnedCorrections sorted_corrections(LearnedCorrections corrections);
 
 // "Waga", "Materiał", "Korekta [kg]", "Dozowań": a row an entry, in the order given, each mass with
