@@ -20,6 +20,10 @@ const char* question_for(std::size_t selected) {
 
 CorrectionList::CorrectionList(Station& station, Dialogs& dialogs) : station_(station), dialogs_(dialogs) {}
 
+std::vector<std::string> CorrectionList::titles() {
+    return corrections_table({}, Scales{}).titles;
+}
+
 void CorrectionList::reload() {
     shown_ = sorted_corrections(station_.correction().learned());
     table_ = corrections_table(shown_, station_.process().w);

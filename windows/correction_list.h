@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "core/dialogs.h"
@@ -17,6 +18,7 @@ class CorrectionList {
 public:
     CorrectionList(Station& station, Dialogs& dialogs);
 
+    static std::vector<std::string> titles();
     // What the station knows now; the list shows it until the next reload.
     void reload();
     const TextTable& table() const { return table_; }
