@@ -55,7 +55,7 @@ struct SettingsControls {
     QPushButton* BBzeruj = nullptr;
 };
 
-// The tabs "Połączenie RS", "Uprawnienia", "Wagi", "Inne" and "Korekty"; each fills its part of `c`.
+// The tabs "Połączenie RS", "Uprawnienia", "Wagi", "Inne" and "Korekty"; each fills its controls in `c`.
 QWidget* build_connection_tab(SettingsControls& c, QWidget* parent);
 QWidget* build_rights_tab(SettingsControls& c, QWidget* parent);
 QWidget* build_scales_tab(SettingsControls& c, QWidget* parent);
@@ -65,7 +65,7 @@ QWidget* build_corrections_tab(SettingsControls& c, QWidget* parent);
 void show_form(const SettingsControls& c, const SettingsForm& form);
 // The list of corrections as learned; "Zeruj" only when there is something to clear.
 void show_learned(const SettingsControls& c, const TextTable& learned);
-// `timings_shown` is not a control's value and is left false. The list of corrections is not part of
+// `timings_shown` is not a control's value and is left false. The list of corrections is not in
 // the form.
 SettingsForm read_form(const SettingsControls& c);
 
