@@ -83,6 +83,15 @@ void write_table(ReportWriter& out, const TextTable& table, bool total_last) {
     }
 }
 
+std::vector<std::string> aligned_lines(const TextTable& table) {
+    const AlignedTable aligned(table);
+    std::vector<std::string> lines{aligned.header()};
+    for (std::size_t i = 0; i < aligned.rows(); ++i) {
+        lines.push_back(aligned.row(i));
+    }
+    return lines;
+}
+
 std::string table_csv(const TextTable& table) {
     std::string out = "\xEF\xBB\xBF";
     append_csv_line(out, table.titles, std::vector<bool>(table.titles.size(), false));

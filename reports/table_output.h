@@ -20,6 +20,8 @@ struct TextTable {
 // The column titles underlined, an empty line, the rows, each column as wide as its widest cell and
 // one space between columns; a rule above the last row when it is a total.
 void write_table(ReportWriter& out, const TextTable& table, bool total_last);
+// The titles, then the rows, aligned as write_table aligns them: for a terminal.
+std::vector<std::string> aligned_lines(const TextTable& table);
 
 // The table as CSV the way Polish spreadsheets open it: UTF-8 with a byte-order mark, ";" between
 // fields, "," as the decimal mark, CR LF after every line, the titles first.

@@ -107,4 +107,28 @@ void fit_columns(QTreeWidget* list) {
     }
 }
 
+void fill_list(QTreeWidget* list, const std::vector<std::vector<std::string>>& rows,
+               const std::vector<bool>& marked, const std::set<int>& numbers) {
+    const QSignalBlocker quiet(list);
+    list->clear();
+    QList<QTreeWidgetItem*> items;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        auto* item = new QTreeWidgetItem;
+        for (std::size_t c = 0; c < rows[r].size(); ++c) {
+            const int column = static_cast<int>(c);
+            item->setText(column, to_qt(rows[r][c]));
+            if (numbers.count(column) > 0) {
+                item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+                item->setFont(column, number_font());
+            }
+            if (r < marked.size() && marked[r]) {
+                item->setBackground(column, kAmber);
+            }
+        }
+        items.append(item);
+    }
+    list->addTopLevelItems(items);
+    fit_columns(list);
+}
+
 }  // namespace wazenie

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <initializer_list>
+#include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/qt_text.h"
 
@@ -62,6 +64,11 @@ QTreeWidget* make_list(const QString& name, const QStringList& headers, std::ini
 // Each column as wide as its contents and some room more: the contents alone would make the numbers
 // of neighbouring columns run into each other.
 void fit_columns(QTreeWidget* list);
+
+// The rows as given, the columns then fitted; the columns named in `numbers` right-aligned in the
+// number font, a row marked in `marked` amber.
+void fill_list(QTreeWidget* list, const std::vector<std::vector<std::string>>& rows,
+               const std::vector<bool>& marked, const std::set<int>& numbers);
 
 // The same list over a model, which names the columns and aligns them: for lists too long for an
 // item per row.

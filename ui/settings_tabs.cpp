@@ -5,6 +5,7 @@
 #include "comm/port_connection.h"
 #include "platform/qt_text.h"
 #include "ui/look.h"
+#include "windows/correction_list.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -19,6 +20,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace wazenie {
@@ -234,6 +236,60 @@ QWidget* build_other_tab(SettingsControls& c, QWidget* parent) {
     return tab;
 }
 
+QWidget* build_corrections_tab(SettingsControls& c, QWidget* parent) {
+    auto* tab = new QWidget(parent);
+    tab->setObjectName(QStringLiteral("TSconf_korekty"));
+
+    QGroupBox* dosing = group(QStringLiteral("Korekta dozowania "), tab);
+    auto* about =
+        new QLabel(QStringLiteral("Program uczy się, ile materiału spada jeszcze na wagę po zamknięciu "
+                                  "dozowania, i wysyła miernikowi masę zadaną pomniejszoną o tę "
+                                  "wartość."),
+                   dosing);
+    about->setWordWrap(true);
+    c.CBkorekta_wlaczona = check(QStringLiteral("CBkorekta_wlaczona"),
+                                 QStringLiteral("Korekta materiału w locie włączona:"), dosing);
+    c.CBwyrownanie = check(QStringLiteral("CBwyrownanie"),
+                           QStringLiteral("Wyrównanie sumy zlecenia w ostatnim cyklu:"), dosing);
+    c.Ewspolczynnik = edit(QStringLiteral("Ewspolczynnik"), 90, dosing);
+    c.Ewspolczynnik->setToolTip(
+        QStringLiteral("Udział ostatniego dozowania w wyuczonej korekcie: więcej niż 0, najwyżej 1"));
+    c.Emaks_procent = edit(QStringLiteral("Emaks_procent"), 90, dosing);
+    c.Emaks_procent->setToolTip(QStringLiteral(
+        "Korekta nigdy nie przekracza tego procentu masy zadanej: więcej niż 0, najwyżej 100"));
+    auto* dosing_rows = new QFormLayout(dosing);
+    dosing_rows->addRow(about);
+    dosing_rows->addRow(c.CBkorekta_wlaczona);
+    dosing_rows->addRow(c.CBwyrownanie);
+    dosing_rows->addRow(QStringLiteral("Współczynnik uczenia:"), c.Ewspolczynnik);
+    dosing_rows->addRow(QStringLiteral("Największa korekta [% masy zadanej]:"), c.Emaks_procent);
+
+    QGroupBox* learned = group(QStringLiteral("Wyuczone korekty "), tab);
+    c.LVkorekty =
+        make_list(QStringLiteral("LVkorekty"), headers_of(CorrectionList::titles()), {2, 3}, learned);
+    c.LVkorekty->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // The list takes the room the other tabs leave, at least a few rows: the window keeps its size.
+    c.LVkorekty->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    c.LVkorekty->setMinimumHeight(c.LVkorekty->fontMetrics().height() * 7);
+    c.BBzeruj = named_button(learned, "BBzeruj", QStringLiteral("Zeruj"));
+    c.BBzeruj->setToolTip(QStringLiteral(
+        "Zeruj wybrane korekty, a gdy żadna nie jest wybrana, wszystkie (po wymianie ślimaka, zmianie "
+        "zasuwy albo innym materiale w silosie)"));
+    auto* learned_rows = new QVBoxLayout(learned);
+    learned_rows->addWidget(c.LVkorekty, 1);
+    learned_rows->addWidget(c.BBzeruj, 0, Qt::AlignRight);
+
+    auto* layout = new QVBoxLayout(tab);
+    layout->addWidget(dosing);
+    layout->addWidget(learned, 1);
+    return tab;
+}
+
+void show_learned(const SettingsControls& c, const TextTable& learned) {
+    fill_list(c.LVkorekty, learned.rows, {}, {2, 3});
+    c.BBzeruj->setEnabled(!learned.rows.empty());
+}
+
 void show_form(const SettingsControls& c, const SettingsForm& f) {
     c.RGNumPortu->button(f.port_choice)->setChecked(true);
     c.RGSzybkosc->button(f.speed_choice)->setChecked(true);
@@ -256,6 +312,10 @@ void show_form(const SettingsControls& c, const SettingsForm& f) {
     c.CBwz_print_content->setCurrentIndex(f.wz_print_content);
     c.CBrunmaximized->setChecked(f.run_maximized);
     c.CBblock_down_buttons->setChecked(f.block_down_buttons);
+    c.CBkorekta_wlaczona->setChecked(f.correction_enabled);
+    c.CBwyrownanie->setChecked(f.correction_make_up);
+    c.Ewspolczynnik->setText(to_qt(f.correction_weight));
+    c.Emaks_procent->setText(to_qt(f.correction_percent));
 }
 
 SettingsForm read_form(const SettingsControls& c) {
@@ -281,6 +341,10 @@ SettingsForm read_form(const SettingsControls& c) {
     f.wz_print_content = c.CBwz_print_content->currentIndex();
     f.run_maximized = c.CBrunmaximized->isChecked();
     f.block_down_buttons = c.CBblock_down_buttons->isChecked();
+    f.correction_enabled = c.CBkorekta_wlaczona->isChecked();
+    f.correction_make_up = c.CBwyrownanie->isChecked();
+    f.correction_weight = from_qt(c.Ewspolczynnik->text());
+    f.correction_percent = from_qt(c.Emaks_procent->text());
     return f;
 }
 

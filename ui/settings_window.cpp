@@ -26,6 +26,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace wazenie {
@@ -35,6 +36,7 @@ TFormUstaw::TFormUstaw(Station& station, Dialogs& dialogs, QWidget* parent)
       station_(station),
       dialogs_(dialogs),
       controller_(station, dialogs),
+      corrections_(station, dialogs),
       PCconf(new QTabWidget(this)),
       BBok(new QPushButton(QStringLiteral("OK"), this)),
       BBcancel(new QPushButton(QStringLiteral("Anuluj"), this)) {
@@ -47,6 +49,7 @@ TFormUstaw::TFormUstaw(Station& station, Dialogs& dialogs, QWidget* parent)
     PCconf->addTab(build_rights_tab(c_, PCconf), QStringLiteral("Uprawnienia"));
     PCconf->addTab(build_scales_tab(c_, PCconf), QStringLiteral("Wagi"));
     PCconf->addTab(build_other_tab(c_, PCconf), QStringLiteral("Inne"));
+    PCconf->addTab(build_corrections_tab(c_, PCconf), QStringLiteral("Korekty"));
 
     // Enter moves on to the next control, so no button may take it as the default.
     BBok->setAutoDefault(false);
@@ -64,6 +67,7 @@ TFormUstaw::TFormUstaw(Station& station, Dialogs& dialogs, QWidget* parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(c_.BBoper, &QPushButton::clicked, this, &TFormUstaw::manage_operators);
     connect(c_.BBarchive, &QPushButton::clicked, this, &TFormUstaw::archive);
+    connect(c_.BBzeruj, &QPushButton::clicked, this, &TFormUstaw::clear_corrections);
     connect(c_.SBhelp_weightdoc_format, &QToolButton::clicked, this,
             [this] { controller_.show_format_help(); });
     connect(c_.SBhelp_archive, &QToolButton::clicked, this, [this] { controller_.show_archive_help(); });
@@ -76,6 +80,8 @@ TFormUstaw::TFormUstaw(Station& station, Dialogs& dialogs, QWidget* parent)
 bool TFormUstaw::run() {
     const SettingsForm form = controller_.open(station_.port_speed());
     show_form(c_, form);
+    corrections_.reload();
+    show_learned(c_, corrections_.table());
     c_.GBrstimeout->setVisible(form.timings_shown);
     PCconf->setCurrentIndex(0);
     c_.RGNumPortu->checkedButton()->setFocus();
@@ -90,7 +96,7 @@ bool TFormUstaw::run() {
 }
 
 void TFormUstaw::watch_fields() {
-    std::vector<QLineEdit*> fields{c_.Eweightdoc_next};
+    std::vector<QLineEdit*> fields{c_.Eweightdoc_next, c_.Ewspolczynnik, c_.Emaks_procent};
     for (int n = 1; n <= kScales; ++n) {
         fields.insert(fields.end(), {c_.Emax_weight[n], c_.Emin_weight[n], c_.Esta_weight[n]});
     }
@@ -121,6 +127,10 @@ void TFormUstaw::leave_field(QLineEdit* field) {
     std::optional<std::string> kept;
     if (field == c_.Eweightdoc_next) {
         kept = controller_.leave_weightdoc_next(text);
+    } else if (field == c_.Ewspolczynnik) {
+        kept = controller_.leave_correction_weight(text);
+    } else if (field == c_.Emaks_procent) {
+        kept = controller_.leave_correction_percent(text);
     }
     for (int n = 1; n <= kScales; ++n) {
         if (field == c_.Emax_weight[n]) {
@@ -150,6 +160,15 @@ void TFormUstaw::weight_enabled_clicked(int scale) {
     if (!controller_.weight_enabled_clicked(boxes)) {
         c_.CBweight_enabled[scale]->setChecked(true);
     }
+}
+
+void TFormUstaw::clear_corrections() {
+    std::vector<std::size_t> selected;
+    for (QTreeWidgetItem* item : c_.LVkorekty->selectedItems()) {
+        selected.push_back(static_cast<std::size_t>(c_.LVkorekty->indexOfTopLevelItem(item)));
+    }
+    corrections_.clear(selected);
+    show_learned(c_, corrections_.table());
 }
 
 void TFormUstaw::keyPressEvent(QKeyEvent* event) {

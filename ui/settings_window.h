@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/settings_tabs.h"
+#include "windows/correction_list.h"
 #include "windows/settings_window.h"
 
 #include <QDialog>
@@ -14,9 +15,9 @@ namespace wazenie {
 class Dialogs;
 class Station;
 
-// "Ustawienia": the administrator's settings on four tabs. The controls are filled from the
+// "Ustawienia": the administrator's settings on five tabs. The controls are filled from the
 // station's settings each time the window opens and copied back only on OK; every check and every
-// step of the copying is the controller's.
+// step of the copying is the controller's. "Zeruj" on the tab "Korekty" clears at once.
 class TFormUstaw : public QDialog {
     Q_OBJECT
 
@@ -35,12 +36,14 @@ private:
     void watch_fields();
     void leave_field(QLineEdit* field);
     void weight_enabled_clicked(int scale);
+    void clear_corrections();
     void manage_operators();
     void archive();
 
     Station& station_;
     Dialogs& dialogs_;
     SettingsWindow controller_;
+    CorrectionList corrections_;
     SettingsControls c_;
     QTabWidget* PCconf;
     QPushButton* BBok;

@@ -1,7 +1,6 @@
 #include "ui/stock_window.h"
 
 #include <algorithm>
-#include <set>
 
 #include "platform/qt_text.h"
 #include "storage/date_time.h"
@@ -31,31 +30,6 @@ QStringList titles(const std::vector<std::string>& names) {
         out.append(to_qt(name));
     }
     return out;
-}
-
-// The rows as given; numbers right-aligned in the number font, a marked row amber.
-void fill_list(QTreeWidget* list, const std::vector<std::vector<std::string>>& rows,
-               const std::vector<bool>& marked, const std::set<int>& numbers) {
-    const QSignalBlocker quiet(list);
-    list->clear();
-    QList<QTreeWidgetItem*> items;
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        auto* item = new QTreeWidgetItem;
-        for (std::size_t c = 0; c < rows[r].size(); ++c) {
-            const int column = static_cast<int>(c);
-            item->setText(column, to_qt(rows[r][c]));
-            if (numbers.count(column) > 0) {
-                item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
-                item->setFont(column, number_font());
-            }
-            if (r < marked.size() && marked[r]) {
-                item->setBackground(column, kAmber);
-            }
-        }
-        items.append(item);
-    }
-    list->addTopLevelItems(items);
-    fit_columns(list);
 }
 
 QLineEdit* named_edit(const char* name, QWidget* parent) {

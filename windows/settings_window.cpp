@@ -6,6 +6,7 @@
 #include "comm/port_connection.h"
 #include "core/number_text.h"
 #include "station/scale_settings.h"
+#include "storage/correction_settings.h"
 #include "storage/weight_doc.h"
 
 namespace wazenie {
@@ -21,6 +22,9 @@ constexpr const char* kFormatHelp =
     "\r"
     "np.: dok %n%/%y%-%m%-%d%";
 constexpr const char* kArchiveHelp = "Zapisanie skompresowanych danych aplikacji we wskazanym katalogu.";
+constexpr const char* kWeightRange = "Współczynnik uczenia musi być liczbą większą od 0 i nie większą od 1!";
+constexpr const char* kPercentRange =
+    "Największa korekta musi być liczbą większą od 0 i nie większą od 100 (procent masy zadanej)!";
 
 // A precision read from the file may lie outside what the window offers; the text stays sane.
 std::string decimal_text(double value, int precision) {
@@ -63,6 +67,43 @@ std::optional<std::string> read_scales(const SettingsForm& f, ScalesSettings& sc
     return std::nullopt;
 }
 
+// A value of the in-flight correction, or nothing (the range told) when it does not read or lies
+// outside its range.
+std::optional<double> correction_value(const std::string& text, bool (*valid)(double), const char* range,
+                                       Dialogs& dialogs) {
+    const std::optional<double> value = parse_decimal(text);
+    if (!value || !valid(*value)) {
+        dialogs.error(range);
+        return std::nullopt;
+    }
+    return value;
+}
+
+// A value that shows as it did when the window opened keeps the file's own digits.
+double typed_or_kept(double typed, double kept) {
+    return general_text(typed) == general_text(kept) ? kept : typed;
+}
+
+// The in-flight correction's step of OK: the section is written only when a value changed.
+void apply_correction(const SettingsForm& f, Settings& settings, Dialogs& dialogs) {
+    const auto weight = correction_value(f.correction_weight, valid_correction_weight, kWeightRange, dialogs);
+    if (!weight) {
+        return;
+    }
+    const auto percent =
+        correction_value(f.correction_percent, valid_correction_percent, kPercentRange, dialogs);
+    if (!percent) {
+        return;
+    }
+    const CorrectionSettings chosen{f.correction_enabled, f.correction_make_up,
+                                    typed_or_kept(*weight, settings.correction.weight),
+                                    typed_or_kept(*percent, settings.correction.max_percent)};
+    if (chosen != settings.correction) {
+        settings.correction = chosen;
+        store_correction_settings(settings.ini, chosen);
+    }
+}
+
 }  // namespace
 
 std::string speed_choice_text(int choice) {
@@ -98,6 +139,10 @@ SettingsForm SettingsWindow::open(int port_speed) const {
     f.wz_print_content = std::clamp(settings_.wz_print_content, 0, 3);
     f.run_maximized = settings_.run_maximized;
     f.block_down_buttons = settings_.block_down_buttons;
+    f.correction_enabled = settings_.correction.enabled;
+    f.correction_make_up = settings_.correction.make_up;
+    f.correction_weight = general_text(settings_.correction.weight);
+    f.correction_percent = general_text(settings_.correction.max_percent);
     return f;
 }
 
@@ -129,6 +174,16 @@ std::optional<std::string> SettingsWindow::leave_weightdoc_next(const std::strin
         return std::nullopt;
     }
     return text;
+}
+
+std::optional<std::string> SettingsWindow::leave_correction_weight(const std::string& text) {
+    const auto value = correction_value(text, valid_correction_weight, kWeightRange, dialogs_);
+    return value ? std::optional(general_text(*value)) : std::nullopt;
+}
+
+std::optional<std::string> SettingsWindow::leave_correction_percent(const std::string& text) {
+    const auto value = correction_value(text, valid_correction_percent, kPercentRange, dialogs_);
+    return value ? std::optional(general_text(*value)) : std::nullopt;
 }
 
 bool SettingsWindow::weight_enabled_clicked(const IndexedArray<bool, kScales>& boxes) {
@@ -183,6 +238,7 @@ void SettingsWindow::apply(const SettingsForm& f) {
         settings_.rs_delay_recipe = f.rs_delay_recipe;
     }
     settings_.block_down_buttons = f.block_down_buttons;
+    apply_correction(f, settings_, dialogs_);
 }
 
 }  // namespace wazenie

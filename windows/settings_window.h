@@ -36,6 +36,11 @@ struct SettingsForm {
     int wz_print_content = 0;  // 0..3
     bool run_maximized = false;
     bool block_down_buttons = false;
+
+    bool correction_enabled = false;
+    bool correction_make_up = false;
+    std::string correction_weight;
+    std::string correction_percent;
 };
 
 // The texts of the speed choices ("110" .. "14400").
@@ -57,6 +62,8 @@ public:
     std::optional<std::string> leave_max_weight(const std::string& text);
     std::optional<std::string> leave_decimal(int scale, const std::string& text);
     std::optional<std::string> leave_weightdoc_next(const std::string& text);
+    std::optional<std::string> leave_correction_weight(const std::string& text);
+    std::optional<std::string> leave_correction_percent(const std::string& text);
     // A "Waga N:" box was clicked: false (with the message) when the click left all four off; the
     // view then checks the clicked box again.
     bool weight_enabled_clicked(const IndexedArray<bool, kScales>& boxes);
@@ -66,7 +73,9 @@ public:
 
     // OK: copies the form back in a fixed order, the port reopened first (also when neither value
     // changed). A field that cannot be converted stops the applying at its step with the conversion
-    // error; the steps before it stay applied.
+    // error; the steps before it stay applied. The in-flight correction's four values come last and
+    // go into konfig.ini's document only when one of them changed, so that a plant that never
+    // touches them keeps a file without the section.
     void apply(const SettingsForm& form);
 
 private:

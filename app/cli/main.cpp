@@ -6,6 +6,7 @@
 
 #include "app/cli/cli_application.h"
 #include "app/cli/cli_command.h"
+#include "app/cli/correction_commands.h"
 #include "app/cli/exit_codes.h"
 #include "app/cli/report_commands.h"
 #include "app/cli/stock_commands.h"
@@ -37,6 +38,7 @@ const std::vector<CliCommand>& cli_commands() {
          "  magazyn inwentura --material NAZWA --kg KG [--operator NAZWA]\n"
          "  magazyn ruchy --from RRRR-MM-DD --to RRRR-MM-DD [--csv PLIK]",
          stock_command},
+        {"korekty", "[--zeruj [--waga N] [--material NAZWA]]", corrections_command},
     };
     return commands;
 }
@@ -58,6 +60,8 @@ void print_usage(std::ostream& out) {
            "magazyn: stan materiałów (dane/magazyn.txt); dostawa i inwentura (policzona masa, różnica\n"
            "  ze stanem trafia do pliku) przez administratora albo każdego, gdy konfig.ini\n"
            "  [Uprawnienia] magazyn_dla_wszystkich=1; ruchy: ruchy w dniach z sumami, z --csv do pliku.\n"
+           "korekty: korekty dozowania wyuczone na wagach (dane/korekty.txt): waga, materiał, korekta\n"
+           "  w kg, liczba dozowań; --zeruj zeruje wszystkie albo tylko wagi N i/lub materiału NAZWA.\n"
            "stop: STOP całego procesu z status.txt (czas zakończenia, zapis w pliku miesiąca, STO do\n"
            "  włączonych wag); pytania potwierdza wiersz \"t\" na wejściu albo opcja --tak.\n"
            "wz bez --month i --start: ostatni zapis dokumentu o tym numerze w plikach miesięcy.\n"
@@ -65,7 +69,7 @@ void print_usage(std::ostream& out) {
            "Kody wyjścia: 0 proces zakończony, 1 nie można otworzyć portu, 2 błędne argumenty lub wartości,\n"
            "  3 program już uruchomiony, 4 upłynął czas --timeout,\n"
            "  5 błąd zapisu lub odczytu: zapis procesu, plik raportu, PDF, standardowe wyjście,\n"
-           "  nieczytelny plik miesiąca (wtedy bez wyniku), blokada w katalogu tylko do odczytu,\n"
+           "  nieczytelny plik miesiąca (wtedy bez wyniku) lub korekt, blokada w katalogu tylko do odczytu,\n"
            "  6 przerwano sygnałem SIGINT lub SIGTERM (proces zapisany w status.txt).\n";
 }
 

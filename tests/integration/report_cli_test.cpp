@@ -5,6 +5,7 @@
 #include "storage/date_time.h"
 #include "storage/month_log.h"
 #include "storage/process_file.h"
+#include "storage/settings.h"
 #include "storage/text_file.h"
 
 #include <QProcess>
@@ -219,6 +220,55 @@ TEST_F(ReportCliTest, ProductionAnalysisAsTablesAndAsCsvWithTheTolerancesOfKonfi
               std::string::npos)
         << bytes;
     EXPECT_EQ(run({"produkcja", "--from", "2024-03-05", "--to", "2024-03-04"}).exit_code, 2);
+}
+
+TEST_F(ReportCliTest, KorektyPrintsWhatWasLearnedWithEachScalesPrecisionAndClearsByScaleOrMaterial) {
+    auto none = run({"korekty"});
+    EXPECT_EQ(none.exit_code, 0) << none.errors;
+    EXPECT_EQ(none.out, "Brak wyuczonych korekt.\n");
+
+    Settings settings;
+    Scales w;
+    load_settings(settings_file_path(data.path()), settings, w);
+    w[2].precision = 2;
+    ASSERT_TRUE(save_settings(settings_file_path(data.path()), settings, w));
+    const auto file = data / "korekty.txt";
+    testing::write_bytes(file, "2\tcement\t-4.5\t12\r\n1\tWoda\t1\t30\r\n1\tcement\t3\t2\r\n");
+    auto shown = run({"korekty"});
+    EXPECT_EQ(shown.exit_code, 0) << shown.errors;
+    EXPECT_EQ(shown.out,
+              "Waga Materiał Korekta [kg] Dozowań\n"
+              "   1 cement              3       2\n"
+              "   1 Woda                1      30\n"
+              "   2 cement          -4.50      12\n");
+
+    auto one = run({"korekty", "--zeruj", "--waga", "1", "--material", " WODA "});
+    EXPECT_EQ(one.exit_code, 0) << one.errors;
+    EXPECT_EQ(one.out, "Wyzerowano korekt: 1\n");
+    EXPECT_EQ(testing::read_bytes(file), "2\tcement\t-4.50\t12\r\n1\tcement\t3\t2\r\n");
+    EXPECT_EQ(run({"korekty", "--zeruj", "--material", "Cement"}).out, "Wyzerowano korekt: 2\n");
+    EXPECT_EQ(testing::read_bytes(file), "");
+}
+
+TEST_F(ReportCliTest, KorektyRefusesBadArgumentsWithTwoAndAnUnreadableFileWithFive) {
+    const auto file = data / "korekty.txt";
+    testing::write_bytes(file, "1\tcement\t3\t2\r\n");
+    for (const QStringList& args : {QStringList{"--waga", "1"}, QStringList{"--material", "cement"},
+                                    QStringList{"--zeruj", "--waga", "5"}, QStringList{"--zeruj", "--waga"},
+                                    QStringList{"--zeruj", "--material", " "}, QStringList{"--wszystkie"}}) {
+        auto refused = run(QStringList{"korekty"} + args);
+        EXPECT_EQ(refused.exit_code, 2) << args.join(' ').toStdString();
+        EXPECT_NE(refused.errors.find("błąd: "), std::string::npos) << refused.errors;
+    }
+    EXPECT_EQ(testing::read_bytes(file), "1\tcement\t3\t2\r\n");
+
+    testing::write_bytes(file, "1\tcement\t3\t2\r\n1\tcement\tx\t2\r\n");
+    for (const QStringList& args : {QStringList{}, QStringList{"--zeruj"}}) {
+        auto unread = run(QStringList{"korekty"} + args);
+        EXPECT_EQ(unread.exit_code, 5);
+        EXPECT_EQ(unread.out, "");
+        EXPECT_NE(unread.errors.find("korekty.txt, linia 2: "), std::string::npos) << unread.errors;
+    }
 }
 
 }  // namespace

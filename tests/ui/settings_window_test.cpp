@@ -3,6 +3,7 @@
 #include <string>
 
 #include "station/faked_station.h"
+#include "storage/correction_settings.h"
 #include "ui/support/clicks.h"
 #include "ui/support/modal_steps.h"
 #include "ui/support/modal_watch.h"
@@ -11,6 +12,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QTreeWidget>
 #include <QtTest>
 
 using namespace wazenie;
@@ -20,8 +22,9 @@ namespace {
 
 // A station over fakes whose settings file holds `ini`, and its settings window.
 struct Rig : FakedStation {
-    explicit Rig(const std::string& ini) {
+    explicit Rig(const std::string& ini, const std::string& corrections = "") {
         write_bytes(dir / "konfig.ini", ini);
+        write_bytes(dir / "korekty.txt", corrections);
         station.start_up();
     }
     template <typename T = QWidget>
@@ -42,6 +45,7 @@ private slots:
     void opens_filled_and_ok_reopens_the_port();
     void a_refused_field_keeps_the_focus_and_cancel_keeps_everything();
     void operators_open_in_management_mode();
+    void the_corrections_tab_clears_what_was_learned_and_ok_takes_its_values();
 };
 
 void SettingsWindowTest::opens_filled_and_ok_reopens_the_port() {
@@ -122,6 +126,41 @@ void SettingsWindowTest::operators_open_in_management_mode() {
         QVERIFY(managed);
     });
     QVERIFY(!rig.window.run());
+}
+
+void SettingsWindowTest::the_corrections_tab_clears_what_was_learned_and_ok_takes_its_values() {
+    Rig rig("", "1\tcement\t-4.0\t12\r\n2\twoda\t1.5\t3\r\n");
+    in_modal_loop(rig.window, [&] {
+        rig.find<QTabWidget>("PCconf")->setCurrentWidget(rig.find("TSconf_korekty"));
+        QVERIFY(!rig.find<QAbstractButton>("CBkorekta_wlaczona")->isChecked());
+        auto* list = rig.find<QTreeWidget>("LVkorekty");
+        QCOMPARE(list->topLevelItemCount(), 2);
+        QCOMPARE(list->topLevelItem(0)->text(2), QStringLiteral("-4.0"));
+        list->topLevelItem(0)->setSelected(true);
+        rig.click("BBzeruj");
+        QCOMPARE(rig.dialogs.last(), std::string("pytanie: Czy wyzerować wybraną korektę?"));
+        QCOMPARE(list->topLevelItemCount(), 1);
+        QCOMPARE(list->topLevelItem(0)->text(1), QStringLiteral("woda"));
+
+        auto* percent = rig.find<QLineEdit>("Emaks_procent");
+        percent->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), percent);
+        percent->setText("0");
+        QTest::keyClick(percent, Qt::Key_Return);
+        QTRY_VERIFY(rig.dialogs.last().rfind("błąd: Największa korekta musi być liczbą większą od 0", 0) ==
+                    0);
+        QTRY_COMPARE(QApplication::focusWidget(), percent);
+        percent->setText("7,5");
+        QTest::keyClick(percent, Qt::Key_Return);
+        QTRY_COMPARE(percent->text(), QStringLiteral("7.5"));
+        rig.find<QAbstractButton>("CBkorekta_wlaczona")->click();
+        rig.click("BBok");
+    });
+    QVERIFY(rig.window.run());
+    const Settings& settings = rig.station.settings();
+    QVERIFY(settings.correction.enabled);
+    QCOMPARE(settings.correction.max_percent, 7.5);
+    QCOMPARE(settings.ini.value(kCorrectionSection, "maks_procent"), std::optional<std::string>("7,5"));
 }
 
 QTEST_MAIN(SettingsWindowTest)

@@ -1,6 +1,8 @@
 #include "windows/settings_window.h"
 
 #include "station/faked_station.h"
+#include "storage/correction_settings.h"
+#include "windows/correction_list.h"
 
 #include <gtest/gtest.h>
 
@@ -145,6 +147,72 @@ TEST_F(SettingsWindowTest, HelpTexts) {
               0u);
     EXPECT_EQ(dialogs.journal[1],
               "informacja: Zapisanie skompresowanych danych aplikacji we wskazanym katalogu.");
+}
+
+TEST_F(SettingsWindowTest, ACorrectionValueOutsideItsRangeIsRefusedAsTheFieldIsLeftAndOnOk) {
+    EXPECT_EQ(window.leave_correction_weight("0,5"), "0.5");
+    EXPECT_EQ(window.leave_correction_percent("100"), "100");
+    for (const char* refused : {"0", "1,01", "x"}) {
+        EXPECT_EQ(window.leave_correction_weight(refused), std::nullopt) << refused;
+    }
+    EXPECT_EQ(dialogs.last(), "błąd: Współczynnik uczenia musi być liczbą większą od 0 i nie większą od 1!");
+    EXPECT_EQ(window.leave_correction_percent("-5"), std::nullopt);
+    EXPECT_EQ(dialogs.last(),
+              "błąd: Największa korekta musi być liczbą większą od 0 i nie większą od 100 (procent masy "
+              "zadanej)!");
+
+    // A bad value that reaches OK takes none of the four.
+    dialogs.clear();
+    SettingsForm f = window.open(9600);
+    f.correction_enabled = true;
+    f.correction_percent = "101";
+    window.apply(f);
+    EXPECT_EQ(dialogs.journal.size(), 1u);
+    EXPECT_EQ(settings.correction, CorrectionSettings{});
+    EXPECT_FALSE(settings.ini.value(kCorrectionSection, "wlaczona"));
+}
+
+TEST_F(SettingsWindowTest, OkWritesTheCorrectionSectionOnlyWhenAValueChanged) {
+    SettingsForm f = window.open(9600);
+    EXPECT_EQ(f.correction_weight, "0.3");
+    EXPECT_EQ(f.correction_percent, "5");
+    window.apply(f);
+    EXPECT_FALSE(settings.ini.value(kCorrectionSection, "wspolczynnik")) << "nothing changed, no section";
+
+    f.correction_make_up = true;
+    f.correction_weight = "0,25";
+    window.apply(f);
+    EXPECT_TRUE(settings.correction.make_up);
+    EXPECT_FALSE(settings.correction.enabled);
+    EXPECT_EQ(settings.correction.weight, 0.25);
+    EXPECT_EQ(settings.ini.value(kCorrectionSection, "wyrownanie"), "1");
+    EXPECT_EQ(settings.ini.value(kCorrectionSection, "wspolczynnik"), "0,25");
+    EXPECT_EQ(settings.ini.value(kCorrectionSection, "maks_procent"), "5");
+}
+
+TEST_F(SettingsWindowTest, ZerujClearsTheSelectedRowsOrEveryRowAfterTheQuestion) {
+    set_scale(2, 2, 5);
+    write_bytes(dir / "korekty.txt", "2\tcement\t-1.50\t4\r\n1\twoda\t2.0\t9\r\n1\tCement\t0.4\t3\r\n");
+    CorrectionList list(station, dialogs);
+    list.reload();
+    ASSERT_EQ(list.table().rows.size(), 3u);
+    EXPECT_EQ(list.table().titles, (std::vector<std::string>{"Waga", "Materiał", "Korekta [kg]", "Dozowań"}));
+    EXPECT_EQ(list.table().rows[0], (std::vector<std::string>{"1", "Cement", "0.4", "3"}));
+    EXPECT_EQ(list.table().rows[2], (std::vector<std::string>{"2", "cement", "-1.50", "4"}));
+
+    dialogs.answers = {false};
+    EXPECT_FALSE(list.clear({1}));
+    EXPECT_EQ(dialogs.last(), "pytanie: Czy wyzerować wybraną korektę?");
+    EXPECT_TRUE(list.clear({0, 2}));
+    EXPECT_EQ(dialogs.last(), "pytanie: Czy wyzerować wybrane korekty?");
+    ASSERT_EQ(list.table().rows.size(), 1u);
+    EXPECT_EQ(list.table().rows[0][1], "woda");
+    EXPECT_EQ(read_bytes(dir / "korekty.txt"), "1\twoda\t2.0\t9\r\n");
+
+    EXPECT_TRUE(list.clear({}));
+    EXPECT_EQ(dialogs.last(), "pytanie: Czy wyzerować wszystkie korekty?");
+    EXPECT_TRUE(list.table().rows.empty());
+    EXPECT_FALSE(list.clear({})) << "nothing left, nothing asked";
 }
 
 }  // namespace
