@@ -95,24 +95,35 @@ void recompute_process_total(ProcessState& p) {
     }
 }
 
-int split_into_cycles(ProcessState& p) {
+void scale_recipe_to_total(ProcessState& p) {
     double recipe_sum = 0;
-    for (weight_record& w : p.w) {
-        w.recipe_total_weight = 0;
-        w.recipe_total_weight_c1 = 0;
-        w.recipe_total_weight_clast = 0;
+    for (const weight_record& w : p.w) {
         for (int j = 1; j <= materials_of(w); ++j) {
             recipe_sum += w.m[j].recipe_total_weight;
         }
     }
     const double f = recipe_sum != 0 ? p.r.recipe_total_weight / recipe_sum : 0;
-
-    p.r.recipe_total_weight = 0;
     for (weight_record& w : p.w) {
         for (int j = 1; j <= materials_of(w); ++j) {
             material_record& m = w.m[j];
             m.recipe_total_weight = round_to(m.recipe_total_weight * f, w.precision);
-            w.recipe_total_weight += m.recipe_total_weight;
+        }
+    }
+}
+
+int split_into_cycles(ProcessState& p) {
+    scale_recipe_to_total(p);
+    return split_scaled_recipe(p);
+}
+
+int split_scaled_recipe(ProcessState& p) {
+    p.r.recipe_total_weight = 0;
+    for (weight_record& w : p.w) {
+        w.recipe_total_weight = 0;
+        w.recipe_total_weight_c1 = 0;
+        w.recipe_total_weight_clast = 0;
+        for (int j = 1; j <= materials_of(w); ++j) {
+            w.recipe_total_weight += w.m[j].recipe_total_weight;
         }
         p.r.recipe_total_weight += w.recipe_total_weight;
     }

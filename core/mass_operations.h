@@ -16,5 +16,10 @@ void restart_process(ProcessState& p);
 // Scales the loaded recipe to r.recipe_total_weight and splits it into cycles; returns the number
 // of cycles needed (not capped at 9).
 int split_into_cycles(ProcessState& p);
+// The two steps of the split, for a caller that changes the scaled masses between them: each
+// material's mass scaled to the total and rounded to its scale's precision; then the scales' and the
+// process's totals summed from the materials and each mass split into cycles.
+void scale_recipe_to_total(ProcessState& p);
+int split_scaled_recipe(ProcessState& p);
 
 }  // namespace wazenie

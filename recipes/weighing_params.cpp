@@ -5,6 +5,7 @@
 #include "clients/client_file.h"
 #include "core/mass_operations.h"
 #include "core/number_text.h"
+#include "recipes/moisture_compensation.h"
 #include "recipes/recipe_file.h"
 #include "storage/value_check.h"
 
@@ -24,8 +25,8 @@ int scale_without_capacity(const ProcessState& p) {
 
 }  // namespace
 
-std::optional<ProcessState> prepare_weighing(const ProcessState& p, const WeighingParams& params,
-                                             const std::filesystem::path& data_dir, Dialogs& dialogs) {
+std::optional<PreparedWeighing> prepare_weighing(const ProcessState& p, const WeighingParams& params,
+                                                 const std::filesystem::path& data_dir, Dialogs& dialogs) {
     auto total = parse_decimal(params.total_text);
     if (!total || *total < 0) {
         dialogs.error(std::string(kBadValueMessage));
@@ -63,11 +64,21 @@ std::optional<ProcessState> prepare_weighing(const ProcessState& p, const Weighi
                       std::to_string(q.w[s].max_weight) + " kg.");
         return std::nullopt;
     }
-    int n = split_into_cycles(q);
+    scale_recipe_to_total(q);
+    std::vector<DryTarget> dry;
+    if (const MaterialKinds kinds = material_kinds_in(data_dir); moisture_counts(q, kinds, params.moisture)) {
+        auto compensated = compensate_moisture(q, kinds, params.moisture);
+        if (!compensated) {
+            dialogs.error(compensated.error().what);
+            return std::nullopt;
+        }
+        dry = std::move(*compensated);
+    }
+    int n = split_scaled_recipe(q);
     q.r.total_cycle_init = n;
     q.r.total_cycle = std::min(n, kCycles);
     restart_process(q);
-    return q;
+    return PreparedWeighing{std::move(q), std::move(dry)};
 }
 
 }  // namespace wazenie

@@ -91,19 +91,22 @@ const LearnedCorrections& InFlightCorrection::learned() {
     return learned_;
 }
 
-bool InFlightCorrection::save() {
+Status InFlightCorrection::write() {
     const Status saved = save_corrections(file_, learned_, p_.w);
     read_time_ = write_time(file_).value_or(std::filesystem::file_time_type::min());
-    if (saved) {
-        return true;
+    if (!saved) {
+        log_.log_line(log_code::ERROR, "błąd zapisu pliku " + file_.string() + ": " + saved.error().what);
     }
-    log_.log_line(log_code::ERROR, "błąd zapisu pliku " + file_.string() + ": " + saved.error().what);
-    if (!save_failure_shown_) {
+    return saved;
+}
+
+// Learning goes on without the file: the box comes once, not after every dose.
+void InFlightCorrection::save_learned() {
+    if (const Status saved = write(); !saved && !save_failure_shown_) {
         save_failure_shown_ = true;
         dialogs_.warning("Nie udało się zapisać pliku " + file_.string() + " (" + saved.error().what +
                          "). Korekty dozowania działają dalej, ale nie zostaną zachowane.");
     }
-    return false;
 }
 
 bool InFlightCorrection::clear(int scale, const std::string& material) {
@@ -111,7 +114,12 @@ bool InFlightCorrection::clear(int scale, const std::string& material) {
     if (clear_corrections(learned_, scale, material) == 0) {
         return true;
     }
-    return save();
+    if (const Status saved = write(); !saved) {
+        dialogs_.error("Nie udało się zapisać pliku " + file_.string() + " (" + saved.error().what +
+                       "); korekty wyzerowano tylko do zamknięcia programu.");
+        return false;
+    }
+    return true;
 }
 
 void InFlightCorrection::new_process() {
@@ -220,7 +228,7 @@ void InFlightCorrection::learn(int scale, int material) {
         learned->kg = round_to((1 - a) * learned->kg + a * observed, w.precision);
         learned->count = std::min(learned->count, INT_MAX - 1) + 1;
     }
-    save();
+    save_learned();
 }
 
 void InFlightCorrection::spoil_open_doses(int scale, const std::string& reason) {

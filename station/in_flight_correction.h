@@ -80,7 +80,8 @@ private:
     void note(int scale, int material, const std::string& text);
     void read(bool tell);
     void reload_if_changed();
-    bool save();
+    Status write();
+    void save_learned();
 
     std::filesystem::path file_;
     const ProcessState& p_;

@@ -3,6 +3,7 @@
 #include "comm/exchange_log.h"
 #include "core/clock.h"
 #include "core/dialogs.h"
+#include "station/batch_recorder.h"
 #include "station/stock_keeper.h"
 #include "storage/month_log.h"
 #include "storage/process_file.h"
@@ -23,7 +24,9 @@ bool ProcessRecorder::save_status() {
 bool ProcessRecorder::append_to_log() {
     const auto file = month_log_path(data_dir_, clock_.now());
     const bool logged = static_cast<bool>(save_process(p_, settings_, file, true));
-    if (!logged) {
+    if (logged) {
+        batch_.append_card(file);
+    } else {
         report_write_error(20, file);
     }
     stock_.post_consumption(p_);

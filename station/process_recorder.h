@@ -12,6 +12,7 @@ namespace wazenie {
 class Clock;
 class Dialogs;
 class ExchangeLog;
+class BatchRecorder;
 class StockKeeper;
 struct Settings;
 
@@ -21,19 +22,22 @@ struct Settings;
 class ProcessRecorder {
 public:
     ProcessRecorder(std::filesystem::path data_dir, const ProcessState& p, Settings& settings,
-                    const Clock& clock, Dialogs& dialogs, ExchangeLog& log, StockKeeper& stock)
+                    const Clock& clock, Dialogs& dialogs, ExchangeLog& log, StockKeeper& stock,
+                    BatchRecorder& batch)
         : data_dir_(std::move(data_dir)),
           p_(p),
           settings_(settings),
           clock_(clock),
           dialogs_(dialogs),
           log_(log),
-          stock_(stock) {}
+          stock_(stock),
+          batch_(batch) {}
 
     // data_dir/status.txt, written atomically; a failure is shown as "Błąd (21) ..." and gives false.
     bool save_status();
-    // Appends the process to the log of the current month; a failure is shown as "Błąd (20) ...".
-    // What it took of the kept materials is posted to the stock either way: it has left the silos.
+    // Appends the process to the log of the current month, its batch card after it; a failure is
+    // shown as "Błąd (20) ...". What it took of the kept materials is posted to the stock either way:
+    // it has left the silos.
     bool append_to_log();
     // A new WZ number, given only once the advanced counter is in the settings file, so that no
     // number is ever issued twice. Nothing when the counter is not usable or the file cannot be
@@ -55,6 +59,7 @@ private:
     Dialogs& dialogs_;
     ExchangeLog& log_;
     StockKeeper& stock_;
+    BatchRecorder& batch_;
     bool weight_doc_refused_ = false;
 };
 

@@ -7,6 +7,7 @@
 #include "comm/port_connection.h"
 #include "core/dialogs.h"
 #include "station/answer_handling.h"
+#include "station/batch_recorder.h"
 #include "station/in_flight_correction.h"
 #include "station/line_exchange.h"
 #include "station/main_loop.h"
@@ -42,7 +43,8 @@ struct Station::Parts {
           view(s.p_, display),
           stock(s.data_dir_, clock, dialogs, log),
           correction(s.data_dir_, s.p_, s.settings_, clock, dialogs, log),
-          recorder(s.data_dir_, s.p_, s.settings_, clock, dialogs, log, stock),
+          batch(s.data_dir_, s.p_, s.settings_, dialogs, log, correction),
+          recorder(s.data_dir_, s.p_, s.settings_, clock, dialogs, log, stock, batch),
           context{s.p_, s.settings_, clock, dialogs, log, exchange, port, recorder, stock, correction, view},
           answers(context),
           exchange(s.p_, s.settings_, link, log, view, answers),
@@ -55,6 +57,7 @@ struct Station::Parts {
     StationView view;
     StockKeeper stock;
     InFlightCorrection correction;
+    BatchRecorder batch;
     ProcessRecorder recorder;
     // The context names the exchange before it is built: it is only reached once the station runs.
     StationContext context;
@@ -113,6 +116,7 @@ void Station::log_in(const std::string& operator_name) {
             keep_damaged_status(parts_->context, data_dir_);
         }
         parts_->correction.resumed_process();
+        parts_->batch.resumed_process();
     }
     // The exchange is never resumed: the loop starts by asking the scales for their weights.
     p_.r.user_name = operator_name;
@@ -196,9 +200,10 @@ bool Station::weight_doc_refused() const {
     return parts_->recorder.weight_doc_refused();
 }
 
-void Station::load_weighing_params(const ProcessState& prepared) {
+void Station::load_weighing_params(const ProcessState& prepared, std::vector<DryTarget> dry) {
     p_ = prepared;
     parts_->correction.new_process();
+    parts_->batch.new_process(std::move(dry));
     save_status();
     parts_->view.process();
 }
@@ -225,6 +230,10 @@ bool Station::save_status() {
 
 ExchangeLog& Station::exchange_log() {
     return parts_->log;
+}
+
+const std::vector<DryTarget>& Station::process_materials() const {
+    return parts_->batch.materials();
 }
 
 InFlightCorrection& Station::correction() {

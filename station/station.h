@@ -9,6 +9,7 @@
 #include "reports/stock_book.h"
 #include "station/scale_button.h"
 #include "station/scale_settings.h"
+#include "storage/batch_card.h"
 #include "storage/settings.h"
 #include "storage/tolerances.h"
 
@@ -87,8 +88,9 @@ public:
     bool showing_current_cycle() const { return p_.r.view_cycle == 0; }
 
     // New weighing parameters: the process they define (recipes/weighing_params.h prepares it)
-    // replaces the records, the status file is written and the process redrawn.
-    void load_weighing_params(const ProcessState& prepared);
+    // replaces the records, the status file is written and the process redrawn. `dry` is what each
+    // material was asked for before the moisture of the aggregates was counted (empty: nothing was).
+    void load_weighing_params(const ProcessState& prepared, std::vector<DryTarget> dry = {});
     // The settings window's OK: each scale's settings and the total's decimals; a changed precision
     // redraws the process with its new decimals.
     void apply_scale_settings(const ScalesSettings& scales, int total_precision);
@@ -104,6 +106,8 @@ public:
     // from what was read.
     const Tolerances& tolerances() const { return tolerances_; }
     ExchangeLog& exchange_log();
+    // Every material of the process with its kind and its aggregate's moisture.
+    const std::vector<DryTarget>& process_materials() const;
     // The in-flight correction: what each scale was sent, what was learned.
     InFlightCorrection& correction();
     const InFlightCorrection& correction() const;

@@ -229,6 +229,7 @@ std::vector<ReplacedValue> load_settings(const std::filesystem::path& file, Sett
     Loader loader(settings.ini, w);
     visit_keys(loader, settings, w);
     settings.correction = read_correction_settings(settings.ini, loader.replaced);
+    settings.moisture_valid_hours = read_moisture_valid_hours(settings.ini, loader.replaced);
     return std::move(loader.replaced);
 }
 
@@ -248,6 +249,9 @@ Status save_settings(const std::filesystem::path& file, const Settings& settings
     // A file that holds the section gets all of it, a replaced value among them; one without keeps none.
     if (!ini.entries(kCorrectionSection).empty()) {
         store_correction_settings(ini, settings.correction);
+    }
+    if (!ini.entries(kMoistureSection).empty()) {
+        store_moisture_valid_hours(ini, settings.moisture_valid_hours);
     }
     std::filesystem::path work_file = file;
     work_file += ".tmp";

@@ -9,6 +9,7 @@
 #include "core/result.h"
 #include "storage/correction_settings.h"
 #include "storage/ini_document.h"
+#include "storage/moisture.h"
 #include "storage/replaced_value.h"
 
 namespace wazenie {
@@ -33,6 +34,8 @@ struct Settings {
     // Read with the rest; saved only into a file that holds the section (store_correction_settings
     // adds it), so that a plant that never set it keeps none.
     CorrectionSettings correction;
+    // [Wilgotnosc] waznosc_godz, kept the same way.
+    int moisture_valid_hours = kDefaultMoistureValidHours;
 
     // The file as read, with every key this program does not know (the [Porty] section among them).
     IniDocument ini;

@@ -118,15 +118,10 @@ Result<StockLedger> read_stock_ledger(const std::filesystem::path& file) {
 
 Status append_stock_entries(const std::filesystem::path& file, const std::vector<StockEntry>& entries) {
     std::vector<std::string> lines;
-    std::error_code ignored;
-    if (std::filesystem::exists(file, ignored) && !text_file::ends_with_line_end(file)) {
-        // A line cut short by a crash stays a damaged line of its own.
-        lines.emplace_back();
-    }
     for (const StockEntry& e : entries) {
         lines.push_back(stock_line(e));
     }
-    return text_file::append_lines(file, lines);
+    return text_file::append_own_lines(file, std::move(lines));
 }
 
 }  // namespace wazenie

@@ -137,6 +137,14 @@ Status append_lines(const std::filesystem::path& file, const std::vector<std::st
     return write_to(file, lines, std::ios::app);
 }
 
+Status append_own_lines(const std::filesystem::path& file, std::vector<std::string> lines) {
+    std::error_code ignored;
+    if (std::filesystem::exists(file, ignored) && !ends_with_line_end(file)) {
+        lines.insert(lines.begin(), std::string());
+    }
+    return append_lines(file, lines);
+}
+
 Status replace_atomically(const std::filesystem::path& target, const std::filesystem::path& work_file,
                           const std::vector<std::string>& lines) {
     return replace_with(target, work_file, [&] { return write_lines(work_file, lines); });

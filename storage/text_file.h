@@ -67,6 +67,9 @@ Status write_lines(const std::filesystem::path& file, const std::vector<std::str
 
 // Appends the lines at the end, creating the file when it is missing.
 Status append_lines(const std::filesystem::path& file, const std::vector<std::string>& lines);
+// The same, after ending a last line that a crash cut short, so that it stays a damaged line of its
+// own and the new ones read whole.
+Status append_own_lines(const std::filesystem::path& file, std::vector<std::string> lines);
 
 // Errors of the writers: what = "create" (where = the file), "write" (where = the file, line = the
 // failing line from 1) or, in replace_atomically, "rename" (where = the target).

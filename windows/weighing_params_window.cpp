@@ -127,8 +127,8 @@ ParamsOutcome WeighingParamsConfirmation::confirm(const WeighingParams& params) 
     if (!prepared) {
         return ParamsOutcome::refused;
     }
-    station_.load_weighing_params(*prepared);
-    if (prepared->r.total_cycle_init > kCycles) {
+    station_.load_weighing_params(prepared->process, std::move(prepared->dry));
+    if (prepared->process.r.total_cycle_init > kCycles) {
         dialogs_.error("Maksymalna ilość cykli to: " + std::to_string(kCycles));
     }
     return ParamsOutcome::accepted;

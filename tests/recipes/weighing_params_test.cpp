@@ -36,7 +36,7 @@ protected:
     bool prepare(const std::string& name, const std::string& total, const std::string& client = {}) {
         auto prepared = prepare_weighing(p, WeighingParams{name, total, client}, dir.path(), dialogs);
         if (prepared) {
-            p = *prepared;
+            p = prepared->process;
         }
         return prepared.has_value();
     }
