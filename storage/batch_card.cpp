@@ -110,20 +110,19 @@ Result<ReadBatchCards> read_batch_cards(const std::filesystem::path& file) {
             continue;
         }
         BatchCard card{tab_field(head, 1), tab_field(head, 2), tab_field(head, 3), {}, {}};
+        // The block ends at its first line that does not read; reading goes on from there.
         std::size_t next = k + 1;
-        bool whole = true;
-        for (int n = 0; n < *count && whole; ++n, ++next) {
-            if (next >= lines->size()) {
-                whole = false;
-                break;
-            }
+        const std::size_t end = k + 1 + static_cast<std::size_t>(*count);
+        for (; next < end && next < lines->size(); ++next) {
             const std::string& line = (*lines)[next];
             const std::string kind = tab_field(line, 0);
-            whole = kind == "km" ? read_material(line, card) : kind == "ks" && read_sent(line, card);
+            if (!(kind == "km" ? read_material(line, card) : kind == "ks" && read_sent(line, card))) {
+                break;
+            }
         }
-        if (!whole) {
+        if (next != end) {
             damaged(k);
-            k = std::max(k + 1, next - (next > k + 1 ? 1 : 0));
+            k = next;
             continue;
         }
         out.cards.push_back(std::move(card));

@@ -8,6 +8,7 @@
 #include "platform/qt_text.h"
 #include "station/in_flight_correction.h"
 #include "station/station.h"
+#include "station/water_cement.h"
 #include "station/window_model.h"
 #include "storage/operators.h"
 #include "ui/about_box.h"
@@ -242,6 +243,8 @@ void TForm1::refresh_scales(int view_cycle) {
     strip_->cycles().show_rows(cycle_rows(p, station_->settings().total_precision));
     const ProcessView process = process_view(p, station_->settings());
     strip_->show_total(process.jest, process.gauge);
+    strip_->show_water_cement(
+        water_cement_text(p, station_->process_materials(), view_cycle == 0 ? p.r.curr_cycle : view_cycle));
 }
 
 void TForm1::refresh_process() {

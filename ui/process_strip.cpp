@@ -157,8 +157,16 @@ QGroupBox* ProcessStrip::make_status() {
     add_row(grid, 4, QStringLiteral("Zakończenie:"), stop_);
     add_row(grid, 5, QStringLiteral("Aktualny cykl:"), cycle_, cycles_button_);
     add_row(grid, 6, QStringLiteral("Nr WZ:"), weight_doc_, weight_doc_button_);
+    water_cement_ = number_label(QStringLiteral("Lwater_cement"), 18, group);
+    water_cement_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    water_cement_caption_ = new QLabel(QStringLiteral("w/c:"), group);
+    grid->addWidget(caption_value(water_cement_caption_, water_cement_), 7, 0);
+    grid->addWidget(water_cement_, 7, 1);
+    for (QLabel* label : {water_cement_caption_, water_cement_}) {
+        label->hide();
+    }
     grid->setColumnStretch(1, 1);
-    grid->setRowStretch(7, 1);
+    grid->setRowStretch(8, 1);
     return group;
 }
 
@@ -188,6 +196,12 @@ void ProcessStrip::show_total(const std::string& jest, int gauge) {
     }
     sync::text(jest_, jest);
     sync::value(gauge_, gauge);
+}
+
+void ProcessStrip::show_water_cement(const std::string& text) {
+    sync::text(water_cement_, text);
+    sync::shown(water_cement_, !text.empty());
+    sync::shown(water_cement_caption_, !text.empty());
 }
 
 void ProcessStrip::show_weight_doc_button(bool shown) {

@@ -32,6 +32,8 @@ public:
     void show_process(const ProcessView& view);
     // The process mass and its gauge, which follow every refresh of the scales.
     void show_total(const std::string& jest, int gauge);
+    // "w/c:" and its value, shown once the process has dosed cement of a known kind.
+    void show_water_cement(const std::string& text);
     void show_weight_doc_button(bool shown);
     void two_line_params_caption();
 
@@ -58,6 +60,8 @@ private:
     QLabel* stop_ = nullptr;
     QLabel* cycle_ = nullptr;
     QLabel* weight_doc_ = nullptr;
+    QLabel* water_cement_ = nullptr;
+    QLabel* water_cement_caption_ = nullptr;
     QPushButton* cycles_button_ = nullptr;
     QPushButton* weight_doc_button_ = nullptr;
 };

@@ -1,0 +1,61 @@
+#include "station/water_cement.h"
+
+#include "core/number_text.h"
+
+namespace wazenie {
+
+namespace {
+
+double dosed(const material_record& m, int cycle) {
+    if (cycle != 0) {
+        return CycleMasses::in_range(cycle) ? m.curr_weight[cycle] : 0;
+    }
+    double sum = 0;
+    for (const double kg : m.curr_weight) {
+        sum += kg;
+    }
+    return sum;
+}
+
+}  // namespace
+
+std::optional<double> water_cement_ratio(const ProcessState& p, const std::vector<DryTarget>& materials,
+                                         int cycle) {
+    double water = 0;
+    double cement = 0;
+    for (const DryTarget& t : materials) {
+        if (!Scales::in_range(t.scale) || t.material < 1 || t.material > p.w[t.scale].max_material ||
+            t.material > kMaterials) {
+            continue;
+        }
+        const double kg = dosed(p.w[t.scale].m[t.material], cycle);
+        switch (t.kind) {
+            case MaterialKind::cement:
+                cement += kg;
+                break;
+            case MaterialKind::water:
+                water += kg;
+                break;
+            case MaterialKind::aggregate:
+                water += kg * t.moisture / (100 + t.moisture);
+                break;
+            default:
+                break;
+        }
+    }
+    return cement > 0 ? std::optional(water / cement) : std::nullopt;
+}
+
+std::string water_cement_text(const ProcessState& p, const std::vector<DryTarget>& materials, int shown) {
+    const auto whole = water_cement_ratio(p, materials, 0);
+    if (!whole) {
+        return {};
+    }
+    std::string text = fixed_text(*whole, 2);
+    if (const auto in_cycle = water_cement_ratio(p, materials, shown); in_cycle && p.r.total_cycle > 1) {
+        text += " (cykl " + std::to_string(shown) + ": " + fixed_text(*in_cycle, 2) + ")";
+    }
+    return text;
+}
+
+}  // namespace wazenie
