@@ -3,7 +3,9 @@
 #include "station/line_exchange.h"
 #include "station/station_rig.h"
 #include "station/window_model.h"
+#include "storage/batch_card.h"
 #include "storage/learned_corrections.h"
+#include "storage/month_log.h"
 #include "storage/text_file.h"
 #include "storage/tolerances.h"
 
@@ -64,6 +66,12 @@ TEST(InFlightCorrection, TheFirstDoseIsTakenWholeAndLaterOnesAreDamped) {
     const ScaleView view =
         scale_view(rig.p, 1, 2, ScaleButton::none, Tolerances{}, &rig.station.correction().sent(1));
     EXPECT_EQ(view.materials[0].sent, "wysłano: 96 kg (korekta -4 kg)");
+    // The batch card keeps what each frame carried.
+    const auto cards = read_batch_cards(
+        batch_card_path(rig.dir.path(), *log_month(month_log_path(rig.dir.path(), rig.clock.now()))));
+    ASSERT_TRUE(cards && cards->cards.size() == 1);
+    ASSERT_EQ(cards->cards[0].sent.size(), 6u);
+    EXPECT_EQ(cards->cards[0].sent[2], (SentMass{1, 1, 2, 100, 96}));
 
     // A new screw lands 10 kg: 0.7 * 4 + 0.3 * 10 = 5.8, kept with the scale's precision.
     CorrectionRig next(1, 10);
