@@ -149,10 +149,10 @@ void AccessibleNamesTest::dialogs_read_out_values_and_name_edits() {
     check_window(&clients);
     expect_name(&clients, "Esearch_kontrah", "Wyszukaj:");
 
-    MaterialWindow materials_controller(rig.dialogs, clipboard, rig.dir.path());
+    MaterialWindow materials_controller(rig.dialogs, clipboard, rig.dir.path(), true);
     TFmaterial materials(materials_controller);
     check_window(&materials);
-    MaterialWindowChooser material_chooser(rig.dialogs, clipboard, rig.dir.path());
+    MaterialWindowChooser material_chooser(rig.dialogs, clipboard, rig.dir.path(), true);
     RecipeEditor recipes_controller(rig.dialogs, material_chooser, rig.dir.path(), rig.station.settings(),
                                     rig.station.process().w, "ADMINISTRATOR");
     TFrecipe recipes(recipes_controller);
