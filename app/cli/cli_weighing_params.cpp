@@ -3,6 +3,7 @@
 #include "app/cli/run_options.h"
 #include "core/dialogs.h"
 #include "station/station.h"
+#include "storage/system_clock.h"
 #include "windows/weighing_params_window.h"
 
 namespace wazenie {
@@ -30,8 +31,10 @@ private:
 bool confirm_weighing_params(Station& station, const RunOptions& options, Dialogs& dialogs) {
     NoRecipeEditor editor;
     GivenClient clients(options.client);
-    WeighingParamsDialog dialog(station.data_dir(), station.settings(), dialogs, editor, clients);
-    WeighingParamsConfirmation confirmation(station, dialogs);
+    SystemClock clock;
+    WeighingParamsDialog dialog(station.data_dir(), station.settings(), dialogs, editor, clients, clock,
+                                station.operator_name());
+    WeighingParamsConfirmation confirmation(station, dialogs, clock);
     auto outcome = confirmation.run([&]() -> std::optional<WeighingParams> {
         dialog.open(station.process().r);
         if (!dialog.choose_recipe(options.recipe)) {

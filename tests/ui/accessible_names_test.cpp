@@ -130,7 +130,8 @@ void AccessibleNamesTest::dialogs_read_out_values_and_name_edits() {
 
     StationChoosers choosers(rig.station, rig.dialogs, clipboard, rig.printer, nullptr);
     WeighingParamsDialog params_controller(rig.dir.path(), rig.station.settings(), rig.dialogs,
-                                           choosers.recipes(), choosers.clients());
+                                           choosers.recipes(), choosers.clients(), rig.clock,
+                                           "ADMINISTRATOR");
     TFrecipe_summary params(params_controller);
     recipe_record recipe;
     recipe.recipe_name = "B25 beton konstrukcyjny";
