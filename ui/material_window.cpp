@@ -78,12 +78,13 @@ TFmaterial::TFmaterial(MaterialWindow& controller, QWidget* parent)
 
     // Alternating rows stand in for grid lines, which a tree list does not draw.
     LVmaterial->setAlternatingRowColors(true);
+    // The kind's column beside the names, which keep the width they had alone.
+    const int kind_width = LVmaterial->fontMetrics().horizontalAdvance(QStringLiteral("domieszka")) + 24;
     LVmaterial->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     LVmaterial->header()->setSectionResizeMode(kKindColumn, QHeaderView::Fixed);
-    LVmaterial->header()->resizeSection(
-        kKindColumn, LVmaterial->fontMetrics().horizontalAdvance(QStringLiteral("domieszka")) + 24);
+    LVmaterial->header()->resizeSection(kKindColumn, kind_width);
     LVmaterial->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    LVmaterial->setMinimumSize(340, 360);
+    LVmaterial->setMinimumSize(340 + kind_width, 360);
     LVmaterial->viewport()->installEventFilter(this);
 
     auto* search_label = new QLabel(QStringLiteral("Wyszukaj (F3):"), this);
