@@ -40,9 +40,9 @@ void DataWindows::open_weighing_params() {
     const Settings& settings = station_.settings();
     StationChoosers choosers(station_, dialogs_, clipboard_, printer_, parent_);
     WeighingParamsDialog controller(station_.data_dir(), settings, dialogs_, choosers.recipes(),
-                                    choosers.clients());
+                                    choosers.clients(), clock_, station_.operator_name());
     choosers.recipes().show_recipe_from([&controller] { return controller.values().recipe_name; });
-    WeighingParamsConfirmation confirmation(station_, dialogs_);
+    WeighingParamsConfirmation confirmation(station_, dialogs_, clock_);
     confirmation.run([&] { return TFrecipe_summary(controller, parent_).run(station_.process().r); });
 }
 

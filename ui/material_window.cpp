@@ -1,9 +1,12 @@
 #include "ui/material_window.h"
 
+#include <algorithm>
+
 #include "platform/qt_text.h"
 #include "ui/list_sync.h"
 #include "ui/look.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -19,15 +22,36 @@
 
 namespace wazenie {
 
+namespace {
+
+constexpr int kKindColumn = 1;
+
+// The choices of "Rodzaj": none first, then every kind.
+MaterialKind kind_at(int index) {
+    const auto& kinds = material_kinds_list();
+    return index > 0 && index <= static_cast<int>(kinds.size()) ? kinds[static_cast<std::size_t>(index - 1)]
+                                                                : MaterialKind::none;
+}
+
+int index_of(MaterialKind kind) {
+    const auto& kinds = material_kinds_list();
+    const auto found = std::find(kinds.begin(), kinds.end(), kind);
+    return found == kinds.end() ? 0 : static_cast<int>(found - kinds.begin()) + 1;
+}
+
+}  // namespace
+
 TFmaterial::TFmaterial(MaterialWindow& controller, QWidget* parent)
     : QDialog(parent),
       controller_(controller),
       Esearch(new QLineEdit(this)),
       Lsearch_enable(new QLabel(QStringLiteral("<wyszukiwanie włączone>"), this)),
-      LVmaterial(make_list(QStringLiteral("LVmaterial"), {QStringLiteral("Substancja")}, {}, this)),
+      LVmaterial(make_list(QStringLiteral("LVmaterial"),
+                           {QStringLiteral("Substancja"), QStringLiteral("Rodzaj")}, {}, this)),
       BBdodaj(named_button(this, "BBdodaj", QStringLiteral(" Dodaj nową substancję"))),
       BBusun(named_button(this, "BBusun", QStringLiteral(" Usuń wskazaną substancję"))),
       BBedit(named_button(this, "BBedit", QStringLiteral(" Edytuj substancję"))),
+      CBrodzaj(new QComboBox(this)),
       SBcopy(new QToolButton(this)),
       BBok(named_button(this, "BBok", QStringLiteral("OK"))),
       BBcancel(named_button(this, "BBcancel", QStringLiteral("Anuluj"))) {
@@ -35,6 +59,12 @@ TFmaterial::TFmaterial(MaterialWindow& controller, QWidget* parent)
     setWindowTitle(QStringLiteral("Baza substancji"));
     Esearch->setObjectName(QStringLiteral("Esearch"));
     Lsearch_enable->setObjectName(QStringLiteral("Lsearch_enable"));
+    CBrodzaj->setObjectName(QStringLiteral("CBrodzaj"));
+    CBrodzaj->addItem(QString());
+    for (const MaterialKind kind : material_kinds_list()) {
+        CBrodzaj->addItem(to_qt(std::string(material_kind_text(kind))));
+    }
+    CBrodzaj->setToolTip(QStringLiteral("rodzaj wskazanej substancji"));
     SBcopy->setObjectName(QStringLiteral("SBcopy"));
     SBcopy->setText(QStringLiteral("Kopiuj"));
     SBcopy->setToolTip(QStringLiteral("kopiuj tabelę do schowka"));
@@ -48,9 +78,13 @@ TFmaterial::TFmaterial(MaterialWindow& controller, QWidget* parent)
 
     // Alternating rows stand in for grid lines, which a tree list does not draw.
     LVmaterial->setAlternatingRowColors(true);
-    LVmaterial->header()->setStretchLastSection(true);
+    // The kind's column beside the names, which keep the width they had alone.
+    const int kind_width = LVmaterial->fontMetrics().horizontalAdvance(QStringLiteral("domieszka")) + 24;
+    LVmaterial->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    LVmaterial->header()->setSectionResizeMode(kKindColumn, QHeaderView::Fixed);
+    LVmaterial->header()->resizeSection(kKindColumn, kind_width);
     LVmaterial->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    LVmaterial->setMinimumSize(340, 360);
+    LVmaterial->setMinimumSize(340 + kind_width, 360);
     LVmaterial->viewport()->installEventFilter(this);
 
     auto* search_label = new QLabel(QStringLiteral("Wyszukaj (F3):"), this);
@@ -66,6 +100,9 @@ TFmaterial::TFmaterial(MaterialWindow& controller, QWidget* parent)
     edits->addWidget(BBdodaj);
     edits->addWidget(BBusun);
     edits->addWidget(BBedit);
+    edits->addSpacing(12);
+    edits->addWidget(caption_label(QStringLiteral("Rodzaj:"), CBrodzaj, this));
+    edits->addWidget(CBrodzaj);
     edits->addStretch();
 
     auto* middle = new QHBoxLayout;
@@ -100,6 +137,7 @@ TFmaterial::TFmaterial(MaterialWindow& controller, QWidget* parent)
     });
     connect(BBedit, &QPushButton::clicked, this, &TFmaterial::begin_rename);
     connect(SBcopy, &QToolButton::clicked, this, [this] { controller_.copy(); });
+    connect(CBrodzaj, &QComboBox::activated, this, &TFmaterial::kind_chosen);
 
     QAbstractItemDelegate* delegate = LVmaterial->itemDelegate();
     connect(delegate, &QAbstractItemDelegate::commitData, this, [this](QWidget* editor) {
@@ -149,7 +187,9 @@ void TFmaterial::show_state() {
     const std::vector<std::string>& rows = controller_.rows();
     sync::row_count(LVmaterial, static_cast<int>(rows.size()));
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        sync::cell(LVmaterial->topLevelItem(static_cast<int>(i)), 0, rows[i]);
+        QTreeWidgetItem* item = LVmaterial->topLevelItem(static_cast<int>(i));
+        sync::cell(item, 0, rows[i]);
+        sync::cell(item, kKindColumn, std::string(material_kind_text(controller_.kind_of(i))));
     }
     if (const RowIndex row = controller_.selected()) {
         QTreeWidgetItem* item = LVmaterial->topLevelItem(static_cast<int>(*row));
@@ -166,7 +206,14 @@ void TFmaterial::show_state() {
          {static_cast<QWidget*>(BBdodaj), static_cast<QWidget*>(BBusun), static_cast<QWidget*>(BBedit)}) {
         sync::enabled(button, controller_.edit_buttons_enabled());
     }
+    show_kind();
     BBok->setDefault(controller_.ok_is_default());
+}
+
+void TFmaterial::show_kind() {
+    sync::enabled(CBrodzaj, controller_.kind_enabled());
+    const RowIndex row = controller_.selected();
+    CBrodzaj->setCurrentIndex(index_of(row ? controller_.kind_of(*row) : MaterialKind::none));
 }
 
 void TFmaterial::apply_focus() {
@@ -198,6 +245,12 @@ void TFmaterial::selection_changed() {
         row = static_cast<std::size_t>(LVmaterial->indexOfTopLevelItem(items.front()));
     }
     controller_.select(row);
+    show_kind();
+}
+
+void TFmaterial::kind_chosen(int index) {
+    controller_.set_kind(kind_at(index));
+    show_state();
 }
 
 void TFmaterial::begin_rename() {
@@ -229,8 +282,9 @@ void TFmaterial::rename_ended(QAbstractItemDelegate::EndEditHint hint) {
 }
 
 MaterialWindowChooser::MaterialWindowChooser(Dialogs& dialogs, Clipboard& clipboard,
-                                             std::filesystem::path data_dir, QWidget* parent)
-    : controller_(dialogs, clipboard, std::move(data_dir)), parent_(parent) {
+                                             std::filesystem::path data_dir, bool may_set_kinds,
+                                             QWidget* parent)
+    : controller_(dialogs, clipboard, std::move(data_dir), may_set_kinds), parent_(parent) {
     controller_.load();
 }
 

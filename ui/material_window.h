@@ -12,6 +12,7 @@
 #include <QAbstractItemDelegate>
 #include <QDialog>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -20,7 +21,8 @@ class QTreeWidget;
 
 namespace wazenie {
 
-// "Baza substancji": the material list with its search, in-place renaming and copy, over the controller.
+// "Baza substancji": the material list with each material's kind, its search, in-place renaming and
+// copy, over the controller.
 class TFmaterial : public QDialog {
     Q_OBJECT
 
@@ -38,11 +40,14 @@ protected:
 
 private:
     void show_state();
+    // "Rodzaj" of the selected row.
+    void show_kind();
     void apply_focus();
     void search_edited(const QString& text);
     void selection_changed();
     void begin_rename();
     void rename_ended(QAbstractItemDelegate::EndEditHint hint);
+    void kind_chosen(int index);
 
     MaterialWindow& controller_;
     QLineEdit* Esearch;
@@ -51,6 +56,7 @@ private:
     QPushButton* BBdodaj;
     QPushButton* BBusun;
     QPushButton* BBedit;
+    QComboBox* CBrodzaj;
     QToolButton* SBcopy;
     QPushButton* BBok;
     QPushButton* BBcancel;
@@ -61,11 +67,11 @@ private:
 };
 
 // The recipe editor's way to a material: this window, modal, over one material list kept for the
-// chooser's life and read from the file when the chooser is made.
+// chooser's life and read from the file when the chooser is made. `may_set_kinds` as the controller's.
 class MaterialWindowChooser final : public MaterialChooser {
 public:
     MaterialWindowChooser(Dialogs& dialogs, Clipboard& clipboard, std::filesystem::path data_dir,
-                          QWidget* parent = nullptr);
+                          bool may_set_kinds, QWidget* parent = nullptr);
 
     std::optional<std::string> choose_material() override;
 

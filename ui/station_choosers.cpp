@@ -7,7 +7,8 @@ namespace wazenie {
 
 StationChoosers::StationChoosers(Station& station, Dialogs& dialogs, Clipboard& clipboard, Printer& printer,
                                  QWidget* parent)
-    : materials_(dialogs, clipboard, station.data_dir(), parent),
+    : materials_(dialogs, clipboard, station.data_dir(),
+                 may_change_recipes(station.settings(), station.operator_name()), parent),
       recipes_(station.data_dir(), station.settings(), dialogs, materials_, station.process().w,
                station.operator_name(), parent),
       clients_(station.data_dir(), dialogs, clipboard, printer,

@@ -1,5 +1,7 @@
 #include "ui/weighing_params_window.h"
 
+#include <algorithm>
+
 #include "platform/qt_text.h"
 #include "ui/look.h"
 
@@ -8,6 +10,7 @@
 #include <QDialogButtonBox>
 #include <QFocusEvent>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +27,8 @@ TFrecipe_summary::TFrecipe_summary(WeighingParamsDialog& controller, QWidget* pa
       Lclient_name(new QLabel(this)),
       BBrecipe(named_button(this, "BBrecipe", QStringLiteral("Baza receptur"))),
       BBclient(named_button(this, "BBclient", QStringLiteral(" Baza klientów"))),
+      GBwilgotnosc(new QGroupBox(QStringLiteral("Wilgotność kruszyw [%]"), this)),
+      moisture_grid_(new QGridLayout(GBwilgotnosc)),
       BBok(named_button(this, "BBok", QStringLiteral("OK"))),
       BBcancel(named_button(this, "BBcancel", QStringLiteral("Anuluj"))) {
     setObjectName(QStringLiteral("TFrecipe_summary"));
@@ -31,6 +36,9 @@ TFrecipe_summary::TFrecipe_summary(WeighingParamsDialog& controller, QWidget* pa
     CBrecipe_name->setObjectName(QStringLiteral("CBrecipe_name"));
     Erecipe_total_weight->setObjectName(QStringLiteral("Erecipe_total_weight"));
     Lclient_name->setObjectName(QStringLiteral("Lclient_name"));
+    GBwilgotnosc->setObjectName(QStringLiteral("GBwilgotnosc"));
+    GBwilgotnosc->hide();
+    moisture_grid_->setColumnStretch(2, 1);
 
     CBrecipe_name->setEditable(false);
     CBrecipe_name->setMaxVisibleItems(20);
@@ -65,6 +73,7 @@ TFrecipe_summary::TFrecipe_summary(WeighingParamsDialog& controller, QWidget* pa
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
+    layout->addWidget(GBwilgotnosc);
     layout->addSpacing(8);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -99,9 +108,15 @@ std::optional<WeighingParams> TFrecipe_summary::run(const recipe_record& r) {
 }
 
 void TFrecipe_summary::accept() {
-    if (leave_total()) {
-        QDialog::accept();
+    if (!leave_total()) {
+        return;
     }
+    for (std::size_t row = 0; row < moisture_fields_.size(); ++row) {
+        if (!leave_moisture(row)) {
+            return;
+        }
+    }
+    QDialog::accept();
 }
 
 bool TFrecipe_summary::leave_total() {
@@ -113,15 +128,27 @@ bool TFrecipe_summary::leave_total() {
     return false;
 }
 
+bool TFrecipe_summary::leave_moisture(std::size_t row) {
+    if (controller_.moisture().leave(row)) {
+        return true;
+    }
+    moisture_fields_[row]->setFocus();
+    return false;
+}
+
 bool TFrecipe_summary::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Erecipe_total_weight && event->type() == QEvent::FocusOut) {
+    if (event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         const QWidget* next = QApplication::focusWidget();
         // Losing the focus to a message box or a menu is no leaving; OK checks on its own and
         // "Anuluj" throws the value away, so neither needs the check first.
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && next != BBok &&
-            next != BBcancel) {
+        const bool leaving = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+                             next != BBok && next != BBcancel;
+        const auto field = std::find(moisture_fields_.begin(), moisture_fields_.end(), watched);
+        if (leaving && watched == Erecipe_total_weight) {
             leave_total();
+        } else if (leaving && field != moisture_fields_.end()) {
+            leave_moisture(static_cast<std::size_t>(field - moisture_fields_.begin()));
         }
     }
     return QDialog::eventFilter(watched, event);
@@ -136,6 +163,70 @@ void TFrecipe_summary::show_state() {
     CBrecipe_name->setCurrentIndex(controller_.selected().value_or(-1));
     Erecipe_total_weight->setText(to_qt(controller_.total_text()));
     Lclient_name->setText(to_qt(controller_.client()));
+    show_moisture();
+}
+
+void TFrecipe_summary::show_moisture() {
+    const auto& rows = controller_.moisture().rows();
+    bool same = rows.size() == moisture_fields_.size();
+    for (std::size_t i = 0; same && i < rows.size(); ++i) {
+        same = moisture_captions_[i]->text() == to_qt(rows[i].material + ":");
+    }
+    if (!same) {
+        make_moisture_fields();
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (moisture_fields_[i]->text() != to_qt(rows[i].text)) {
+            moisture_fields_[i]->setText(to_qt(rows[i].text));
+        }
+        show_mark(i);
+    }
+    GBwilgotnosc->setVisible(!rows.empty());
+}
+
+void TFrecipe_summary::make_moisture_fields() {
+    for (QLineEdit* field : moisture_fields_) {
+        // Its going is no leaving of the field.
+        field->removeEventFilter(this);
+        delete field;
+    }
+    for (QLabel* caption : moisture_captions_) {
+        delete caption;
+    }
+    moisture_fields_.clear();
+    moisture_captions_.clear();
+    const auto& rows = controller_.moisture().rows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        auto* field = new QLineEdit(GBwilgotnosc);
+        field->setObjectName(QStringLiteral("Ewilgotnosc%1").arg(i + 1));
+        field->setMaxLength(6);
+        field->setAlignment(Qt::AlignRight);
+        field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("00000000")));
+        field->installEventFilter(this);
+        auto* caption = caption_label(to_qt(rows[i].material + ":"), field, GBwilgotnosc);
+        moisture_grid_->addWidget(caption, static_cast<int>(i), 0);
+        moisture_grid_->addWidget(field, static_cast<int>(i), 1);
+        connect(field, &QLineEdit::textEdited, this, [this, i](const QString& text) {
+            controller_.moisture().type(i, from_qt(text));
+            show_mark(i);
+        });
+        // After the client, before OK, one below the other.
+        QWidget::setTabOrder(
+            moisture_fields_.empty() ? static_cast<QWidget*>(BBclient) : moisture_fields_.back(), field);
+        moisture_captions_.push_back(caption);
+        moisture_fields_.push_back(field);
+    }
+}
+
+void TFrecipe_summary::show_mark(std::size_t row) {
+    const AggregateMoisture::Row& shown = controller_.moisture().rows()[row];
+    QLineEdit* field = moisture_fields_[row];
+    QPalette palette = QApplication::palette(field);
+    if (shown.old) {
+        palette.setColor(QPalette::Base, kAmber);
+    }
+    field->setPalette(palette);
+    field->setToolTip(to_qt(shown.hint));
 }
 
 }  // namespace wazenie

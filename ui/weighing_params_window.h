@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "core/process_records.h"
 #include "windows/weighing_params_window.h"
@@ -8,13 +9,16 @@
 #include <QDialog>
 
 class QComboBox;
+class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace wazenie {
 
-// "Parametry naważania": recipe, total mass and client for the next process, over the controller.
+// "Parametry naważania": recipe, total mass, client and the aggregates' moisture for the next process,
+// over the controller.
 class TFrecipe_summary : public QDialog {
     Q_OBJECT
 
@@ -25,7 +29,8 @@ public:
     // values when closed with OK, nothing otherwise.
     std::optional<WeighingParams> run(const recipe_record& r);
 
-    // OK: a total that is not a number is refused here, also when the field was never left.
+    // OK: a total that is not a number, or a moisture outside 0..20, is refused here, also when the field
+    // was never left.
     void accept() override;
 
 protected:
@@ -34,6 +39,11 @@ protected:
 private:
     void show_state();
     bool leave_total();
+    // The group's fields, made anew only when the aggregates are others.
+    void show_moisture();
+    void make_moisture_fields();
+    void show_mark(std::size_t row);
+    bool leave_moisture(std::size_t row);
 
     WeighingParamsDialog& controller_;
     QComboBox* CBrecipe_name;
@@ -41,6 +51,10 @@ private:
     QLabel* Lclient_name;
     QPushButton* BBrecipe;
     QPushButton* BBclient;
+    QGroupBox* GBwilgotnosc;
+    QGridLayout* moisture_grid_;
+    std::vector<QLabel*> moisture_captions_;
+    std::vector<QLineEdit*> moisture_fields_;
     QPushButton* BBok;
     QPushButton* BBcancel;
 };

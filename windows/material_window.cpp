@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "recipes/data_files.h"
 #include "recipes/entered_name.h"
 #include "recipes/material_file.h"
 #include "storage/text_helpers.h"
@@ -11,6 +12,7 @@ namespace wazenie {
 namespace {
 
 const char* const kNoMaterial = "Żadna substancja nie została wskazana!";
+const char* const kKindsFileText = "dane/materialy_rodzaje.txt";
 constexpr std::size_t kCopyLimit = 1000000;
 constexpr int kSearchStart = 3;
 
@@ -32,8 +34,12 @@ RowIndex first_row(const std::vector<std::string>& rows) {
 
 }  // namespace
 
-MaterialWindow::MaterialWindow(Dialogs& dialogs, Clipboard& clipboard, std::filesystem::path data_dir)
-    : dialogs_(dialogs), clipboard_(clipboard), data_dir_(std::move(data_dir)) {}
+MaterialWindow::MaterialWindow(Dialogs& dialogs, Clipboard& clipboard, std::filesystem::path data_dir,
+                               bool may_set_kinds)
+    : dialogs_(dialogs),
+      clipboard_(clipboard),
+      data_dir_(std::move(data_dir)),
+      may_set_kinds_(may_set_kinds) {}
 
 void MaterialWindow::load() {
     reload();
@@ -41,6 +47,7 @@ void MaterialWindow::load() {
 
 void MaterialWindow::reload() {
     rows_ = load_materials(data_dir_, search_on_ ? search_ : std::string());
+    kinds_ = material_kinds_in(data_dir_);
     selected_ = first_row(rows_);
 }
 
@@ -91,14 +98,60 @@ void MaterialWindow::select(RowIndex row) {
     selected_ = row;
 }
 
-void MaterialWindow::commit(std::vector<std::string> rows, RowIndex row) {
+bool MaterialWindow::commit(std::vector<std::string> rows, RowIndex row) {
     Status written = write_materials(data_dir_, rows);
     if (!written) {
         dialogs_.error(written.error().what);
-        return;
+        return false;
     }
     rows_ = std::move(rows);
     select(row);
+    return true;
+}
+
+MaterialKind MaterialWindow::kind_of(std::size_t row) const {
+    return row < rows_.size() ? kinds_.of(rows_[row]) : MaterialKind::none;
+}
+
+void MaterialWindow::set_kind(MaterialKind kind) {
+    if (kind_enabled() && kind_of(*selected_) != kind) {
+        store_kinds({{rows_[*selected_], kind}});
+    }
+}
+
+void MaterialWindow::carry_kind(const std::string& from, const std::string& to) {
+    const MaterialKind kind = kinds_.of(from);
+    if (kind == MaterialKind::none) {
+        return;
+    }
+    std::vector<std::pair<std::string, MaterialKind>> changes;
+    if (std::none_of(rows_.begin(), rows_.end(),
+                     [&](const std::string& name) { return same_name_ignoring_case(name, from); })) {
+        changes.emplace_back(from, MaterialKind::none);
+    }
+    if (!to.empty()) {
+        changes.emplace_back(to, kind);
+    }
+    if (!changes.empty()) {
+        store_kinds(changes);
+    }
+}
+
+void MaterialWindow::store_kinds(const std::vector<std::pair<std::string, MaterialKind>>& changes) {
+    const std::filesystem::path file = material_kinds_path(data_dir_);
+    auto read = read_material_kinds(file);
+    if (!read) {
+        dialogs_.error(std::string("Błąd przy odczycie pliku: ") + kKindsFileText + ".");
+        return;
+    }
+    for (const auto& [name, kind] : changes) {
+        read->kinds.set(name, kind);
+    }
+    if (!save_material_kinds(file, read->kinds)) {
+        dialogs_.error(std::string("Błąd przy zapisie do pliku: ") + kKindsFileText + ".\r" + kWriteCause);
+        return;
+    }
+    kinds_ = std::move(read->kinds);
 }
 
 void MaterialWindow::add() {
@@ -130,10 +183,13 @@ void MaterialWindow::remove() {
         focus_ = Focus::list;
         return;
     }
+    const std::string removed = rows_[row];
     std::vector<std::string> rows = rows_;
     rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(row));
     RowIndex next = rows.empty() ? RowIndex() : RowIndex(std::min(row, rows.size() - 1));
-    commit(std::move(rows), next);
+    if (commit(std::move(rows), next)) {
+        carry_kind(removed, {});
+    }
 }
 
 bool MaterialWindow::begin_rename() {
@@ -172,7 +228,9 @@ void MaterialWindow::finish_rename(const std::string& text) {
     rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(rename_row_));
     std::size_t place = sorted_place(rows, name);
     rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(place), name);
-    commit(std::move(rows), place);
+    if (commit(std::move(rows), place)) {
+        carry_kind(rename_from_, name);
+    }
 }
 
 void MaterialWindow::cancel_rename() {

@@ -4,23 +4,28 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/clipboard.h"
 #include "core/dialogs.h"
+#include "storage/material_kinds.h"
 
 namespace wazenie {
 
 using RowIndex = std::optional<std::size_t>;
 
-// The material database window "Baza substancji": its list, search, selection and every rule of its
-// buttons. The rows are read from the file when the program starts and again whenever the search
-// changes; they stay between openings.
+// The material database window "Baza substancji": its list with each material's kind, search,
+// selection and every rule of its buttons. The rows are read from the file when the program starts and
+// again whenever the search changes; they stay between openings. The kinds live in their own file
+// (materialy_rodzaje.txt), written at each change; materialy.txt keeps one name a line.
 class MaterialWindow {
 public:
     enum class Focus { list, search };
 
-    MaterialWindow(Dialogs& dialogs, Clipboard& clipboard, std::filesystem::path data_dir);
+    // `may_set_kinds`: the operator may change recipes (windows/rights.h), as a kind changes how they dose.
+    MaterialWindow(Dialogs& dialogs, Clipboard& clipboard, std::filesystem::path data_dir,
+                   bool may_set_kinds);
 
     // At program start.
     void load();
@@ -45,6 +50,12 @@ public:
     void cancel_rename();
     void copy();
 
+    // "Rodzaj" of the selected row; none takes its kind away. A file that cannot be written keeps the
+    // kinds as they were. The filter may be on: the kinds file is not the list.
+    void set_kind(MaterialKind kind);
+    bool kind_enabled() const { return may_set_kinds_ && selected_.has_value(); }
+    MaterialKind kind_of(std::size_t row) const;
+
     void select(RowIndex row);
 
     const std::vector<std::string>& rows() const { return rows_; }
@@ -63,12 +74,20 @@ private:
     void reload();
     // Writes `rows` to the file; only when that succeeded they become the shown rows, with `row`
     // selected, so the list never shows what the file does not hold.
-    void commit(std::vector<std::string> rows, RowIndex row);
+    bool commit(std::vector<std::string> rows, RowIndex row);
+    // After the list changed: the kind of `from` goes to `to`, and stays with `from` only while a row
+    // still holds that name. An empty `to` drops it.
+    void carry_kind(const std::string& from, const std::string& to);
+    // Reads the kinds file afresh, gives each name its kind and writes it back; the shown kinds change
+    // only when the file took them.
+    void store_kinds(const std::vector<std::pair<std::string, MaterialKind>>& changes);
 
     Dialogs& dialogs_;
     Clipboard& clipboard_;
     std::filesystem::path data_dir_;
+    bool may_set_kinds_;
     std::vector<std::string> rows_;
+    MaterialKinds kinds_;
     RowIndex selected_;
     std::string search_;
     bool search_on_ = false;

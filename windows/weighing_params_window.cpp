@@ -4,20 +4,49 @@
 #include <utility>
 
 #include "core/number_text.h"
+#include "recipes/data_files.h"
 #include "recipes/recipe_file.h"
+#include "storage/date_time.h"
 #include "storage/text_helpers.h"
 #include "storage/value_check.h"
 
 namespace wazenie {
 
+namespace {
+
+// The entries of `confirmed` that differ from the file's (those typed now) go into it; a file they all
+// equal is left untouched.
+Status store_changed_moisture(const std::filesystem::path& file, const MoistureTable& confirmed) {
+    if (confirmed.entries().empty()) {
+        return {};
+    }
+    auto stored = read_moisture(file);
+    if (!stored) {
+        return stored.error();
+    }
+    bool changed = false;
+    for (const MoistureEntry& entry : confirmed.entries()) {
+        const MoistureEntry* kept = stored->table.find(entry.material);
+        if (!kept || *kept != entry) {
+            stored->table.set(entry);
+            changed = true;
+        }
+    }
+    return changed ? save_moisture(file, stored->table) : Status();
+}
+
+}  // namespace
+
 WeighingParamsDialog::WeighingParamsDialog(std::filesystem::path data_dir, const Settings& settings,
                                            Dialogs& dialogs, RecipeEditorLauncher& editor,
-                                           ClientChooser& clients)
+                                           ClientChooser& clients, const Clock& clock,
+                                           std::string operator_name)
     : data_dir_(std::move(data_dir)),
       settings_(settings),
       dialogs_(dialogs),
       editor_(editor),
-      clients_(clients) {}
+      clients_(clients),
+      moisture_(data_dir_, settings, dialogs, clock, std::move(operator_name)) {}
 
 void WeighingParamsDialog::open(const recipe_record& r) {
     fill_names();
@@ -27,6 +56,7 @@ void WeighingParamsDialog::open(const recipe_record& r) {
     }
     total_text_ = total_for_field(r.recipe_total_weight);
     client_ = r.recipe_client;
+    show_aggregates();
 }
 
 void WeighingParamsDialog::fill_names() {
@@ -45,6 +75,10 @@ void WeighingParamsDialog::select_exact(const std::string& name) {
     }
 }
 
+void WeighingParamsDialog::show_aggregates() {
+    moisture_.show_recipe(selected_ ? names_[static_cast<std::size_t>(*selected_)] : std::string());
+}
+
 std::string WeighingParamsDialog::total_for_field(double total) const {
     return fixed_text(total, settings_.total_precision);
 }
@@ -54,6 +88,7 @@ void WeighingParamsDialog::choose_recipe(int index) {
         return;
     }
     selected_ = index;
+    show_aggregates();
     // A missing recipe file keeps the total the field holds.
     if (auto total = recipe_total(data_dir_, names_[static_cast<std::size_t>(index)])) {
         total_text_ = total_for_field(*total);
@@ -87,6 +122,7 @@ void WeighingParamsDialog::recipe_base() {
     if (selected_) {
         total_text_ = choice->total_text;
     }
+    show_aggregates();
 }
 
 void WeighingParamsDialog::client_base() {
@@ -102,6 +138,7 @@ WeighingParams WeighingParamsDialog::values() const {
     }
     params.total_text = total_text_;
     params.client = client_;
+    params.moisture = moisture_.values();
     return params;
 }
 
@@ -122,16 +159,40 @@ ParamsOutcome WeighingParamsConfirmation::run(
 }
 
 ParamsOutcome WeighingParamsConfirmation::confirm(const WeighingParams& params) {
+    if (!old_moisture_accepted(params.moisture)) {
+        return ParamsOutcome::refused;
+    }
     // Worked out on a copy, so a refusal leaves the process exactly as it was.
     auto prepared = prepare_weighing(station_.process(), params, station_.data_dir(), dialogs_);
     if (!prepared) {
         return ParamsOutcome::refused;
     }
     station_.load_weighing_params(prepared->process, std::move(prepared->dry));
+    store_moisture(params.moisture);
     if (prepared->process.r.total_cycle_init > kCycles) {
         dialogs_.error("Maksymalna ilość cykli to: " + std::to_string(kCycles));
     }
     return ParamsOutcome::accepted;
+}
+
+bool WeighingParamsConfirmation::old_moisture_accepted(const MoistureTable& moisture) {
+    const DateTime now = clock_.now();
+    std::optional<DateTime> oldest;
+    for (const MoistureEntry& entry : moisture.entries()) {
+        if (moisture_is_old(entry, now, station_.settings().moisture_valid_hours) &&
+            (!oldest || entry.set_at < *oldest)) {
+            oldest = entry.set_at;
+        }
+    }
+    return !oldest || dialogs_.question("Wilgotność kruszyw nie była aktualizowana od " +
+                                        file_date_time(*oldest) + ". Czy kontynuować?");
+}
+
+void WeighingParamsConfirmation::store_moisture(const MoistureTable& moisture) {
+    const std::filesystem::path file = moisture_path(station_.data_dir());
+    if (Status saved = store_changed_moisture(file, moisture); !saved) {
+        dialogs_.warning("Nie zapisano wilgotności kruszyw w pliku: " + file.string() + ".\r" + kWriteCause);
+    }
 }
 
 }  // namespace wazenie

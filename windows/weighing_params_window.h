@@ -7,21 +7,25 @@
 #include <vector>
 
 #include "core/client_chooser.h"
+#include "core/clock.h"
 #include "core/dialogs.h"
 #include "core/process_records.h"
 #include "core/recipe_editor_launcher.h"
 #include "recipes/weighing_params.h"
 #include "station/station.h"
 #include "storage/settings.h"
+#include "windows/aggregate_moisture.h"
 
 namespace wazenie {
 
 // "Parametry naważania" as a controller: the sorted recipe list with its selection, the total-mass
-// field and the client label. It changes no process record; the confirmation does.
+// field, the client label and the moisture of the chosen recipe's aggregates. It changes no process
+// record; the confirmation does. A moisture typed is the logged-in operator's, set at the clock's time.
 class WeighingParamsDialog {
 public:
     WeighingParamsDialog(std::filesystem::path data_dir, const Settings& settings, Dialogs& dialogs,
-                         RecipeEditorLauncher& editor, ClientChooser& clients);
+                         RecipeEditorLauncher& editor, ClientChooser& clients, const Clock& clock,
+                         std::string operator_name);
 
     // Fills the dialog from what the main window shows of the process.
     void open(const recipe_record& r);
@@ -30,6 +34,9 @@ public:
     std::optional<int> selected() const { return selected_; }
     const std::string& total_text() const { return total_text_; }
     const std::string& client() const { return client_; }
+    // Follows the chosen recipe; no aggregate of known kind leaves it empty (and the group hidden).
+    AggregateMoisture& moisture() { return moisture_; }
+    const AggregateMoisture& moisture() const { return moisture_; }
 
     // The operator picks entry `index`: the total becomes that recipe's own total.
     void choose_recipe(int index);
@@ -47,6 +54,7 @@ public:
 private:
     void fill_names();
     void select_exact(const std::string& name);
+    void show_aggregates();
     std::string total_for_field(double total) const;
 
     std::filesystem::path data_dir_;
@@ -58,6 +66,7 @@ private:
     std::optional<int> selected_;
     std::string total_text_;
     std::string client_;
+    AggregateMoisture moisture_;
 };
 
 enum class ParamsOutcome {
@@ -68,10 +77,13 @@ enum class ParamsOutcome {
 };
 
 // The main window's "Parametry naważania": the guard, the dialog, and the station loading the
-// process the parameters define, split into cycles (at most 9).
+// process the parameters define, split into cycles (at most 9). A moisture older than its validity is
+// asked about first; once the process is loaded, the moisture that differs from dane/wilgotnosc.txt
+// (what was typed now) is stored there.
 class WeighingParamsConfirmation {
 public:
-    WeighingParamsConfirmation(Station& station, Dialogs& dialogs) : station_(station), dialogs_(dialogs) {}
+    WeighingParamsConfirmation(Station& station, Dialogs& dialogs, const Clock& clock)
+        : station_(station), dialogs_(dialogs), clock_(clock) {}
 
     // show_dialog returns the dialog's values when it was closed with OK.
     ParamsOutcome run(const std::function<std::optional<WeighingParams>()>& show_dialog);
@@ -79,8 +91,12 @@ public:
     ParamsOutcome confirm(const WeighingParams& params);
 
 private:
+    bool old_moisture_accepted(const MoistureTable& moisture);
+    void store_moisture(const MoistureTable& moisture);
+
     Station& station_;
     Dialogs& dialogs_;
+    const Clock& clock_;
 };
 
 }  // namespace wazenie

@@ -10,7 +10,12 @@ std::optional<std::string> ParsedOptions::value(const std::string& name) const {
     if (found == values.end()) {
         return std::nullopt;
     }
-    return found->second;
+    return found->second.back();
+}
+
+std::vector<std::string> ParsedOptions::every_value(const std::string& name) const {
+    auto found = values.find(name);
+    return found == values.end() ? std::vector<std::string>{} : found->second;
 }
 
 Result<ParsedOptions> parse_options(const std::vector<std::string>& args,
@@ -42,7 +47,7 @@ Result<ParsedOptions> parse_options(const std::vector<std::string>& args,
             }
             inline_value = args[++i];
         }
-        parsed.values[name] = *inline_value;
+        parsed.values[name].push_back(*inline_value);
     }
     return parsed;
 }

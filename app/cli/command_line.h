@@ -16,12 +16,15 @@ struct OptionRule {
 };
 
 // Options as given: "--name value" or "--name=value" for those that take a value, "--name" for flags.
+// An option given again adds its value; the one value asked for is the last.
 class ParsedOptions {
 public:
-    std::map<std::string, std::string> values;
+    std::map<std::string, std::vector<std::string>> values;
     std::set<std::string> flags;
 
     std::optional<std::string> value(const std::string& name) const;
+    // Every value of a repeatable option, in the order given.
+    std::vector<std::string> every_value(const std::string& name) const;
     bool flag(const std::string& name) const { return flags.count(name) > 0; }
 };
 

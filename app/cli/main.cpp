@@ -20,6 +20,7 @@ const std::vector<CliCommand>& cli_commands() {
     static const std::vector<CliCommand> commands = {
         {"run",
          "--recipe NAZWA --mass KG [--client KLIENT] [--operator NAZWA]\n"
+         "               [--wilgotnosc \"NAZWA=PROCENT\"]...\n"
          "               [--simulate] [--tak] [--timeout S] [--verbose]\n"
          "  run --resume [--operator NAZWA] [--simulate] [--timeout S] [--verbose]",
          run_command},
@@ -56,7 +57,11 @@ void print_usage(std::ostream& out) {
     out << "zuzycie, dokladnosc, produkcja: zużycie materiałów, dokładność dozowania wobec tolerancji\n"
            "  z konfig.ini [Tolerancje] i produkcja dzienna; z --csv zapis do pliku CSV zamiast tabeli.\n"
            "run --resume: dalszy ciąg procesu zapisanego w status.txt po przerwaniu.\n"
-           "run --tak: rozpoczyna także wtedy, gdy w magazynie jest za mało materiału.\n"
+           "run --tak: rozpoczyna także wtedy, gdy w magazynie jest za mało materiału\n"
+           "  albo wilgotność kruszyw jest nieaktualna (konfig.ini [Wilgotnosc] waznosc_godz).\n"
+           "run --wilgotnosc \"NAZWA=PROCENT\": wilgotność kruszywa receptury (0 do 20, z przecinkiem\n"
+           "  lub kropką), powtarzana dla każdego kruszywa; zapisana w wilgotnosc.txt. Bez niej obowiązuje\n"
+           "  ostatnia zapisana.\n"
            "magazyn: stan materiałów (dane/magazyn.txt); dostawa i inwentura (policzona masa, różnica\n"
            "  ze stanem trafia do pliku) przez administratora albo każdego, gdy konfig.ini\n"
            "  [Uprawnienia] magazyn_dla_wszystkich=1; ruchy: ruchy w dniach z sumami, z --csv do pliku.\n"

@@ -1,13 +1,33 @@
 #include "app/cli/run_options.h"
 
 #include "core/number_text.h"
+#include "core/trim.h"
+#include "storage/moisture.h"
 
 namespace wazenie {
+
+namespace {
+
+// "NAZWA=PROCENT": the name before the last "=", the moisture after it.
+Result<std::pair<std::string, std::string>> given_moisture(const std::string& text) {
+    const auto equals = text.rfind('=');
+    if (equals == std::string::npos || trim(text.substr(0, equals)).empty()) {
+        return Error{"błędna wartość --wilgotnosc: " + text + " (NAZWA=PROCENT)", ""};
+    }
+    std::string percent = text.substr(equals + 1);
+    if (!parse_moisture(percent)) {
+        return Error{kMoistureRangeMessage, ""};
+    }
+    return std::pair{std::string(trim(text.substr(0, equals))), std::move(percent)};
+}
+
+}  // namespace
 
 Result<RunOptions> parse_run_options(const std::vector<std::string>& args) {
     auto parsed = parse_options(args, {{"--recipe", true},
                                        {"--mass", true},
                                        {"--client", true},
+                                       {"--wilgotnosc", true},
                                        {"--operator", true},
                                        {"--resume", false},
                                        {"--simulate", false},
@@ -33,6 +53,16 @@ Result<RunOptions> parse_run_options(const std::vector<std::string>& args) {
     options.recipe = recipe.value_or("");
     options.mass = mass.value_or("");
     options.client = parsed->value("--client").value_or("");
+    for (const std::string& text : parsed->every_value("--wilgotnosc")) {
+        if (options.resume) {
+            return Error{"opcja --wilgotnosc należy do nowego procesu, nie do --resume", ""};
+        }
+        auto moisture = given_moisture(text);
+        if (!moisture) {
+            return moisture.error();
+        }
+        options.moisture.push_back(std::move(*moisture));
+    }
     options.operator_name = parsed->value("--operator").value_or(options.operator_name);
     options.simulate = parsed->flag("--simulate");
     options.yes = parsed->flag("--tak");

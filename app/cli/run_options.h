@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/cli/command_line.h"
@@ -14,10 +15,13 @@ struct RunOptions {
     std::string recipe;
     std::string mass;  // as typed; the weighing-parameters check decides whether it is a number
     std::string client;
+    // --wilgotnosc NAZWA=PROCENT, each as given: the aggregate's name and a moisture that reads.
+    std::vector<std::pair<std::string, std::string>> moisture;
     std::string operator_name = "ADMINISTRATOR";
     bool resume = false;  // carry on the process in status.txt instead of a new one
     bool simulate = false;
-    bool yes = false;  // --tak: a start the stock cannot cover goes ahead all the same
+    // --tak: a start the stock cannot cover, or with an aggregate's moisture out of date, goes ahead
+    bool yes = false;
     std::optional<double> timeout_seconds;
     bool verbose = false;
 };

@@ -104,7 +104,7 @@ int main(int argc, char** argv) {
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
     Station& station = window.station();
-    WeighingParamsConfirmation(station, dialogs).confirm({"B20 beton towarowy", "30000", "BUDREX"});
+    WeighingParamsConfirmation(station, dialogs, clock).confirm({"B20 beton towarowy", "30000", "BUDREX"});
     window.findChild<QPushButton*>(QStringLiteral("SBstart"))->click();
 
     const std::int32_t first_tick = station.process().r.cp_tick;

@@ -34,7 +34,7 @@ struct MaterialBench {
     testing::ScratchDir dir;
     testing::FakeDialogs dialogs;
     testing::FakeClipboard clipboard;
-    MaterialWindow controller{dialogs, clipboard, dir.path()};
+    MaterialWindow controller{dialogs, clipboard, dir.path(), true};
 };
 
 // A fresh window each time, as the recipe editor's chooser makes it: all 2000 rows are filled anew.

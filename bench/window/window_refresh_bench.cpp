@@ -31,7 +31,7 @@ struct Bench {
         window->resize(1280, 1024);
         Station& station = window->station();
         station.log_in("ADMINISTRATOR");
-        WeighingParamsConfirmation(station, dialogs).confirm({"B20 beton towarowy", "3000", "BUDREX"});
+        WeighingParamsConfirmation(station, dialogs, clock).confirm({"B20 beton towarowy", "3000", "BUDREX"});
         station.start_process();
         QApplication::processEvents();
     }

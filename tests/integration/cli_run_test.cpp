@@ -283,6 +283,32 @@ TEST_F(CliRunTest, TheCorrectionLearnsWhatLandsAndTheOrderComesOutWhole) {
                                         "3\twoda\t0\t3", "4\tdomieszka\t0\t3"}));
 }
 
+// Sand at 5 % brings 30 kg of water over the process: the meters get 630 kg of sand and 120 kg of water
+// in three cycles, and the batch card and the moisture file keep what was given.
+TEST_F(CliRunTest, AWetAggregateIsDosedWetAndTheWaterItBringsIsTakenOff) {
+    ASSERT_TRUE(text_file::write_lines(data / "materialy_rodzaje.txt",
+                                       {"piasek 0-2\tkruszywo", "żwir 2-8\tkruszywo", "woda\twoda"})
+                    .ok());
+    start_emulator({});
+    CliResult result = run_cli({"--recipe", "Beton próbny", "--mass", "1680", "--wilgotnosc", "piasek 0-2=5",
+                                "--timeout", "120", "--verbose"});
+    ASSERT_EQ(result.exit_code, 0) << result.errors;
+    for (const char* sent : {" >> 00210", " >> 00040"}) {
+        EXPECT_NE(result.errors.find(sent), std::string::npos) << sent;
+    }
+    const std::string start = tab_field(logged_processes().at(0), 2);
+    const auto card = text_file::read_lines(data / (start.substr(0, 4) + start.substr(5, 2) + "_karta.txt"));
+    ASSERT_TRUE(card);
+    EXPECT_NE(std::find(card->begin(), card->end(), "km\t2\t1\tpiasek 0-2\tkruszywo\t600\t5\t630"),
+              card->end());
+    const auto moisture = text_file::read_lines(data / "wilgotnosc.txt");
+    ASSERT_TRUE(moisture);
+    ASSERT_EQ(moisture->size(), 1u);
+    EXPECT_EQ(tab_field(moisture->at(0), 0), "piasek 0-2");
+    EXPECT_EQ(tab_field(moisture->at(0), 1), "5");
+    EXPECT_EQ(tab_field(moisture->at(0), 3), "ADMINISTRATOR");
+}
+
 TEST_F(CliRunTest, ASimulatedProcessRunsOnACopyOfTheDemoData) {
     fs::remove_all(data.path());
     fs::copy(DEMO_DATA, data.path(), fs::copy_options::recursive);

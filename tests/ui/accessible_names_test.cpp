@@ -130,7 +130,8 @@ void AccessibleNamesTest::dialogs_read_out_values_and_name_edits() {
 
     StationChoosers choosers(rig.station, rig.dialogs, clipboard, rig.printer, nullptr);
     WeighingParamsDialog params_controller(rig.dir.path(), rig.station.settings(), rig.dialogs,
-                                           choosers.recipes(), choosers.clients());
+                                           choosers.recipes(), choosers.clients(), rig.clock,
+                                           "ADMINISTRATOR");
     TFrecipe_summary params(params_controller);
     recipe_record recipe;
     recipe.recipe_name = "B25 beton konstrukcyjny";
@@ -149,10 +150,10 @@ void AccessibleNamesTest::dialogs_read_out_values_and_name_edits() {
     check_window(&clients);
     expect_name(&clients, "Esearch_kontrah", "Wyszukaj:");
 
-    MaterialWindow materials_controller(rig.dialogs, clipboard, rig.dir.path());
+    MaterialWindow materials_controller(rig.dialogs, clipboard, rig.dir.path(), true);
     TFmaterial materials(materials_controller);
     check_window(&materials);
-    MaterialWindowChooser material_chooser(rig.dialogs, clipboard, rig.dir.path());
+    MaterialWindowChooser material_chooser(rig.dialogs, clipboard, rig.dir.path(), true);
     RecipeEditor recipes_controller(rig.dialogs, material_chooser, rig.dir.path(), rig.station.settings(),
                                     rig.station.process().w, "ADMINISTRATOR");
     TFrecipe recipes(recipes_controller);

@@ -71,7 +71,7 @@ void LoopBoxesTest::the_loop_goes_on_while_the_end_box_is_up() {
     QTRY_VERIFY(window.logged_in());
 
     Station& station = window.station();
-    WeighingParamsConfirmation confirmation(station, dialogs);
+    WeighingParamsConfirmation confirmation(station, dialogs, clock);
     QCOMPARE(confirmation.confirm({"B25 beton konstrukcyjny", "7000", "BUDREX"}), ParamsOutcome::accepted);
     // Every scale has finished the last cycle; the meters stay silent, so the questions time out quickly.
     testing::edit_process(station, [](ProcessState& p) {

@@ -8,10 +8,12 @@
 #include "fakes/fake_dialogs.h"
 #include "fakes/scratch_dir.h"
 #include "recipes/material_file.h"
+#include "storage/material_kinds.h"
 #include "ui/support/modal_steps.h"
 #include "ui/support/modal_watch.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -64,11 +66,12 @@ private slots:
     void search_in_capitals_from_the_third_character();
     void rename_in_place_with_enter_and_with_esc();
     void ok_and_double_click_choose_the_selected_name();
+    void the_kind_column_and_its_choice();
 };
 
 void MaterialWindowTest::search_in_capitals_from_the_third_character() {
     Rig rig;
-    MaterialWindow controller(rig.dialogs, rig.clipboard, rig.dir.path());
+    MaterialWindow controller(rig.dialogs, rig.clipboard, rig.dir.path(), true);
     controller.load();
     TFmaterial window(controller);
     in_modal_loop(window, [&] {
@@ -114,7 +117,7 @@ void MaterialWindowTest::search_in_capitals_from_the_third_character() {
 
 void MaterialWindowTest::rename_in_place_with_enter_and_with_esc() {
     Rig rig;
-    MaterialWindow controller(rig.dialogs, rig.clipboard, rig.dir.path());
+    MaterialWindow controller(rig.dialogs, rig.clipboard, rig.dir.path(), true);
     controller.load();
     TFmaterial window(controller);
     in_modal_loop(window, [&] {
@@ -151,7 +154,7 @@ void MaterialWindowTest::rename_in_place_with_enter_and_with_esc() {
 
 void MaterialWindowTest::ok_and_double_click_choose_the_selected_name() {
     Rig rig;
-    MaterialWindowChooser chooser(rig.dialogs, rig.clipboard, rig.dir.path());
+    MaterialWindowChooser chooser(rig.dialogs, rig.clipboard, rig.dir.path(), true);
     when_modal_shown("TFmaterial", [&](QWidget* window) {
         auto* list = child<QTreeWidget>(window, "LVmaterial");
         auto* search = child<QLineEdit>(window, "Esearch");
@@ -176,6 +179,41 @@ void MaterialWindowTest::ok_and_double_click_choose_the_selected_name() {
     });
     QCOMPARE(chooser.choose_material(), std::optional<std::string>("piasek 0-2"));
     QCOMPARE(rig.dialogs.journal.size(), std::size_t{2});
+}
+
+void MaterialWindowTest::the_kind_column_and_its_choice() {
+    Rig rig;
+    MaterialWindow controller(rig.dialogs, rig.clipboard, rig.dir.path(), true);
+    controller.load();
+    TFmaterial window(controller);
+    in_modal_loop(window, [&] {
+        auto* list = child<QTreeWidget>(&window, "LVmaterial");
+        auto* kind = child<QComboBox>(&window, "CBrodzaj");
+        QCOMPARE(list->headerItem()->text(1), QString("Rodzaj"));
+        QCOMPARE(list->topLevelItem(3)->text(1), QString());
+        list->setCurrentItem(list->topLevelItem(3));
+        QVERIFY(kind->isEnabled());
+        QCOMPARE(kind->currentText(), QString());
+        kind->setCurrentIndex(kind->findText("kruszywo"));
+        emit kind->activated(kind->currentIndex());
+        QCOMPARE(list->topLevelItem(3)->text(1), QString("kruszywo"));
+        QCOMPARE(material_kinds_in(rig.dir.path()).of("piasek 0-2"), MaterialKind::aggregate);
+        list->setCurrentItem(list->topLevelItem(0));
+        QCOMPARE(kind->currentText(), QString());
+        list->setCurrentItem(list->topLevelItem(3));
+        QCOMPARE(kind->currentText(), QString("kruszywo"));
+    });
+    window.run();
+
+    MaterialWindow restricted(rig.dialogs, rig.clipboard, rig.dir.path(), false);
+    restricted.load();
+    TFmaterial kept(restricted);
+    in_modal_loop(kept, [&] {
+        QVERIFY(!child<QComboBox>(&kept, "CBrodzaj")->isEnabled());
+        QCOMPARE(child<QTreeWidget>(&kept, "LVmaterial")->topLevelItem(3)->text(1), QString("kruszywo"));
+    });
+    kept.run();
+    QVERIFY(rig.dialogs.journal.empty());
 }
 
 QTEST_MAIN(MaterialWindowTest)

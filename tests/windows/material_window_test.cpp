@@ -4,6 +4,7 @@
 #include "fakes/fake_dialogs.h"
 #include "recipes/material_file.h"
 #include "recipes/recipe_test_support.h"
+#include "storage/material_kinds.h"
 #include "storage/text_helpers.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +28,7 @@ protected:
     testing::FakeDialogs dialogs;
     testing::FakeClipboard clipboard;
     testing::FaultGuard faults;
-    MaterialWindow window_{dialogs, clipboard, dir.path()};
+    MaterialWindow window_{dialogs, clipboard, dir.path(), true};
 };
 
 const Names kStock = {"żwir 2-8", "PIASEK", "cement", "piasek 0-2", "pył"};
@@ -191,6 +192,54 @@ TEST_F(MaterialWindowTest, AFailedWriteKeepsTheFileAndTheListAsTheyWere) {
 
     EXPECT_EQ(file(), (Names{"a", "b", "c"}));
     EXPECT_EQ(w.rows(), file());
+}
+
+TEST_F(MaterialWindowTest, AKindIsSetKeptThroughARenameAndDroppedWithTheMaterial) {
+    MaterialWindow& w = window({"cement", "piasek", "woda"});
+    const auto kinds = [&] { return testing::read_file(material_kinds_path(dir.path())); };
+    w.select(1);
+    w.set_kind(MaterialKind::aggregate);
+    w.select(2);
+    w.set_kind(MaterialKind::water);
+    EXPECT_EQ(kinds(), (Names{"piasek\tkruszywo", "woda\twoda"}));
+    EXPECT_EQ(file(), (Names{"cement", "piasek", "woda"}));
+
+    w.select(1);
+    ASSERT_TRUE(w.begin_rename());
+    w.finish_rename("Piasek 0-2");
+    EXPECT_EQ(w.rows(), (Names{"cement", "Piasek 0-2", "woda"}));
+    EXPECT_EQ(w.kind_of(1), MaterialKind::aggregate);
+    EXPECT_EQ(kinds(), (Names{"woda\twoda", "Piasek 0-2\tkruszywo"}));
+
+    w.select(2);
+    w.remove();
+    w.select(1);
+    w.set_kind(MaterialKind::none);
+    EXPECT_EQ(kinds(), Names{});
+    EXPECT_EQ(dialogs.journal.size(), 2u) << "the two questions only";
+
+    // Searching writes no list, so a kind may be set meanwhile; an operator kept from the recipes may not.
+    w.search_changed("cem");
+    w.set_kind(MaterialKind::cement);
+    EXPECT_EQ(kinds(), (Names{"cement\tcement"}));
+    MaterialWindow restricted(dialogs, clipboard, dir.path(), false);
+    restricted.load();
+    EXPECT_FALSE(restricted.kind_enabled());
+    restricted.set_kind(MaterialKind::none);
+    EXPECT_EQ(restricted.kind_of(0), MaterialKind::cement);
+}
+
+TEST_F(MaterialWindowTest, AKindThatCannotBeWrittenLeavesTheKindsAsTheyWere) {
+    MaterialWindow& w = window({"piasek"});
+    w.set_kind(MaterialKind::aggregate);
+    text_file::inject_faults({.fail_rename = true});
+    w.set_kind(MaterialKind::cement);
+    EXPECT_EQ(dialogs.last(),
+              "błąd: Błąd przy zapisie do pliku: dane/materialy_rodzaje.txt.\r"
+              "Brak miejsca na dysku lub dysk zabezpieczony przed zapisem.");
+    EXPECT_EQ(w.kind_of(0), MaterialKind::aggregate);
+    EXPECT_EQ(testing::read_file(material_kinds_path(dir.path())), Names{"piasek\tkruszywo"});
+    EXPECT_EQ(file(), Names{"piasek"});
 }
 
 TEST(MaterialCopyText, EmptyListAndTheCharacterLimit) {

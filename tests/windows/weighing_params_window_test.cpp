@@ -6,6 +6,7 @@
 #include "recipes/recipe_test_support.h"
 #include "station/faked_station.h"
 #include "station/process_edit.h"
+#include "storage/date_time.h"
 #include "storage/process_file.h"
 #include "storage/text_file.h"
 
@@ -45,10 +46,10 @@ protected:
     }
 
     WeighingParamsDialog dialog() {
-        return WeighingParamsDialog(dir.path(), station.settings(), dialogs, editor, clients);
+        return WeighingParamsDialog(dir.path(), station.settings(), dialogs, editor, clients, clock, "JAN");
     }
 
-    WeighingParamsConfirmation confirmation() { return WeighingParamsConfirmation(station, dialogs); }
+    WeighingParamsConfirmation confirmation() { return WeighingParamsConfirmation(station, dialogs, clock); }
 
     ParamsOutcome confirm(const std::string& name, const std::string& total, const std::string& client = {}) {
         return confirmation().confirm(WeighingParams{name, total, client});
@@ -62,6 +63,17 @@ protected:
         display.process = 0;
     }
     bool saved() const { return std::filesystem::exists(status_file_path(dir.path())); }
+
+    // piasek and żwir are aggregates and woda is water; piasek's moisture was given ten hours ago.
+    void wet_aggregates() {
+        ASSERT_TRUE(text_file::write_lines(dir / "materialy_rodzaje.txt",
+                                           {"piasek\tkruszywo", "żwir\tkruszywo", "woda\twoda"})
+                        .ok());
+        ASSERT_TRUE(text_file::write_lines(moisture_path(dir.path()), kStoredMoisture).ok());
+    }
+    std::vector<std::string> moisture_file() const { return testing::read_file(moisture_path(dir.path())); }
+
+    const std::vector<std::string> kStoredMoisture = {"piasek\t4.5\t2024-03-04 14:00:00\tANNA"};
 
     const ProcessState& p = station.process();
     ScalesSettings scales;
@@ -225,6 +237,80 @@ TEST_F(WeighingParamsWindowTest, WrongValuesAreRefusedAndChangeNothing) {
     EXPECT_EQ(display.process, 0);
     EXPECT_EQ(dialogs.journal, (std::vector<std::string>{"błąd: Błędna wartość!",
                                                          "błąd: Żadna receptura nie została wskazana!"}));
+}
+
+TEST_F(WeighingParamsWindowTest, TheAggregatesShowTheirLastMoistureAndATypedOneIsTheOperatorsOfNow) {
+    wet_aggregates();
+    auto d = dialog();
+    d.open(r);
+    ASSERT_TRUE(d.choose_recipe("Beton B20"));
+    const auto& rows = d.moisture().rows();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].material, "piasek");
+    EXPECT_EQ(rows[0].text, "4.5");
+    EXPECT_TRUE(rows[0].old);
+    EXPECT_EQ(rows[0].hint, "ustawiona 2024-03-04 14:00:00 przez ANNA");
+    EXPECT_EQ(rows[1].material, "żwir");
+    EXPECT_EQ(rows[1].text, "");
+    EXPECT_FALSE(rows[1].old);
+
+    for (const char* wrong : {"20,5", "x", ""}) {
+        d.moisture().type(1, wrong);
+        EXPECT_FALSE(d.moisture().leave(1)) << wrong;
+    }
+    EXPECT_EQ(dialogs.last(), "błąd: Wilgotność kruszywa musi być liczbą od 0 do 20 %.");
+    d.moisture().type(1, "3,5");
+    EXPECT_TRUE(d.moisture().leave(1));
+    EXPECT_TRUE(d.moisture().leave(0));
+    EXPECT_EQ(d.moisture().find(" ŻWIR "), 1u);
+
+    const MoistureTable moisture = d.values().moisture;
+    ASSERT_EQ(moisture.entries().size(), 2u);
+    EXPECT_EQ(*moisture.find("piasek"),
+              (MoistureEntry{"piasek", 4.5, *parse_date_time("2024-03-04 14:00:00"), "ANNA"}));
+    EXPECT_EQ(*moisture.find("żwir"), (MoistureEntry{"żwir", 3.5, clock.time, "JAN"}));
+
+    d.choose_recipe("zaprawa");
+    EXPECT_TRUE(d.moisture().rows().empty());
+    EXPECT_TRUE(d.values().moisture.entries().empty());
+}
+
+TEST_F(WeighingParamsWindowTest, AnOldMoistureIsAskedAboutAndWhatWasTypedIsStoredOnceAccepted) {
+    wet_aggregates();
+    auto d = dialog();
+    d.open(r);
+    d.choose_recipe("Beton B20");
+    d.moisture().type(1, "3,5");
+    const WeighingParams params = d.values();
+    const ProcessState before = p;
+    dialogs.answers = {false};
+    EXPECT_EQ(confirmation().confirm(params), ParamsOutcome::refused);
+    EXPECT_EQ(dialogs.journal, (std::vector<std::string>{"pytanie: Wilgotność kruszyw nie była aktualizowana "
+                                                         "od 2024-03-04 14:00:00. Czy kontynuować?"}));
+    EXPECT_EQ(p, before);
+    EXPECT_FALSE(saved());
+    EXPECT_EQ(moisture_file(), kStoredMoisture);
+
+    ASSERT_EQ(confirmation().confirm(params), ParamsOutcome::accepted);
+    EXPECT_EQ(moisture_file(),
+              (std::vector<std::string>{kStoredMoisture[0], "żwir\t3.5\t2024-03-05 00:00:00\tJAN"}));
+    std::vector<double> counted;
+    for (const DryTarget& material : station.process_materials()) {
+        counted.push_back(material.moisture);
+    }
+    EXPECT_EQ(counted, (std::vector<double>{0, 4.5, 3.5, 0}));
+
+    // A file that cannot be written is told; the process stays.
+    std::filesystem::create_directory(dir / "wilgotnosc_tmp.txt");
+    d.moisture().type(0, "5");
+    dialogs.clear();
+    EXPECT_EQ(confirmation().confirm(d.values()), ParamsOutcome::accepted);
+    EXPECT_EQ(dialogs.journal,
+              (std::vector<std::string>{"ostrzeżenie: Nie zapisano wilgotności kruszyw w pliku: " +
+                                        moisture_path(dir.path()).string() +
+                                        ".\rBrak miejsca na dysku lub dysk zabezpieczony przed "
+                                        "zapisem."}));
+    EXPECT_EQ(station.process_materials()[1].moisture, 5);
 }
 
 }  // namespace

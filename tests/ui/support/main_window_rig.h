@@ -38,7 +38,7 @@ struct MainWindowRig {
     // The operator logs in and a recipe of four cycles is loaded, without the modal windows.
     void load_process() {
         window->station().log_in("ADMINISTRATOR");
-        WeighingParamsConfirmation confirmation(window->station(), dialogs);
+        WeighingParamsConfirmation confirmation(window->station(), dialogs, clock);
         QCOMPARE(confirmation.confirm({"B25 beton konstrukcyjny", "7000", "BUDREX"}),
                  ParamsOutcome::accepted);
     }
