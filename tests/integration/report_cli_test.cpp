@@ -2,7 +2,9 @@
 #include <string>
 
 #include "fakes/scratch_dir.h"
+#include "storage/batch_card.h"
 #include "storage/date_time.h"
+#include "storage/material_kinds.h"
 #include "storage/month_log.h"
 #include "storage/process_file.h"
 #include "storage/settings.h"
@@ -220,6 +222,83 @@ TEST_F(ReportCliTest, ProductionAnalysisAsTablesAndAsCsvWithTheTolerancesOfKonfi
               std::string::npos)
         << bytes;
     EXPECT_EQ(run({"produkcja", "--from", "2024-03-05", "--to", "2024-03-04"}).exit_code, 2);
+}
+
+// The process of SetUp doses gravel alone; one more doses cement, water and gravel at 5 % moisture.
+TEST_F(ReportCliTest, WcAndTheKindsOfTheMaterials) {
+    const QStringList march{"--from", "2024-03-01", "--to", "2024-03-31"};
+    auto none = run(QStringList{"wc"} + march);
+    ASSERT_EQ(none.exit_code, 0) << none.errors;
+    EXPECT_NE(none.out.find("\nŻaden proces z tych dni nie dozował cementu (materiału rodzaju cement).\n"),
+              std::string::npos)
+        << none.out;
+    const std::string plain = run(QStringList{"zuzycie"} + march).out;
+
+    MaterialKinds kinds;
+    kinds.set("Żwir", MaterialKind::aggregate);
+    kinds.set("Cement", MaterialKind::cement);
+    kinds.set("Woda", MaterialKind::water);
+    ASSERT_TRUE(save_material_kinds(material_kinds_path(data.path()), kinds));
+    ProcessState p;
+    p.r.weight_doc = "WZ/10/24";
+    p.r.start_time = *parse_date_time("2024-03-06 08:00:00");
+    p.r.stop_time = *parse_date_time("2024-03-06 08:30:00");
+    p.r.recipe_name = "B30";
+    p.r.recipe_client = "BUDREX";
+    p.r.total_cycle = p.r.curr_cycle = 1;
+    p.w[1].precision = 1;
+    p.w[1].curr_cycle = 1;
+    p.w[1].curr_cycle_status = cycle_status::COMPLETED;
+    p.w[1].max_material = 3;
+    const std::pair<const char*, double> materials[] = {{"Cement", 400}, {"Woda", 150}, {"Żwir", 1050}};
+    for (int j = 1; j <= 3; ++j) {
+        p.w[1].m[j].material_name = materials[j - 1].first;
+        p.w[1].m[j].recipe_weight_c1 = p.w[1].m[j].curr_weight[1] = p.w[1].m[j].curr_total_weight =
+            materials[j - 1].second;
+    }
+    ASSERT_TRUE(save_process(p, Settings{}, month_log_path(data.path(), "202403"), true));
+    ASSERT_TRUE(append_batch_card(batch_card_path(data.path(), "202403"),
+                                  {"WZ/10/24",
+                                   "2024-03-06 08:00:00",
+                                   "B30",
+                                   {{1, 3, "Żwir", MaterialKind::aggregate, 1000, 5, 1050}},
+                                   {}}));
+
+    // 1050 kg of gravel at 5 % brings 50 kg of water: (150 + 50) / 400.
+    auto shown = run(QStringList{"wc"} + march);
+    ASSERT_EQ(shown.exit_code, 0) << shown.errors;
+    EXPECT_NE(
+        shown.out.find("Nr WZ    Rozpoczęcie         Receptura Klient Cement [kg] Woda efektywna [kg]  w/c\n"
+                       "\n"
+                       "WZ/10/24 2024-03-06 08:00:00 B30       BUDREX       400.0               200.0 0.50\n"
+                       "\n"
+                       "Średnio w/c: 0.50, największe: 0.50\n"),
+        std::string::npos)
+        << shown.out;
+    const auto csv = data / "wc.csv";
+    ASSERT_EQ(
+        run(QStringList{"wc"} + march + QStringList{"--csv", QString::fromStdString(csv.string())}).exit_code,
+        0);
+    EXPECT_NE(
+        testing::read_bytes(csv).find("\r\nWZ/10/24;2024-03-06 08:00:00;B30;BUDREX;400,0;200,0;0,50\r\n"),
+        std::string::npos);
+
+    auto cement = run(QStringList{"zuzycie", "--rodzaj", "cement"} + march);
+    ASSERT_EQ(cement.exit_code, 0) << cement.errors;
+    EXPECT_NE(cement.out.find("\nRodzaj materiałów: cement\n"), std::string::npos) << cement.out;
+    EXPECT_NE(cement.out.find("\nCement"), std::string::npos);
+    EXPECT_EQ(cement.out.find("Żwir"), std::string::npos);
+    auto totals = run(QStringList{"zuzycie"} + march);
+    EXPECT_NE(totals.out.find("\nZużycie według rodzajów:\n"), std::string::npos) << totals.out;
+    EXPECT_NE(totals.out.find("\nkruszywo "), std::string::npos);
+    EXPECT_EQ(plain.find("rodzaj"), std::string::npos);
+
+    auto unknown = run(QStringList{"dokladnosc", "--rodzaj", "piach"} + march);
+    EXPECT_EQ(unknown.exit_code, 2);
+    EXPECT_NE(unknown.errors.find("błąd: nieznany rodzaj materiału: piach (rodzaje: cement, woda, kruszywo, "
+                                  "domieszka, dodatek)"),
+              std::string::npos)
+        << unknown.errors;
 }
 
 TEST_F(ReportCliTest, KorektyPrintsWhatWasLearnedWithEachScalesPrecisionAndClearsByScaleOrMaterial) {
