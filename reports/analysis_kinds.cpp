@@ -89,12 +89,16 @@ std::vector<KindTotal> consumption_by_kind(const ProductionAnalysis& analysis, c
     return totals;
 }
 
+std::string kind_total_name(MaterialKind kind) {
+    const std::string_view name = material_kind_text(kind);
+    return name.empty() ? "bez rodzaju" : std::string(name);
+}
+
 TextTable kind_totals_table(const std::vector<KindTotal>& totals, int precision) {
     TextTable t{{"Rodzaj", "Zadane [kg]", "Dozowane [kg]", "Różnica [kg]"}, {false, true, true, true}, {}};
     for (const KindTotal& total : totals) {
-        const std::string_view kind = material_kind_text(total.kind);
-        t.rows.push_back({kind.empty() ? "bez rodzaju" : std::string(kind),
-                          fixed_text(total.target, precision), fixed_text(total.dosed, precision),
+        t.rows.push_back({kind_total_name(total.kind), fixed_text(total.target, precision),
+                          fixed_text(total.dosed, precision),
                           fixed_text(total.dosed - total.target, precision)});
     }
     return t;

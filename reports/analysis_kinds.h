@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "reports/production_analysis.h"
@@ -27,7 +28,9 @@ ProductionAnalysis analysis_of_kind(const ProductionAnalysis& analysis, const Ma
 // empty when no material of the analysis has a kind.
 std::vector<KindTotal> consumption_by_kind(const ProductionAnalysis& analysis, const MaterialKinds& kinds);
 
-// Kind ("bez rodzaju" for none), target, dosed and difference, the masses with `precision` decimals.
+// The kind's name, "bez rodzaju" for none.
+std::string kind_total_name(MaterialKind kind);
+// Kind, target, dosed and difference, the masses with `precision` decimals.
 TextTable kind_totals_table(const std::vector<KindTotal>& totals, int precision);
 
 }  // namespace wazenie
