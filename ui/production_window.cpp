@@ -55,12 +55,13 @@ void fill_list(QTreeWidget* list, const std::vector<std::vector<std::string>>& r
     fit_columns(list);
 }
 
-// The list as tall as its rows, so that what stands below it follows at once.
-void fit_height(QTreeWidget* list) {
+// The list as tall as its rows and as wide as its columns: it never scrolls.
+void fit_size(QTreeWidget* list) {
     const int rows = std::max(1, list->topLevelItemCount());
     const int row =
         list->topLevelItemCount() > 0 ? list->sizeHintForRow(0) : list->fontMetrics().height() + 4;
-    list->setFixedHeight(list->header()->sizeHint().height() + rows * row + 2 * list->frameWidth());
+    list->setFixedSize(list->header()->length() + 2 * list->frameWidth(),
+                       list->header()->sizeHint().height() + rows * row + 2 * list->frameWidth());
 }
 
 // Widths from sample texts: a table of a million rows is never measured row by row.
@@ -161,10 +162,16 @@ QWidget* TFanaliza::make_consumption() {
     auto* page = new QWidget(PCviews);
     page->setObjectName(QStringLiteral("TSconsumption"));
     Lkind_totals->setObjectName(QStringLiteral("Lkind_totals"));
-    auto* layout = new QVBoxLayout(page);
+    LVkind_totals->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    LVkind_totals->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The totals by kind beside the materials, as the day table stands beside the chart.
+    auto* totals = new QVBoxLayout;
+    totals->addWidget(Lkind_totals);
+    totals->addWidget(LVkind_totals);
+    totals->addStretch();
+    auto* layout = new QHBoxLayout(page);
     layout->addWidget(LVconsumption, 1);
-    layout->addWidget(Lkind_totals);
-    layout->addWidget(LVkind_totals);
+    layout->addLayout(totals);
     return page;
 }
 
@@ -217,9 +224,13 @@ QWidget* TFanaliza::make_water_cement() {
     auto* page = new QWidget(PCviews);
     page->setObjectName(QStringLiteral("TSwater_cement"));
     Lwater_cement_summary->setObjectName(QStringLiteral("Lwater_cement_summary"));
+    QFont bold = Lwater_cement_summary->font();
+    bold.setBold(true);
+    Lwater_cement_summary->setFont(bold);
+    // The mean and the largest first: they are what the tab is opened for.
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(LVwater_cement, 1);
     layout->addWidget(Lwater_cement_summary);
+    layout->addWidget(LVwater_cement, 1);
     return page;
 }
 
@@ -272,7 +283,7 @@ void TFanaliza::show_analysis() {
     // The day table as wide as its columns; the chart takes the rest.
     LVdays->setFixedWidth(LVdays->header()->length() + LVdays->verticalScrollBar()->sizeHint().width() +
                           2 * LVdays->frameWidth());
-    fill_list(LVwater_cement, analysis_.water_cement_rows());
+    fill_list(LVwater_cement, analysis_.water_cement_rows(), {}, {4, 5, 6});
     Lwater_cement_summary->setText(to_qt(analysis_.water_cement_summary()));
     const ProductionAnalysis* analysis = analysis_.analysis();
     const ReportQuery& query = analysis_.analysed_query();
@@ -287,7 +298,7 @@ void TFanaliza::show_kind() {
     fill_list(LVconsumption, analysis_.consumption_rows(), 1);
     const auto totals = analysis_.kind_total_rows();
     fill_list(LVkind_totals, totals);
-    fit_height(LVkind_totals);
+    fit_size(LVkind_totals);
     Lkind_totals->setVisible(!totals.empty());
     LVkind_totals->setVisible(!totals.empty());
     fill_list(LVaccuracy, analysis_.accuracy_rows());
