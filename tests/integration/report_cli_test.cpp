@@ -46,6 +46,34 @@ protected:
         ASSERT_TRUE(save_process(p, Settings{}, month_log_path(data.path(), "202403"), true));
     }
 
+    // A completed process of one cycle on scale 1, its materials with their target and dosed mass.
+    struct Material {
+        std::string name;
+        double target = 0;
+        double dosed = 0;
+    };
+    void log_one_cycle(const std::string& doc, const std::string& start, const std::string& stop,
+                       const std::string& recipe, const std::string& client,
+                       const std::vector<Material>& materials) {
+        ProcessState p;
+        p.r.weight_doc = doc;
+        p.r.start_time = *parse_date_time(start);
+        p.r.stop_time = *parse_date_time(stop);
+        p.r.recipe_name = recipe;
+        p.r.recipe_client = client;
+        p.r.total_cycle = p.r.curr_cycle = 1;
+        p.w[1].precision = 1;
+        p.w[1].curr_cycle = 1;
+        p.w[1].curr_cycle_status = cycle_status::COMPLETED;
+        for (const Material& m : materials) {
+            material_record& logged = p.w[1].m[++p.w[1].max_material];
+            logged.material_name = m.name;
+            logged.recipe_weight_c1 = m.target;
+            logged.curr_weight[1] = logged.curr_total_weight = m.dosed;
+        }
+        ASSERT_TRUE(save_process(p, Settings{}, month_log_path(data.path(), "202403"), true));
+    }
+
     Outcome run(const QStringList& arguments) { return run_in(data.path(), arguments); }
 
     Outcome run_in(const fs::path& dir, const QStringList& arguments, const QString& output_file = {}) {
@@ -183,20 +211,7 @@ TEST_F(ReportCliTest, WzAsTextAndAsPdf) {
 }
 
 TEST_F(ReportCliTest, ProductionAnalysisAsTablesAndAsCsvWithTheTolerancesOfKonfigIni) {
-    ProcessState p;
-    p.r.weight_doc = "WZ/9/24";
-    p.r.start_time = *parse_date_time("2024-03-05 09:00:00");
-    p.r.stop_time = *parse_date_time("2024-03-05 09:20:00");
-    p.r.recipe_name = "B25";
-    p.r.total_cycle = p.r.curr_cycle = 1;
-    p.w[1].precision = 1;
-    p.w[1].curr_cycle = 1;
-    p.w[1].curr_cycle_status = cycle_status::COMPLETED;
-    p.w[1].max_material = 1;
-    p.w[1].m[1].material_name = "Żwir";
-    p.w[1].m[1].recipe_weight_c1 = 1000;
-    p.w[1].m[1].curr_weight[1] = p.w[1].m[1].curr_total_weight = 1040;
-    ASSERT_TRUE(save_process(p, Settings{}, month_log_path(data.path(), "202403"), true));
+    log_one_cycle("WZ/9/24", "2024-03-05 09:00:00", "2024-03-05 09:20:00", "B25", "", {{"Żwir", 1000, 1040}});
 
     auto consumption = run({"zuzycie", "--from", "2024-03-05", "--to", "2024-03-05"});
     ASSERT_EQ(consumption.exit_code, 0) << consumption.errors;
@@ -239,24 +254,8 @@ TEST_F(ReportCliTest, WcAndTheKindsOfTheMaterials) {
     kinds.set("Cement", MaterialKind::cement);
     kinds.set("Woda", MaterialKind::water);
     ASSERT_TRUE(save_material_kinds(material_kinds_path(data.path()), kinds));
-    ProcessState p;
-    p.r.weight_doc = "WZ/10/24";
-    p.r.start_time = *parse_date_time("2024-03-06 08:00:00");
-    p.r.stop_time = *parse_date_time("2024-03-06 08:30:00");
-    p.r.recipe_name = "B30";
-    p.r.recipe_client = "BUDREX";
-    p.r.total_cycle = p.r.curr_cycle = 1;
-    p.w[1].precision = 1;
-    p.w[1].curr_cycle = 1;
-    p.w[1].curr_cycle_status = cycle_status::COMPLETED;
-    p.w[1].max_material = 3;
-    const std::pair<const char*, double> materials[] = {{"Cement", 400}, {"Woda", 150}, {"Żwir", 1050}};
-    for (int j = 1; j <= 3; ++j) {
-        p.w[1].m[j].material_name = materials[j - 1].first;
-        p.w[1].m[j].recipe_weight_c1 = p.w[1].m[j].curr_weight[1] = p.w[1].m[j].curr_total_weight =
-            materials[j - 1].second;
-    }
-    ASSERT_TRUE(save_process(p, Settings{}, month_log_path(data.path(), "202403"), true));
+    log_one_cycle("WZ/10/24", "2024-03-06 08:00:00", "2024-03-06 08:30:00", "B30", "BUDREX",
+                  {{"Cement", 400, 400}, {"Woda", 150, 150}, {"Żwir", 1050, 1050}});
     ASSERT_TRUE(append_batch_card(batch_card_path(data.path(), "202403"),
                                   {"WZ/10/24",
                                    "2024-03-06 08:00:00",
