@@ -25,7 +25,7 @@ class Station;
 // materials, the dosing accuracy with every dose (those outside their tolerance in amber), the daily
 // production as a chart beside its table, and the shown tab printed or saved. When the materials have
 // kinds, "Rodzaj:" beside the tabs narrows the consumption and the accuracy to one kind, the
-// consumption is totalled by kind below its list, and the tab "w/c" lists the water/cement ratio of
+// consumption is totalled by kind beside its list, and the tab "w/c" lists the water/cement ratio of
 // the processes with cement; without kinds none of them is shown.
 class TFanaliza : public QDialog {
     Q_OBJECT
