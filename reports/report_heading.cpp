@@ -26,13 +26,16 @@ void ReportWriter::heading(const ReportHeading& heading, DateTime now) {
     bold.bold = true;
     line(heading.first_line, bold);
     line("Data sporządzenia raportu: " + wz_date_time(now));
-    if (!heading.client.empty() || !heading.recipe.empty()) {
+    if (!heading.client.empty() || !heading.recipe.empty() || !heading.kind.empty()) {
         line("Kryteria:");
         if (!heading.client.empty()) {
             line("Klient: " + heading.client);
         }
         if (!heading.recipe.empty()) {
             line("Receptura: " + heading.recipe);
+        }
+        if (!heading.kind.empty()) {
+            line("Rodzaj materiałów: " + heading.kind);
         }
     }
 }

@@ -17,6 +17,7 @@ struct ReportHeading {
     std::string first_line;
     std::string client;
     std::string recipe;
+    std::string kind = {};  // of the materials shown
 };
 
 // Lines of a report with a margin and the printout's styles (for_printer: margin 8, landscape); the

@@ -1,6 +1,7 @@
 #include "station/water_cement.h"
 
 #include "core/number_text.h"
+#include "reports/water_cement_sum.h"
 
 namespace wazenie {
 
@@ -21,29 +22,15 @@ double dosed(const material_record& m, int cycle) {
 
 std::optional<double> water_cement_ratio(const ProcessState& p, const std::vector<DryTarget>& materials,
                                          int cycle) {
-    double water = 0;
-    double cement = 0;
+    WaterCementSum sum;
     for (const DryTarget& t : materials) {
         if (!Scales::in_range(t.scale) || t.material < 1 || t.material > p.w[t.scale].max_material ||
             t.material > kMaterials) {
             continue;
         }
-        const double kg = dosed(p.w[t.scale].m[t.material], cycle);
-        switch (t.kind) {
-            case MaterialKind::cement:
-                cement += kg;
-                break;
-            case MaterialKind::water:
-                water += kg;
-                break;
-            case MaterialKind::aggregate:
-                water += kg * t.moisture / (100 + t.moisture);
-                break;
-            default:
-                break;
-        }
+        sum.add(t.kind, dosed(p.w[t.scale].m[t.material], cycle), t.moisture);
     }
-    return cement > 0 ? std::optional(water / cement) : std::nullopt;
+    return sum.ratio();
 }
 
 std::string water_cement_text(const ProcessState& p, const std::vector<DryTarget>& materials, int shown) {

@@ -9,9 +9,8 @@
 
 namespace wazenie {
 
-// The water/cement ratio of what has been dosed: the water materials and the free water the dosed
-// aggregates brought (a wet mass m at moisture w holds m * w / (100 + w) of it), over the cement
-// materials; in `cycle`, or over the whole process for 0. Nothing while no cement has been dosed.
+// The water/cement ratio (see WaterCementSum) of what has been dosed in `cycle`, or over the whole
+// process for 0. Nothing while no cement has been dosed.
 std::optional<double> water_cement_ratio(const ProcessState& p, const std::vector<DryTarget>& materials,
                                          int cycle);
 

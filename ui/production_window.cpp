@@ -8,6 +8,7 @@
 #include "ui/look.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -54,6 +55,15 @@ void fill_list(QTreeWidget* list, const std::vector<std::vector<std::string>>& r
     fit_columns(list);
 }
 
+// The list as tall as its rows and as wide as its columns: it never scrolls.
+void fit_size(QTreeWidget* list) {
+    const int rows = std::max(1, list->topLevelItemCount());
+    const int row =
+        list->topLevelItemCount() > 0 ? list->sizeHintForRow(0) : list->fontMetrics().height() + 4;
+    list->setFixedSize(list->header()->length() + 2 * list->frameWidth(),
+                       list->header()->sizeHint().height() + rows * row + 2 * list->frameWidth());
+}
+
 // Widths from sample texts: a table of a million rows is never measured row by row.
 void size_columns(QTableView* table, const QStringList& samples) {
     const QFontMetrics text(table->font());
@@ -81,6 +91,9 @@ TFanaliza::TFanaliza(Station& station, Dialogs& dialogs, Printer& printer, const
       PCviews(new QTabWidget(this)),
       LVconsumption(
           make_list(QStringLiteral("LVconsumption"), headers_of(kConsumptionColumns), {1, 2, 3, 4, 5}, this)),
+      Lkind_totals(new QLabel(QStringLiteral("Zużycie według rodzajów:"), this)),
+      LVkind_totals(
+          make_list(QStringLiteral("LVkind_totals"), headers_of(kKindTotalColumns), {1, 2, 3}, this)),
       LVaccuracy(
           make_list(QStringLiteral("LVaccuracy"), headers_of(kAccuracyColumns), {1, 2, 3, 4, 5, 6, 7}, this)),
       CBoutside_only(new QCheckBox(QStringLiteral("Tylko dozowania poza tolerancją"), this)),
@@ -89,6 +102,10 @@ TFanaliza::TFanaliza(Station& station, Dialogs& dialogs, Printer& printer, const
       doses_(new DoseTableModel(analysis_, this)),
       PBdaily_chart(new DailyChart(this)),
       LVdays(make_list(QStringLiteral("LVdays"), headers_of(kDayColumns), {1, 2}, this)),
+      LVwater_cement(
+          make_list(QStringLiteral("LVwater_cement"), headers_of(kWaterCementColumns), {4, 5, 6}, this)),
+      Lwater_cement_summary(new QLabel(this)),
+      CBkind(new QComboBox(this)),
       BBprint(named_button(this, "BBprint", QStringLiteral("Drukuj"))),
       BBsave(named_button(this, "BBsave", QStringLiteral(" Zapisz"))),
       BBclose(named_button(this, "BBclose", QStringLiteral(" Zamknij"))) {
@@ -101,6 +118,11 @@ TFanaliza::TFanaliza(Station& station, Dialogs& dialogs, Printer& printer, const
     PCviews->addTab(make_consumption(), QStringLiteral("Zużycie"));
     PCviews->addTab(make_accuracy(), QStringLiteral("Dokładność"));
     PCviews->addTab(make_daily(), QStringLiteral("Produkcja dzienna"));
+    PCviews->addTab(make_water_cement(), QStringLiteral("w/c"));
+    PCviews->setCornerWidget(make_kind_choice());
+    // Without kinds the window is what it was before them.
+    PCviews->setTabVisible(static_cast<int>(AnalysisView::WaterCement), analysis_.has_kinds());
+    PCviews->cornerWidget()->setVisible(analysis_.has_kinds());
 
     auto* top = new QHBoxLayout;
     top->addWidget(filters_, 1);
@@ -112,8 +134,16 @@ TFanaliza::TFanaliza(Station& station, Dialogs& dialogs, Printer& printer, const
     resize(1180, 760);
 
     connect(BBrefresh, &QPushButton::clicked, this, &TFanaliza::refresh);
-    connect(PCviews, &QTabWidget::currentChanged, this,
-            [this](int tab) { analysis_.set_view(static_cast<AnalysisView>(tab)); });
+    connect(PCviews, &QTabWidget::currentChanged, this, [this](int tab) {
+        const auto view = static_cast<AnalysisView>(tab);
+        analysis_.set_view(view);
+        CBkind->setEnabled(view == AnalysisView::Consumption || view == AnalysisView::Accuracy);
+    });
+    connect(CBkind, &QComboBox::currentIndexChanged, this, [this](int index) {
+        analysis_.set_kind(index > 0 ? material_kinds_list().at(static_cast<std::size_t>(index - 1))
+                                     : MaterialKind::none);
+        show_kind();
+    });
     connect(CBoutside_only, &QCheckBox::toggled, this, &TFanaliza::show_doses);
     connect(BBprint, &QPushButton::clicked, this, [this] {
         const BusyCursor busy;
@@ -131,8 +161,17 @@ TFanaliza::~TFanaliza() = default;
 QWidget* TFanaliza::make_consumption() {
     auto* page = new QWidget(PCviews);
     page->setObjectName(QStringLiteral("TSconsumption"));
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(LVconsumption);
+    Lkind_totals->setObjectName(QStringLiteral("Lkind_totals"));
+    LVkind_totals->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    LVkind_totals->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The totals by kind beside the materials, as the day table stands beside the chart.
+    auto* totals = new QVBoxLayout;
+    totals->addWidget(Lkind_totals);
+    totals->addWidget(LVkind_totals);
+    totals->addStretch();
+    auto* layout = new QHBoxLayout(page);
+    layout->addWidget(LVconsumption, 1);
+    layout->addLayout(totals);
     return page;
 }
 
@@ -181,6 +220,37 @@ QWidget* TFanaliza::make_daily() {
     return page;
 }
 
+QWidget* TFanaliza::make_water_cement() {
+    auto* page = new QWidget(PCviews);
+    page->setObjectName(QStringLiteral("TSwater_cement"));
+    Lwater_cement_summary->setObjectName(QStringLiteral("Lwater_cement_summary"));
+    QFont bold = Lwater_cement_summary->font();
+    bold.setBold(true);
+    Lwater_cement_summary->setFont(bold);
+    // The mean and the largest first: they are what the tab is opened for.
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(Lwater_cement_summary);
+    layout->addWidget(LVwater_cement, 1);
+    return page;
+}
+
+QWidget* TFanaliza::make_kind_choice() {
+    auto* box = new QWidget(PCviews);
+    CBkind->setObjectName(QStringLiteral("CBkind"));
+    CBkind->setToolTip(QStringLiteral("Zużycie i dokładność tylko materiałów tego rodzaju"));
+    CBkind->addItem(to_qt(std::string(kAllKinds)));
+    for (const MaterialKind kind : material_kinds_list()) {
+        CBkind->addItem(to_qt(std::string(material_kind_text(kind))));
+    }
+    auto* caption = caption_label(QStringLiteral("Rodzaj:"), CBkind, box);
+    caption->setObjectName(QStringLiteral("Lkind"));
+    auto* layout = new QHBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 2);
+    layout->addWidget(caption);
+    layout->addWidget(CBkind);
+    return box;
+}
+
 QWidget* TFanaliza::make_buttons() {
     auto* box = new QWidget(this);
     BBprint->setToolTip(QStringLiteral("Drukuj pokazaną kartę analizy"));
@@ -208,7 +278,29 @@ void TFanaliza::refresh() {
 }
 
 void TFanaliza::show_analysis() {
+    show_kind();
+    fill_list(LVdays, analysis_.day_rows());
+    // The day table as wide as its columns; the chart takes the rest.
+    LVdays->setFixedWidth(LVdays->header()->length() + LVdays->verticalScrollBar()->sizeHint().width() +
+                          2 * LVdays->frameWidth());
+    fill_list(LVwater_cement, analysis_.water_cement_rows(), {}, {4, 5, 6});
+    Lwater_cement_summary->setText(to_qt(analysis_.water_cement_summary()));
+    const ProductionAnalysis* analysis = analysis_.analysis();
+    const ReportQuery& query = analysis_.analysed_query();
+    PBdaily_chart->set_days(analysis ? analysis->days : std::vector<DayProduction>{},
+                            QDate::fromString(to_qt(query.date_from), kDateFormat),
+                            QDate::fromString(to_qt(query.date_to), kDateFormat),
+                            analysis ? analysis->mass_precision : 0);
+}
+
+// The views of the kind chosen.
+void TFanaliza::show_kind() {
     fill_list(LVconsumption, analysis_.consumption_rows(), 1);
+    const auto totals = analysis_.kind_total_rows();
+    fill_list(LVkind_totals, totals);
+    fit_size(LVkind_totals);
+    Lkind_totals->setVisible(!totals.empty());
+    LVkind_totals->setVisible(!totals.empty());
     fill_list(LVaccuracy, analysis_.accuracy_rows());
     // The material table as tall as its rows (a third of the tab at most), the doses below it.
     auto* split = static_cast<QSplitter*>(PCviews->widget(1));
@@ -217,17 +309,7 @@ void TFanaliza::show_analysis() {
                        2 * LVaccuracy->frameWidth() + 8;
     const int total = std::max(split->height(), 600);
     split->setSizes({std::min(wanted, total / 3), total - std::min(wanted, total / 3)});
-    fill_list(LVdays, analysis_.day_rows());
-    // The day table as wide as its columns; the chart takes the rest.
-    LVdays->setFixedWidth(LVdays->header()->length() + LVdays->verticalScrollBar()->sizeHint().width() +
-                          2 * LVdays->frameWidth());
     show_doses();
-    const ProductionAnalysis* analysis = analysis_.analysis();
-    const ReportQuery& query = analysis_.analysed_query();
-    PBdaily_chart->set_days(analysis ? analysis->days : std::vector<DayProduction>{},
-                            QDate::fromString(to_qt(query.date_from), kDateFormat),
-                            QDate::fromString(to_qt(query.date_to), kDateFormat),
-                            analysis ? analysis->mass_precision : 0);
 }
 
 void TFanaliza::show_doses() {

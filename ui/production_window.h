@@ -8,6 +8,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QTabWidget;
@@ -22,7 +23,10 @@ class Station;
 
 // "Analiza produkcji" over its controller: the report's range and filters, the consumption of
 // materials, the dosing accuracy with every dose (those outside their tolerance in amber), the daily
-// production as a chart beside its table, and the shown tab printed or saved.
+// production as a chart beside its table, and the shown tab printed or saved. When the materials have
+// kinds, "Rodzaj:" beside the tabs narrows the consumption and the accuracy to one kind, the
+// consumption is totalled by kind beside its list, and the tab "w/c" lists the water/cement ratio of
+// the processes with cement; without kinds none of them is shown.
 class TFanaliza : public QDialog {
     Q_OBJECT
 
@@ -38,9 +42,12 @@ private:
     QWidget* make_consumption();
     QWidget* make_accuracy();
     QWidget* make_daily();
+    QWidget* make_water_cement();
+    QWidget* make_kind_choice();
     QWidget* make_buttons();
     void refresh();
     void show_analysis();
+    void show_kind();
     void show_doses();
 
     ArrowForDialogs dialogs_;
@@ -51,6 +58,8 @@ private:
     QPushButton* BBrefresh;
     QTabWidget* PCviews;
     QTreeWidget* LVconsumption;
+    QLabel* Lkind_totals;
+    QTreeWidget* LVkind_totals;
     QTreeWidget* LVaccuracy;
     QCheckBox* CBoutside_only;
     QLabel* Ldoses;
@@ -58,6 +67,9 @@ private:
     DoseTableModel* doses_;
     DailyChart* PBdaily_chart;
     QTreeWidget* LVdays;
+    QTreeWidget* LVwater_cement;
+    QLabel* Lwater_cement_summary;
+    QComboBox* CBkind;
     QPushButton* BBprint;
     QPushButton* BBsave;
     QPushButton* BBclose;

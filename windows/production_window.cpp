@@ -1,8 +1,10 @@
 #include "windows/production_window.h"
 
 #include "core/number_text.h"
+#include "reports/water_cement_output.h"
 #include "reports/wz_print.h"
 #include "storage/text_helpers.h"
+#include "windows/once_each_dialogs.h"
 
 namespace wazenie {
 
@@ -14,6 +16,8 @@ std::string file_name_of(AnalysisView view) {
             return "dokładność dozowania";
         case AnalysisView::Daily:
             return "produkcja dzienna";
+        case AnalysisView::WaterCement:
+            return "wskaźnik woda-cement";
         default:
             return "zużycie materiałów";
     }
@@ -23,18 +27,48 @@ std::string file_name_of(AnalysisView view) {
 
 ProductionAnalysisWindow::ProductionAnalysisWindow(std::filesystem::path data_dir, const Settings& settings,
                                                    Seams seams)
-    : ReportRange(seams.clock), data_dir_(std::move(data_dir)), settings_(settings), seams_(seams) {}
+    : ReportRange(seams.clock),
+      data_dir_(std::move(data_dir)),
+      settings_(settings),
+      seams_(seams),
+      kinds_(material_kinds_in(data_dir_)) {}
 
 void ProductionAnalysisWindow::refresh() {
-    auto analysis = analyse_production(data_dir_, query(), Tolerances::from(settings_.ini), seams_.dialogs);
+    // The w/c passes over the same logs: what does not read is told once.
+    OnceEachDialogs dialogs(seams_.dialogs);
+    auto analysis = analyse_production(data_dir_, query(), Tolerances::from(settings_.ini), dialogs);
     if (!analysis) {
         return;
     }
     analysis_ = std::move(analysis);
     analysed_query_ = query();
+    if (has_kinds()) {
+        views_.water_cement =
+            water_cement_report(data_dir_, analysed_query_, dialogs).value_or(WaterCementReport{});
+    }
+    narrow();
+}
+
+const ProductionAnalysis* ProductionAnalysisWindow::analysis() const {
+    return narrowed_ ? &*narrowed_ : analysis_ ? &*analysis_ : nullptr;
+}
+
+void ProductionAnalysisWindow::set_kind(MaterialKind kind) {
+    views_.shown = kind;
+    narrow();
+}
+
+void ProductionAnalysisWindow::narrow() {
+    if (!analysis_) {
+        return;
+    }
+    const bool narrowing = views_.shown != MaterialKind::none;
+    narrowed_ = narrowing ? std::optional(analysis_of_kind(*analysis_, kinds_, views_.shown)) : std::nullopt;
+    views_.totals = narrowing ? std::vector<KindTotal>{} : consumption_by_kind(*analysis_, kinds_);
+    const ProductionAnalysis& shown = *analysis();
     outside_.clear();
-    for (std::size_t i = 0; i < analysis_->doses.size(); ++i) {
-        if (deviation_of(analysis_->doses[i], *analysis_).outside) {
+    for (std::size_t i = 0; i < shown.doses.size(); ++i) {
+        if (deviation_of(shown.doses[i], shown).outside) {
             outside_.push_back(static_cast<std::uint32_t>(i));
         }
     }
@@ -46,7 +80,7 @@ std::vector<std::vector<std::string>> ProductionAnalysisWindow::consumption_rows
         return rows;
     }
     const int d = analysis_->mass_precision;
-    for (const ConsumptionRow& row : analysis_->consumption) {
+    for (const ConsumptionRow& row : analysis()->consumption) {
         rows.push_back({row.material_name, row.scale > 0 ? std::to_string(row.scale) + "." : "",
                         fixed_text(row.target, d), fixed_text(row.dosed, d),
                         signed_fixed_text(row.dosed - row.target, d), std::to_string(row.processes)});
@@ -59,7 +93,7 @@ std::vector<std::vector<std::string>> ProductionAnalysisWindow::accuracy_rows() 
     if (!analysis_) {
         return rows;
     }
-    for (const AccuracyRow& row : analysis_->accuracy) {
+    for (const AccuracyRow& row : analysis()->accuracy) {
         const bool judged = row.judged > 0;
         rows.push_back({row.material_name, general_text(row.tolerance), std::to_string(row.doses),
                         std::to_string(row.judged), judged ? signed_fixed_text(row.mean, 2) : "",
@@ -81,12 +115,34 @@ std::vector<std::vector<std::string>> ProductionAnalysisWindow::day_rows() const
     return rows;
 }
 
+std::vector<std::vector<std::string>> ProductionAnalysisWindow::kind_total_rows() const {
+    std::vector<std::vector<std::string>> rows;
+    if (!analysis_) {
+        return rows;
+    }
+    const int d = analysis_->mass_precision;
+    for (const KindTotal& total : views_.totals) {
+        rows.push_back({kind_total_name(total.kind), fixed_text(total.target, d), fixed_text(total.dosed, d),
+                        signed_fixed_text(total.dosed - total.target, d)});
+    }
+    return rows;
+}
+
+std::vector<std::vector<std::string>> ProductionAnalysisWindow::water_cement_rows() const {
+    return water_cement_table(views_.water_cement).rows;
+}
+
+std::string ProductionAnalysisWindow::water_cement_summary() const {
+    return analysis_ ? wazenie::water_cement_summary(views_.water_cement) : "";
+}
+
 DoseLine ProductionAnalysisWindow::dose_line(std::size_t dose) const {
-    const Dose& d = analysis_->doses.at(dose);
-    const AnalysedProcess& process = analysis_->processes.at(d.process);
-    const int precision = analysis_->mass_precision;
-    const DoseDeviation dev = deviation_of(d, *analysis_);
-    return {{process.weight_doc, process.start_time, analysis_->material_names.at(d.material),
+    const ProductionAnalysis& shown = *analysis();
+    const Dose& d = shown.doses.at(dose);
+    const AnalysedProcess& process = shown.processes.at(d.process);
+    const int precision = shown.mass_precision;
+    const DoseDeviation dev = deviation_of(d, shown);
+    return {{process.weight_doc, process.start_time, shown.material_names.at(d.material),
              std::to_string(d.scale) + ".", std::to_string(d.cycle), fixed_text(d.target, precision),
              fixed_text(d.dosed, precision), signed_fixed_text(dev.kg, precision),
              dev.percent ? signed_fixed_text(*dev.percent, 2) : ""},

@@ -28,12 +28,18 @@ const std::vector<CliCommand>& cli_commands() {
         {"report", "--from RRRR-MM-DD --to RRRR-MM-DD [--client TEKST] [--recipe TEKST] [--output PLIK]",
          report_command},
         {"wz", "--doc NR [--month RRRRMM --start \"RRRR-MM-DD GG:MM:SS\"] [--pdf PLIK]", wz_command},
-        {"zuzycie", "--from RRRR-MM-DD --to RRRR-MM-DD [--client TEKST] [--recipe TEKST] [--csv PLIK]",
+        {"zuzycie",
+         "--from RRRR-MM-DD --to RRRR-MM-DD [--client TEKST] [--recipe TEKST]\n"
+         "          [--rodzaj RODZAJ] [--csv PLIK]",
          consumption_command},
-        {"dokladnosc", "--from RRRR-MM-DD --to RRRR-MM-DD [--client TEKST] [--recipe TEKST] [--csv PLIK]",
+        {"dokladnosc",
+         "--from RRRR-MM-DD --to RRRR-MM-DD [--client TEKST] [--recipe TEKST]\n"
+         "             [--rodzaj RODZAJ] [--csv PLIK]",
          accuracy_command},
         {"produkcja", "--from RRRR-MM-DD --to RRRR-MM-DD [--client TEKST] [--recipe TEKST] [--csv PLIK]",
          daily_command},
+        {"wc", "--from RRRR-MM-DD --to RRRR-MM-DD [--client TEKST] [--recipe TEKST] [--csv PLIK]",
+         water_cement_command},
         {"magazyn",
          "(stan magazynu)\n  magazyn dostawa --material NAZWA --kg KG [--dokument NR] [--operator NAZWA]\n"
          "  magazyn inwentura --material NAZWA --kg KG [--operator NAZWA]\n"
@@ -56,6 +62,10 @@ void print_usage(std::ostream& out) {
     }
     out << "zuzycie, dokladnosc, produkcja: zużycie materiałów, dokładność dozowania wobec tolerancji\n"
            "  z konfig.ini [Tolerancje] i produkcja dzienna; z --csv zapis do pliku CSV zamiast tabeli.\n"
+           "  --rodzaj RODZAJ (cement, woda, kruszywo, domieszka, dodatek): tylko materiały tego rodzaju\n"
+           "  z dane/materialy_rodzaje.txt; zuzycie podaje też sumy według rodzajów.\n"
+           "wc: wskaźnik woda/cement każdego procesu z cementem, średni i największy; woda efektywna\n"
+           "  to woda i woda w wilgotnym kruszywie (wilgotność z karty procesu); z --csv do pliku.\n"
            "run --resume: dalszy ciąg procesu zapisanego w status.txt po przerwaniu.\n"
            "run --tak: rozpoczyna także wtedy, gdy w magazynie jest za mało materiału\n"
            "  albo wilgotność kruszyw jest nieaktualna (konfig.ini [Wilgotnosc] waznosc_godz).\n"

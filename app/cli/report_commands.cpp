@@ -10,11 +10,14 @@
 #include "clients/client_process.h"
 #include "core/clock.h"
 #include "platform/qt_document_painter.h"
+#include "reports/analysis_kinds.h"
 #include "reports/analysis_output.h"
 #include "reports/production_analysis.h"
 #include "reports/report_list.h"
 #include "reports/report_output.h"
+#include "reports/water_cement_report.h"
 #include "reports/wz_document.h"
+#include "storage/material_kinds.h"
 #include "storage/process_file.h"
 #include "storage/settings.h"
 #include "storage/system_clock.h"
@@ -42,12 +45,12 @@ bool logs_read_cleanly(const TerminalDialogs& dialogs) {
     return dialogs.errors_shown() == 0;
 }
 
-// The range and filters of `report`, with one more option that names a file.
-std::optional<ParsedOptions> query_options(const CommandContext& context, const char* file_option) {
-    return checked_options(
-        context.args,
-        {{"--from", true}, {"--to", true}, {"--client", true}, {"--recipe", true}, {file_option, true}},
-        {"--from", "--to"});
+// The range and filters of `report`, with the options that follow them.
+std::optional<ParsedOptions> query_options(const CommandContext& context, std::vector<OptionRule> more) {
+    std::vector<OptionRule> rules = {
+        {"--from", true}, {"--to", true}, {"--client", true}, {"--recipe", true}};
+    rules.insert(rules.end(), more.begin(), more.end());
+    return checked_options(context.args, rules, {"--from", "--to"});
 }
 
 ReportQuery query_of(const ParsedOptions& parsed) {
@@ -55,10 +58,51 @@ ReportQuery query_of(const ParsedOptions& parsed) {
             parsed.value("--recipe").value_or("")};
 }
 
+// --rodzaj as given: none without it, nothing for a kind that does not exist (the message has been
+// shown).
+std::optional<MaterialKind> kind_option(const ParsedOptions& parsed) {
+    const auto text = parsed.value("--rodzaj");
+    if (!text) {
+        return MaterialKind::none;
+    }
+    if (const auto kind = material_kind_of_text(*text)) {
+        return kind;
+    }
+    std::string kinds;
+    for (const MaterialKind kind : material_kinds_list()) {
+        kinds += (kinds.empty() ? "" : ", ") + std::string(material_kind_text(kind));
+    }
+    std::cerr << "błąd: nieznany rodzaj materiału: " << *text << " (rodzaje: " << kinds << ")\n";
+    return std::nullopt;
+}
+
+// The view printed, or with --csv written as CSV instead.
+int show_view(const AnalysisSheet& sheet, AnalysisView view, const ParsedOptions& parsed, Dialogs& dialogs) {
+    const auto csv = parsed.value("--csv");
+    if (!csv) {
+        return print_lines(analysis_document(sheet, view, SystemClock().now(), false).plain_lines());
+    }
+    if (!write_csv_file(*csv, analysis_csv(sheet, view))) {
+        dialogs.error("Błąd (51) przy zapisie do pliku: " + *csv +
+                      "\rBrak miejsca na dysku lub dysk zabezpieczony przed zapisem.");
+        return exit_code::kFileError;
+    }
+    dialogs.information("Analizę zapisano do pliku: " + *csv);
+    return exit_code::kDone;
+}
+
+// The consumption and the accuracy may be narrowed to one kind of material; the consumption of all
+// of them is totalled by kind when the materials have kinds.
 int analysis_command(const CommandContext& context, AnalysisView view) {
-    const auto parsed = query_options(context, "--csv");
+    const bool by_kind = view != AnalysisView::Daily;
+    const auto parsed = by_kind ? query_options(context, {{"--rodzaj", true}, {"--csv", true}})
+                                : query_options(context, {{"--csv", true}});
     TerminalDialogs dialogs(std::cerr);
     if (!parsed || !data_dir_exists(context.data_dir, dialogs)) {
+        return exit_code::kRefused;
+    }
+    const auto shown = kind_option(*parsed);
+    if (!shown) {
         return exit_code::kRefused;
     }
     const Configuration config = configuration(context);
@@ -71,18 +115,13 @@ int analysis_command(const CommandContext& context, AnalysisView view) {
     if (!logs_read_cleanly(dialogs)) {
         return exit_code::kFileError;
     }
-    const AnalysisSheet sheet{query, *analysis};
-    const auto csv = parsed->value("--csv");
-    if (!csv) {
-        return print_lines(analysis_document(sheet, view, SystemClock().now(), false).plain_lines());
+    const MaterialKinds kinds = material_kinds_in(context.data_dir);
+    if (*shown != MaterialKind::none) {
+        const KindViews views{*shown, {}, {}};
+        return show_view({query, analysis_of_kind(*analysis, kinds, *shown), &views}, view, *parsed, dialogs);
     }
-    if (!write_csv_file(*csv, analysis_csv(sheet, view))) {
-        dialogs.error("Błąd (51) przy zapisie do pliku: " + *csv +
-                      "\rBrak miejsca na dysku lub dysk zabezpieczony przed zapisem.");
-        return exit_code::kFileError;
-    }
-    dialogs.information("Analizę zapisano do pliku: " + *csv);
-    return exit_code::kDone;
+    const KindViews views{MaterialKind::none, consumption_by_kind(*analysis, kinds), {}};
+    return show_view({query, *analysis, views.totals.empty() ? nullptr : &views}, view, *parsed, dialogs);
 }
 
 // --month and --start as given (both empty when neither was: the latest record of the number is wanted);
@@ -100,7 +139,7 @@ std::optional<RecordPlace> given_place(const ParsedOptions& parsed) {
 }  // namespace
 
 int report_command(const CommandContext& context) {
-    const auto parsed = query_options(context, "--output");
+    const auto parsed = query_options(context, {{"--output", true}});
     TerminalDialogs dialogs(std::cerr);
     if (!parsed || !data_dir_exists(context.data_dir, dialogs)) {
         return exit_code::kRefused;
@@ -193,6 +232,25 @@ int accuracy_command(const CommandContext& context) {
 
 int daily_command(const CommandContext& context) {
     return analysis_command(context, AnalysisView::Daily);
+}
+
+int water_cement_command(const CommandContext& context) {
+    const auto parsed = query_options(context, {{"--csv", true}});
+    TerminalDialogs dialogs(std::cerr);
+    if (!parsed || !data_dir_exists(context.data_dir, dialogs)) {
+        return exit_code::kRefused;
+    }
+    const ReportQuery query = query_of(*parsed);
+    auto report = water_cement_report(context.data_dir, query, dialogs);
+    if (!report) {
+        return exit_code::kRefused;
+    }
+    if (!logs_read_cleanly(dialogs)) {
+        return exit_code::kFileError;
+    }
+    const ProductionAnalysis no_analysis;
+    const KindViews views{MaterialKind::none, {}, std::move(*report)};
+    return show_view({query, no_analysis, &views}, AnalysisView::WaterCement, *parsed, dialogs);
 }
 
 }  // namespace wazenie

@@ -2,7 +2,9 @@
 #include <string>
 
 #include "fakes/scratch_dir.h"
+#include "storage/batch_card.h"
 #include "storage/date_time.h"
+#include "storage/material_kinds.h"
 #include "storage/month_log.h"
 #include "storage/process_file.h"
 #include "storage/settings.h"
@@ -41,6 +43,34 @@ protected:
         p.w[1].max_material = 1;
         p.w[1].m[1].material_name = "Żwir";
         p.w[1].m[1].curr_total_weight = 1250;
+        ASSERT_TRUE(save_process(p, Settings{}, month_log_path(data.path(), "202403"), true));
+    }
+
+    // A completed process of one cycle on scale 1, its materials with their target and dosed mass.
+    struct Material {
+        std::string name;
+        double target = 0;
+        double dosed = 0;
+    };
+    void log_one_cycle(const std::string& doc, const std::string& start, const std::string& stop,
+                       const std::string& recipe, const std::string& client,
+                       const std::vector<Material>& materials) {
+        ProcessState p;
+        p.r.weight_doc = doc;
+        p.r.start_time = *parse_date_time(start);
+        p.r.stop_time = *parse_date_time(stop);
+        p.r.recipe_name = recipe;
+        p.r.recipe_client = client;
+        p.r.total_cycle = p.r.curr_cycle = 1;
+        p.w[1].precision = 1;
+        p.w[1].curr_cycle = 1;
+        p.w[1].curr_cycle_status = cycle_status::COMPLETED;
+        for (const Material& m : materials) {
+            material_record& logged = p.w[1].m[++p.w[1].max_material];
+            logged.material_name = m.name;
+            logged.recipe_weight_c1 = m.target;
+            logged.curr_weight[1] = logged.curr_total_weight = m.dosed;
+        }
         ASSERT_TRUE(save_process(p, Settings{}, month_log_path(data.path(), "202403"), true));
     }
 
@@ -181,20 +211,7 @@ TEST_F(ReportCliTest, WzAsTextAndAsPdf) {
 }
 
 TEST_F(ReportCliTest, ProductionAnalysisAsTablesAndAsCsvWithTheTolerancesOfKonfigIni) {
-    ProcessState p;
-    p.r.weight_doc = "WZ/9/24";
-    p.r.start_time = *parse_date_time("2024-03-05 09:00:00");
-    p.r.stop_time = *parse_date_time("2024-03-05 09:20:00");
-    p.r.recipe_name = "B25";
-    p.r.total_cycle = p.r.curr_cycle = 1;
-    p.w[1].precision = 1;
-    p.w[1].curr_cycle = 1;
-    p.w[1].curr_cycle_status = cycle_status::COMPLETED;
-    p.w[1].max_material = 1;
-    p.w[1].m[1].material_name = "Żwir";
-    p.w[1].m[1].recipe_weight_c1 = 1000;
-    p.w[1].m[1].curr_weight[1] = p.w[1].m[1].curr_total_weight = 1040;
-    ASSERT_TRUE(save_process(p, Settings{}, month_log_path(data.path(), "202403"), true));
+    log_one_cycle("WZ/9/24", "2024-03-05 09:00:00", "2024-03-05 09:20:00", "B25", "", {{"Żwir", 1000, 1040}});
 
     auto consumption = run({"zuzycie", "--from", "2024-03-05", "--to", "2024-03-05"});
     ASSERT_EQ(consumption.exit_code, 0) << consumption.errors;
@@ -220,6 +237,67 @@ TEST_F(ReportCliTest, ProductionAnalysisAsTablesAndAsCsvWithTheTolerancesOfKonfi
               std::string::npos)
         << bytes;
     EXPECT_EQ(run({"produkcja", "--from", "2024-03-05", "--to", "2024-03-04"}).exit_code, 2);
+}
+
+// The process of SetUp doses gravel alone; one more doses cement, water and gravel at 5 % moisture.
+TEST_F(ReportCliTest, WcAndTheKindsOfTheMaterials) {
+    const QStringList march{"--from", "2024-03-01", "--to", "2024-03-31"};
+    auto none = run(QStringList{"wc"} + march);
+    ASSERT_EQ(none.exit_code, 0) << none.errors;
+    EXPECT_NE(none.out.find("\nŻaden proces z tych dni nie dozował cementu (materiału rodzaju cement).\n"),
+              std::string::npos)
+        << none.out;
+    const std::string plain = run(QStringList{"zuzycie"} + march).out;
+
+    MaterialKinds kinds;
+    kinds.set("Żwir", MaterialKind::aggregate);
+    kinds.set("Cement", MaterialKind::cement);
+    kinds.set("Woda", MaterialKind::water);
+    ASSERT_TRUE(save_material_kinds(material_kinds_path(data.path()), kinds));
+    log_one_cycle("WZ/10/24", "2024-03-06 08:00:00", "2024-03-06 08:30:00", "B30", "BUDREX",
+                  {{"Cement", 400, 400}, {"Woda", 150, 150}, {"Żwir", 1050, 1050}});
+    ASSERT_TRUE(append_batch_card(batch_card_path(data.path(), "202403"),
+                                  {"WZ/10/24",
+                                   "2024-03-06 08:00:00",
+                                   "B30",
+                                   {{1, 3, "Żwir", MaterialKind::aggregate, 1000, 5, 1050}},
+                                   {}}));
+
+    // 1050 kg of gravel at 5 % brings 50 kg of water: (150 + 50) / 400.
+    auto shown = run(QStringList{"wc"} + march);
+    ASSERT_EQ(shown.exit_code, 0) << shown.errors;
+    EXPECT_NE(
+        shown.out.find("Nr WZ    Rozpoczęcie         Receptura Klient Cement [kg] Woda efektywna [kg]  w/c\n"
+                       "\n"
+                       "WZ/10/24 2024-03-06 08:00:00 B30       BUDREX       400.0               200.0 0.50\n"
+                       "\n"
+                       "Średnio w/c: 0.50, największe: 0.50\n"),
+        std::string::npos)
+        << shown.out;
+    const auto csv = data / "wc.csv";
+    ASSERT_EQ(
+        run(QStringList{"wc"} + march + QStringList{"--csv", QString::fromStdString(csv.string())}).exit_code,
+        0);
+    EXPECT_NE(
+        testing::read_bytes(csv).find("\r\nWZ/10/24;2024-03-06 08:00:00;B30;BUDREX;400,0;200,0;0,50\r\n"),
+        std::string::npos);
+
+    auto cement = run(QStringList{"zuzycie", "--rodzaj", "cement"} + march);
+    ASSERT_EQ(cement.exit_code, 0) << cement.errors;
+    EXPECT_NE(cement.out.find("\nRodzaj materiałów: cement\n"), std::string::npos) << cement.out;
+    EXPECT_NE(cement.out.find("\nCement"), std::string::npos);
+    EXPECT_EQ(cement.out.find("Żwir"), std::string::npos);
+    auto totals = run(QStringList{"zuzycie"} + march);
+    EXPECT_NE(totals.out.find("\nZużycie według rodzajów:\n"), std::string::npos) << totals.out;
+    EXPECT_NE(totals.out.find("\nkruszywo "), std::string::npos);
+    EXPECT_EQ(plain.find("rodzaj"), std::string::npos);
+
+    auto unknown = run(QStringList{"dokladnosc", "--rodzaj", "piach"} + march);
+    EXPECT_EQ(unknown.exit_code, 2);
+    EXPECT_NE(unknown.errors.find("błąd: nieznany rodzaj materiału: piach (rodzaje: cement, woda, kruszywo, "
+                                  "domieszka, dodatek)"),
+              std::string::npos)
+        << unknown.errors;
 }
 
 TEST_F(ReportCliTest, KorektyPrintsWhatWasLearnedWithEachScalesPrecisionAndClearsByScaleOrMaterial) {

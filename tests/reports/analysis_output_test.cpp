@@ -1,6 +1,7 @@
 #include "reports/analysis_output.h"
 
 #include "fakes/scratch_dir.h"
+#include "reports/water_cement_output.h"
 #include "storage/text_file.h"
 
 #include <gtest/gtest.h>
@@ -116,6 +117,62 @@ TEST_F(AnalysisOutputTest, AccuracyDocumentListsTheDosesOutsideTheirTolerance) {
     EXPECT_EQ(lines(AnalysisView::Accuracy).at(12), "Brak.");
     a.processes.clear();
     EXPECT_EQ(lines(AnalysisView::Accuracy).at(5), "<brak pomiarów>");
+}
+
+// Cement and water have kinds, the plasticiser none.
+TEST_F(AnalysisOutputTest, KindsNarrowTheViewsTotalTheConsumptionAndGiveTheWaterCementView) {
+    MaterialKinds kinds;
+    kinds.set("cement", MaterialKind::cement);
+    kinds.set("Woda", MaterialKind::water);
+    EXPECT_TRUE(consumption_by_kind(a, {}).empty());
+    KindViews views{MaterialKind::none, consumption_by_kind(a, kinds), {}};
+    const AnalysisSheet with_kinds{query, a, &views};
+    const auto consumption =
+        analysis_document(with_kinds, AnalysisView::Consumption, kNow, false).plain_lines();
+    const std::vector<std::string> tail(consumption.end() - 9, consumption.end());
+    const std::vector<std::string> expected = {"",
+                                               "Zużycie według rodzajów:",
+                                               "Rodzaj      Zadane [kg] Dozowane [kg] Różnica [kg]",
+                                               "",
+                                               "cement            600.0         607.5          7.5",
+                                               "woda                0.0           0.5          0.5",
+                                               "bez rodzaju         2.0           2.1          0.1",
+                                               "",
+                                               "Koniec raportu."};
+    EXPECT_EQ(tail, expected);
+
+    const ProductionAnalysis cement = analysis_of_kind(a, kinds, MaterialKind::cement);
+    ASSERT_EQ(cement.consumption.size(), 4u);
+    EXPECT_EQ(cement.consumption[2].scale, 0);
+    const ConsumptionRow& total = cement.consumption.back();
+    EXPECT_EQ(total.material_name, "RAZEM:");
+    EXPECT_DOUBLE_EQ(total.target, 600);
+    EXPECT_DOUBLE_EQ(total.dosed, 607.5);
+    EXPECT_EQ(total.processes, 2);
+    ASSERT_EQ(cement.accuracy.size(), 1u);
+    EXPECT_EQ(cement.accuracy[0].material_name, "Cement");
+    ASSERT_EQ(cement.doses.size(), 2u);
+    EXPECT_EQ(cement.doses[1].process, 1u);
+    EXPECT_EQ(cement.days.size(), 2u);
+    views = {MaterialKind::cement, {}, {}};
+    const auto accuracy = analysis_document({query, cement, &views}, AnalysisView::Accuracy, kNow, false);
+    EXPECT_EQ(accuracy.plain_lines().at(4), "Rodzaj materiałów: cement");
+
+    views.water_cement = {{{"WZ/1/24", "2024-03-04 07:00:00", "B20", "BUDEX", 300, 180, 0.6},
+                           {"WZ/2/24", "2024-03-05 08:00:00", "B25", "Firma \"X\"", 250, 112.5, 0.45}},
+                          0.525,
+                          0.6};
+    EXPECT_EQ(analysis_csv(with_kinds, AnalysisView::WaterCement),
+              "\xEF\xBB\xBFNr WZ;Rozpoczęcie;Receptura;Klient;Cement [kg];Woda efektywna [kg];w/c\r\n"
+              "WZ/1/24;2024-03-04 07:00:00;B20;BUDEX;300,0;180,0;0,60\r\n"
+              "WZ/2/24;2024-03-05 08:00:00;B25;\"Firma \"\"X\"\"\";250,0;112,5;0,45\r\n");
+    const auto water_cement =
+        analysis_document(with_kinds, AnalysisView::WaterCement, kNow, false).plain_lines();
+    EXPECT_EQ(water_cement.at(0), "Wskaźnik woda/cement w dniach: 2024-03-01 - 2024-03-31");
+    EXPECT_EQ(water_cement.at(water_cement.size() - 3), "Średnio w/c: 0.53, największe: 0.60");
+    views.water_cement = {};
+    EXPECT_EQ(analysis_document(with_kinds, AnalysisView::WaterCement, kNow, false).plain_lines().at(5),
+              kNoWaterCement);
 }
 
 TEST_F(AnalysisOutputTest, CsvFileKeepsTheBytesAndAFailedWriteLeavesTheOldFile) {

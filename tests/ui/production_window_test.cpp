@@ -1,10 +1,14 @@
 #include <filesystem>
 
+#include "storage/batch_card.h"
+#include "storage/material_kinds.h"
 #include "ui/support/modal_watch.h"
 #include "ui/support/report_logs.h"
 #include "ui/support/report_rig.h"
 
+#include <QComboBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -77,6 +81,49 @@ private slots:
             QCOMPARE(amber, 2);
             child<QAbstractButton>(analysis, "CBoutside_only")->click();
             QCOMPARE(doses->rowCount(), 2);
+        });
+    }
+
+    // The first process's sand at 5 %: 2050 kg holds 97.6 kg of water, over 2000 kg of cement.
+    void materialKindsShowTheChoiceOfKindTheTotalsAndTheWaterCementTab() {
+        AnalysisRig rig;
+        rig.in_analysis([](QWidget* analysis) {
+            refresh(analysis);
+            QVERIFY(!child(analysis, "CBkind")->isVisible());
+            QVERIFY(!child<QTabWidget>(analysis, "PCviews")->isTabVisible(3));
+            QVERIFY(!child(analysis, "LVkind_totals")->isVisible());
+        });
+        MaterialKinds kinds;
+        kinds.set("Cement CEM I 42,5R", MaterialKind::cement);
+        kinds.set("Piasek 0-2", MaterialKind::aggregate);
+        QVERIFY(save_material_kinds(material_kinds_path(rig.dir.path()), kinds));
+        QVERIFY(append_batch_card(batch_card_path(rig.dir.path(), "202403"),
+                                  {"00001/03/2024",
+                                   "2024-03-01 06:00:00",
+                                   "B25 beton konstrukcyjny",
+                                   {{1, 1, "Piasek 0-2", MaterialKind::aggregate, 1952.4, 5, 2050}},
+                                   {}}));
+        rig.in_analysis([](QWidget* analysis) {
+            refresh(analysis);
+            auto* kind = child<QComboBox>(analysis, "CBkind");
+            QVERIFY(kind->isVisible());
+            QCOMPARE(kind->itemText(0), QStringLiteral("wszystkie"));
+            QCOMPARE(child<QTreeWidget>(analysis, "LVkind_totals")->topLevelItemCount(), 3);
+            kind->setCurrentIndex(kind->findText(QStringLiteral("cement")));
+            QCOMPARE(child<QTreeWidget>(analysis, "LVconsumption")->topLevelItemCount(), 2);
+            QCOMPARE(child<QTableView>(analysis, "TVdoses")->model()->rowCount(), 4);
+            QVERIFY(!child(analysis, "LVkind_totals")->isVisible());
+
+            auto* tabs = child<QTabWidget>(analysis, "PCviews");
+            QVERIFY(tabs->isTabVisible(3));
+            QCOMPARE(tabs->tabText(3), QStringLiteral("w/c"));
+            tabs->setCurrentIndex(3);
+            QVERIFY(!kind->isEnabled());
+            auto* processes = child<QTreeWidget>(analysis, "LVwater_cement");
+            QCOMPARE(processes->topLevelItemCount(), 2);
+            QCOMPARE(processes->topLevelItem(0)->text(6), QStringLiteral("0.05"));
+            QCOMPARE(child<QLabel>(analysis, "Lwater_cement_summary")->text(),
+                     QStringLiteral("Średnio w/c: 0.02, największe: 0.05"));
         });
     }
 

@@ -6,6 +6,8 @@
 #include "fakes/fake_save_file_dialog.h"
 #include "fakes/scratch_dir.h"
 #include "reports/logged_processes.h"
+#include "storage/batch_card.h"
+#include "storage/material_kinds.h"
 #include "storage/month_log.h"
 #include "storage/process_file.h"
 
@@ -94,6 +96,53 @@ TEST_F(ProductionWindowTest, SavesTheShownViewAsCsvOrPdf) {
     EXPECT_EQ(dialogs.journal.back(),
               "błąd: Błąd (51) przy zapisie do pliku: " + (dir.path() / "brak" / "x.csv").string() +
                   "\rBrak miejsca na dysku lub dysk zabezpieczony przed zapisem.");
+}
+
+// Piasek (210 kg, 5 % wet) is an aggregate and Cement (200 kg) cement; Żwir 2-8 has no kind.
+TEST_F(ProductionWindowTest, KindsNarrowTheViewsTotalTheConsumptionAndListTheWaterCement) {
+    EXPECT_FALSE(window.has_kinds());
+    MaterialKinds kinds;
+    kinds.set("Cement", MaterialKind::cement);
+    kinds.set("Piasek", MaterialKind::aggregate);
+    ASSERT_TRUE(save_material_kinds(material_kinds_path(dir.path()), kinds));
+    ASSERT_TRUE(append_batch_card(batch_card_path(dir.path(), "202403"),
+                                  {"WZ/1/24",
+                                   "2024-03-04 07:00:00",
+                                   "B20",
+                                   {{1, 1, "Piasek", MaterialKind::aggregate, 200, 5, 210}},
+                                   {}}));
+    ProductionAnalysisWindow kinded{dir.path(), settings, {dialogs, clock, printer, save_dialog}};
+    ASSERT_TRUE(kinded.has_kinds());
+    kinded.current_month();
+    kinded.refresh();
+    EXPECT_TRUE(dialogs.journal.empty());
+
+    const auto totals = kinded.kind_total_rows();
+    ASSERT_EQ(totals.size(), 3u);
+    EXPECT_EQ(totals[0], (std::vector<std::string>{"cement", "200", "200", "0"}));
+    EXPECT_EQ(totals[1], (std::vector<std::string>{"kruszywo", "200", "210", "+10"}));
+    EXPECT_EQ(totals[2][0], "bez rodzaju");
+    // 210 kg of sand at 5 % holds 10 kg of water, over 200 kg of cement.
+    ASSERT_EQ(kinded.water_cement_rows().size(), 1u);
+    EXPECT_EQ(kinded.water_cement_rows()[0][6], "0.05");
+    EXPECT_EQ(kinded.water_cement_summary(), "Średnio w/c: 0.05, największe: 0.05");
+
+    kinded.set_kind(MaterialKind::cement);
+    EXPECT_EQ(kinded.consumption_rows().size(), 2u);
+    EXPECT_EQ(kinded.dose_count(), 2u);
+    EXPECT_TRUE(kinded.outside_doses().empty());
+    EXPECT_TRUE(kinded.kind_total_rows().empty());
+    kinded.set_kind(MaterialKind::aggregate);
+    EXPECT_EQ(kinded.outside_doses().size(), 1u);
+    EXPECT_EQ(kinded.dose_line(kinded.outside_doses()[0]).columns[2], "Piasek");
+
+    kinded.set_view(AnalysisView::WaterCement);
+    const auto csv = dir.path() / "wc.csv";
+    save_dialog.answers = {csv};
+    kinded.save();
+    EXPECT_EQ(save_dialog.requests[0].default_name, "wskaźnik woda-cement");
+    EXPECT_EQ(
+        testing::read_bytes(csv).rfind("\xEF\xBB\xBFNr WZ;Rozpoczęcie;Receptura;Klient;Cement [kg];", 0), 0u);
 }
 
 }  // namespace
