@@ -54,15 +54,23 @@ bool TextFilter::matches(std::string_view field) const {
     return wanted_.empty() || upper_pl(field).find(wanted_) != std::string::npos;
 }
 
-bool scan_month_log(const std::filesystem::path& data_dir, int key, const RecordVisitor& visit,
-                    Dialogs& dialogs) {
+std::optional<std::string> read_month_log(const std::filesystem::path& data_dir, int key,
+                                          const RecordVisitor& visit) {
     const auto file = month_log_path(data_dir, key);
     const auto read = for_each_record(file, visit);
     if (!read && read.error().what != "missing") {
-        dialogs.error("Błąd odczytu pliku z danymi:\r" + file.string());
-        return false;
+        return "Błąd odczytu pliku z danymi:\r" + file.string();
     }
-    return true;
+    return std::nullopt;
+}
+
+bool scan_month_log(const std::filesystem::path& data_dir, int key, const RecordVisitor& visit,
+                    Dialogs& dialogs) {
+    const auto message = read_month_log(data_dir, key, visit);
+    if (message) {
+        dialogs.error(*message);
+    }
+    return !message;
 }
 
 }  // namespace wazenie

@@ -41,7 +41,10 @@ private:
 };
 
 // One pass over the log data_dir/yyyymm.txt of the month key, record by record as for_each_record; a
-// month without a log is passed over, a log that cannot be read is reported and gives false.
+// month without a log is passed over, a log that cannot be read gives the message that reports it.
+std::optional<std::string> read_month_log(const std::filesystem::path& data_dir, int key,
+                                          const RecordVisitor& visit);
+// The same, the message shown; false when there was one.
 bool scan_month_log(const std::filesystem::path& data_dir, int key, const RecordVisitor& visit,
                     Dialogs& dialogs);
 

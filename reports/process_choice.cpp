@@ -47,18 +47,26 @@ std::vector<int> AnalysisChoice::months() const {
     return report_months(range_.from.key, next_month(range_.to.key));
 }
 
-std::optional<int> AnalysisChoice::holds(const LogLine& r) {
-    const std::string_view doc = r[process_field::weight_doc];
-    const std::string_view start = r[process_field::start_time];
-    const bool again = start != "---" && doc == last_doc_ && start == last_start_;
-    last_doc_ = doc;
-    last_start_ = start;
+std::optional<int> AnalysisChoice::date_of(const LogLine& r) const {
     const auto date = date_at_start(process_dating(r));
-    if (again || !date || date->ordinal() < range_.from.ordinal() || date->ordinal() > range_.to.ordinal() ||
+    if (!date || date->ordinal() < range_.from.ordinal() || date->ordinal() > range_.to.ordinal() ||
         !filters_pass(client_, recipe_, r)) {
         return std::nullopt;
     }
     return date->ordinal();
+}
+
+bool LoggedStart::logged_again_by(std::string_view next_doc, std::string_view next_start) const {
+    return next_start != "---" && next_doc == doc && next_start == start;
+}
+
+bool LoggedStart::logged_again_by(const LogLine& next) const {
+    return logged_again_by(next[process_field::weight_doc], next[process_field::start_time]);
+}
+
+void LoggedStart::become(const LogLine& r) {
+    doc = r[process_field::weight_doc];
+    start = r[process_field::start_time];
 }
 
 }  // namespace wazenie

@@ -46,16 +46,26 @@ public:
     AnalysisChoice(const ReportQuery& query, LogRange range);
 
     std::vector<int> months() const;
-    // Given every "r" line of the logs in order: the date (yyyymmdd) of its process when the analysis
-    // holds it.
-    std::optional<int> holds(const LogLine& r);
+    // The date (yyyymmdd) of the process of the "r" line when the range and the filters hold it; a record
+    // that logs its process again (LoggedStart) is passed over before this is asked.
+    std::optional<int> date_of(const LogLine& r) const;
 
 private:
     LogRange range_;
     TextFilter client_;
     TextFilter recipe_;
-    std::string last_doc_;
-    std::string last_start_;
+};
+
+// The document and start of a logged process, which a record logging it again repeats.
+struct LoggedStart {
+    std::string doc;
+    std::string start;
+
+    // Whether the record right after this one, of that document and start, logs this process again (a
+    // process that never started is never taken for another).
+    bool logged_again_by(std::string_view next_doc, std::string_view next_start) const;
+    bool logged_again_by(const LogLine& next) const;
+    void become(const LogLine& r);
 };
 
 }  // namespace wazenie

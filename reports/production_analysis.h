@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,6 +21,8 @@ struct AnalysedProcess {
     std::string stop_time;
     std::string recipe_name;
     std::string client_short;
+
+    bool operator==(const AnalysedProcess&) const = default;
 };
 
 // A mass in thousandths of a kg, which holds every mass the logs can (the scales log at most 3
@@ -33,7 +36,15 @@ public:
     // Nothing when `kg` is not a whole number of thousandths within the range.
     static std::optional<MassMilli> exactly(double kg);
     // Nothing outside the range.
-    static std::optional<MassMilli> of_milli(std::int64_t milli);
+    static std::optional<MassMilli> of_milli(std::int64_t milli) {
+        if (milli < std::numeric_limits<std::int32_t>::min() ||
+            milli > std::numeric_limits<std::int32_t>::max()) {
+            return std::nullopt;
+        }
+        MassMilli mass;
+        mass.milli_ = static_cast<std::int32_t>(milli);
+        return mass;
+    }
     operator double() const { return milli_ / 1000.0; }
     std::int32_t milli() const { return milli_; }
 
@@ -50,6 +61,8 @@ struct Dose {
     std::uint8_t cycle = 0;      // 1..9
     MassMilli target;            // the recipe's mass of the material in that cycle
     MassMilli dosed;             // the mass the meter reported
+
+    bool operator==(const Dose&) const = default;
 };
 
 // Target and dosed mass of one material on one scale, summed over the processes. After the rows of a
@@ -61,6 +74,8 @@ struct ConsumptionRow {
     double target = 0;
     double dosed = 0;
     int processes = 0;  // processes in which it was dosed (the grand total: anything was dosed)
+
+    bool operator==(const ConsumptionRow&) const = default;
 };
 
 // The dosing accuracy of one material name, over every finished dose of it. Deviations are
@@ -76,12 +91,16 @@ struct AccuracyRow {
     double std_dev = 0;  // sample standard deviation
     double largest = 0;
     int outside = 0;
+
+    bool operator==(const AccuracyRow&) const = default;
 };
 
 struct DayProduction {
     std::string date;  // "yyyy-mm-dd"
     double dosed = 0;
     int processes = 0;  // the day's processes in which anything was dosed
+
+    bool operator==(const DayProduction&) const = default;
 };
 
 struct ProductionAnalysis {
@@ -96,7 +115,12 @@ struct ProductionAnalysis {
     // The precision masses are shown with: the most decimals of the logged doses' masses ("wmc"), at
     // most 3 (the scales' precision as it was when the processes were logged).
     int mass_precision = 0;
+
+    bool operator==(const ProductionAnalysis&) const = default;
 };
+
+// Two where the machine runs two threads or more, else one.
+int analysis_threads();
 
 // One pass over the month logs of the query's range, choosing processes as the weighing report does
 // (the client and recipe filters), with one difference: a process belongs to the date of its start
@@ -116,9 +140,12 @@ struct ProductionAnalysis {
 // that cannot be read is reported as the weighing report does and passed over, and a line that does
 // not read (a number, an index outside its range, a mass that is not a whole number of thousandths
 // within ±2147 t) is passed over.
+//
+// The months are read on `threads` threads at once, a month each, and put together in their order on
+// the calling thread, which alone shows the messages: the analysis is the same on any number.
 std::optional<ProductionAnalysis> analyse_production(const std::filesystem::path& data_dir,
                                                      const ReportQuery& query, const Tolerances& tolerances,
-                                                     Dialogs& dialogs);
+                                                     Dialogs& dialogs, int threads = analysis_threads());
 
 // A dose's deviation against its material's tolerance.
 DoseDeviation deviation_of(const Dose& dose, const ProductionAnalysis& analysis);

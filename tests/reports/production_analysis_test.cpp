@@ -1,6 +1,8 @@
 #include "reports/production_analysis.h"
 
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
 
 #include "fakes/fake_dialogs.h"
 #include "fakes/scratch_dir.h"
@@ -234,6 +236,32 @@ TEST_F(ProductionAnalysisTest, GarbageIsPassedOverAndARecordLoggedTwiceCountsOnc
     EXPECT_EQ(empty.consumption[0].processes, 0);
     EXPECT_TRUE(empty.doses.empty());
     EXPECT_TRUE(empty.days.empty());
+}
+
+// The months read on two threads and put together in their order make the analysis of one thread: a
+// process run past a month's end, one logged again at the head of the next month's log (a material of
+// that record counts nowhere), and the logs that cannot be read reported in month order.
+TEST_F(ProductionAnalysisTest, TwoThreadsAnalyseAsOne) {
+    auto again = process("WZ/3", "2024-02-05 10:00:00", "2024-02-05 10:30:00", 3);
+    material(again, 1, 1, "Dodatek", 1, 0, {1});
+    log("202403", again);
+    auto p4 = process("WZ/4", "2024-03-31 23:00:00", "2024-04-01 00:10:00", 1);
+    material(p4, 3, 1, "Woda", 30, 0, {31});
+    log("202404", p4);
+    for (const char* month : {"202405", "202407"}) {
+        std::filesystem::create_directory(month_log_path(dir.path(), month));
+    }
+    const ReportQuery query{"2024-01-01", "2024-06-30", "", ""};
+    testing::FakeDialogs shown_by_two;
+    const auto one = analyse_production(dir.path(), query, tolerances, dialogs, 1);
+    const auto two = analyse_production(dir.path(), query, tolerances, shown_by_two, 2);
+    ASSERT_TRUE(one && two);
+    EXPECT_TRUE(*one == *two);
+    EXPECT_EQ(docs(*two), (std::vector<std::string>{"WZ/1", "WZ/2", "WZ/3", "WZ/4"}));
+    EXPECT_EQ(std::count(two->material_names.begin(), two->material_names.end(), "Dodatek"), 0);
+    ASSERT_EQ(shown_by_two.journal.size(), 2u);
+    EXPECT_NE(shown_by_two.journal[0].find("202405.txt"), std::string::npos);
+    EXPECT_EQ(shown_by_two.journal, dialogs.journal);
 }
 
 // Masses in the forms the fast reading leaves to the full one read as before.

@@ -1,0 +1,255 @@
+#include "reports/month_analysis.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <limits>
+#include <unordered_map>
+
+#include "core/dose.h"
+#include "core/trim.h"
+#include "reports/log_fields.h"
+#include "reports/log_scan.h"
+#include "storage/month_log.h"
+#include "storage/text_file.h"
+
+namespace wazenie {
+
+namespace {
+
+constexpr const char* kUnnamedMaterial = "<bez nazwy>";
+constexpr int kMaxMassPrecision = 3;
+constexpr std::uint32_t kNoName = std::numeric_limits<std::uint32_t>::max();
+
+struct TransparentHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+};
+
+// What the "w" and "wm" lines of the current record told of a scale.
+struct ScaleState {
+    weight_record w;  // only its cycle, cycle status and material are read
+    bool valid = false;
+    // The targets of a material in a cycle and in the last one. The last cycle's target may not be held.
+    struct Material {
+        std::uint16_t name = 0;
+        MassMilli c1;
+        MassMilli last;
+        bool last_held = false;
+        bool valid = false;
+        // The name as last logged in this place and its index: the same name comes process after process.
+        std::string logged_name;
+        std::uint32_t logged_index = kNoName;
+    };
+    std::array<Material, kMaterials> materials{};
+};
+
+// Reads records into one part. The lines by the million are read by a cursor, each byte once.
+class PartReader {
+public:
+    explicit PartReader(const AnalysisChoice& choice) : choice_(choice) {}
+
+    void reserve(std::uintmax_t log_bytes) {
+        part_.doses.reserve(doses_in(log_bytes));
+        part_.processes.reserve(processes_in(log_bytes));
+        part_.days.reserve(processes_in(log_bytes));
+    }
+
+    void read(const LogRecord& record, bool again) {
+        on_process(record.process, again);
+        for (std::string_view lines = record.body; listed_ && !lines.empty();) {
+            const std::string_view line = text_file::take_line(lines);
+            const LogLineKind kind = log_line_kind(line);
+            if (kind == LogLineKind::scale) {
+                on_scale(FieldCursor(line));
+            } else if (kind == LogLineKind::material) {
+                on_material(FieldCursor(line));
+            } else if (kind == LogLineKind::dose) {
+                on_dose(FieldCursor(line));
+            }
+        }
+    }
+
+    AnalysisPart part() { return std::move(part_); }
+
+private:
+    void on_process(const LogLine& r, bool again) {
+        listed_ = false;
+        if (again) {
+            return;
+        }
+        const auto day = choice_.date_of(r);
+        const auto total_cycle = FieldCursor(r[process_field::total_cycle]).integer();
+        if (!day || !total_cycle) {
+            return;
+        }
+        listed_ = true;
+        process_ = static_cast<std::uint32_t>(part_.processes.size());
+        total_cycle_ = std::clamp(*total_cycle, 1, kCycles);
+        for (auto& scale : scales_) {
+            scale.valid = false;
+        }
+        namespace f = process_field;
+        part_.processes.push_back({std::string(r[f::weight_doc]), std::string(r[f::start_time]),
+                                   std::string(r[f::stop_time]), std::string(r[f::recipe_name]),
+                                   std::string(r[f::recipe_client])});
+        part_.days.push_back(*day);
+    }
+
+    // The logged masses are nearly all whole thousandths with a point, read without floating point.
+    // False when the field is no mass of whole thousandths. An out parameter, not an optional: the
+    // optional came back through memory, written in two parts and read in one, a stall on every dose.
+    static bool read_mass(FieldCursor& f, std::size_t column, int& decimals, MassMilli& mass) {
+        f.to(column);
+        const FieldCursor at_field = f;
+        std::optional<MassMilli> exact;
+        if (const auto milli = f.thousandths(decimals)) {
+            exact = std::abs(*milli) <= std::numeric_limits<std::int32_t>::max() ? MassMilli::of_milli(*milli)
+                                                                                 : std::nullopt;
+        } else if (const auto kg = (f = at_field).mass(decimals)) {
+            exact = MassMilli::exactly(*kg);
+        }
+        mass = exact.value_or(MassMilli());
+        return exact.has_value();
+    }
+
+    void on_scale(FieldCursor l) {
+        namespace f = scale_field;
+        const auto i = l.integer(f::scale);
+        if (!i || !Scales::in_range(*i)) {
+            return;
+        }
+        ScaleState& scale = scales_[*i - 1];
+        const auto cycle = l.integer(f::curr_cycle);
+        const auto status = l.integer(f::curr_cycle_status);
+        const auto material = l.integer(f::curr_material);
+        scale.valid = cycle && status && material;
+        scale.w.curr_cycle = cycle.value_or(0);
+        scale.w.curr_cycle_status = status.value_or(cycle_status::NOT_STARTED);
+        scale.w.curr_material = material.value_or(0);
+        for (auto& m : scale.materials) {
+            m.valid = false;
+        }
+    }
+
+    void on_material(FieldCursor l) {
+        namespace f = material_field;
+        const auto i = l.integer(f::scale);
+        const auto j = l.integer(f::material);
+        if (!i || !j || !Scales::in_range(*i) || !arr_material_record::in_range(*j)) {
+            return;
+        }
+        const std::string_view name = trim(l.text(f::material_name));
+        int decimals = 0;
+        MassMilli c1;
+        MassMilli clast;
+        const bool masses = read_mass(l, f::recipe_weight_c1, decimals, c1) &&
+                            read_mass(l, f::recipe_weight_clast, decimals, clast);
+        auto& m = scales_[*i - 1].materials[*j - 1];
+        if (masses && (m.logged_index == kNoName || name != m.logged_name)) {
+            m.logged_name = name;
+            m.logged_index = name_index(name);
+        }
+        const auto index = masses ? m.logged_index : kNoName;
+        // A part's index of a name is never above the analysis's.
+        m.valid = index <= std::numeric_limits<std::uint16_t>::max();
+        if (m.valid) {
+            // Summed in thousandths, so that the target is the exact sum of the logged masses.
+            const auto last = MassMilli::of_milli(std::int64_t{c1.milli()} + clast.milli());
+            m.name = static_cast<std::uint16_t>(index);
+            m.c1 = c1;
+            m.last_held = last.has_value();
+            m.last = last.value_or(MassMilli());
+        }
+    }
+
+    void on_dose(FieldCursor l) {
+        namespace f = dose_field;
+        const auto i = l.integer(f::scale);
+        const auto j = l.integer(f::material);
+        const auto c = l.integer(f::cycle);
+        int decimals = 0;
+        MassMilli dosed;
+        const bool dose_read = read_mass(l, f::curr_weight, decimals, dosed);
+        if (!i || !j || !c || !dose_read || !Scales::in_range(*i) || !arr_material_record::in_range(*j) ||
+            !CycleMasses::in_range(*c)) {
+            return;
+        }
+        const ScaleState& scale = scales_[*i - 1];
+        const auto& m = scale.materials[*j - 1];
+        if (!scale.valid || !m.valid) {
+            return;
+        }
+        int& name_decimals = part_.decimals[m.name];
+        name_decimals = std::max(name_decimals, std::min(decimals, kMaxMassPrecision));
+        const bool finished = dose_finished(scale.w, *j, *c);
+        const bool begun =
+            finished || (*c == scale.w.curr_cycle && scale.w.curr_cycle_status == cycle_status::STARTED &&
+                         *j == scale.w.curr_material);
+        if (!begun) {
+            return;
+        }
+        const bool last = finished && *c == total_cycle_;
+        if (last && !m.last_held) {
+            return;
+        }
+        const auto scale_number = static_cast<std::uint8_t>(*i);
+        if (finished) {
+            part_.doses.push_back(
+                {process_, m.name, scale_number, static_cast<std::uint8_t>(*c), last ? m.last : m.c1, dosed});
+        } else {
+            part_.broken_off.push_back({part_.doses.size(), process_, m.name, scale_number, dosed});
+        }
+    }
+
+    // By the name's bytes as logged.
+    std::uint32_t name_index(std::string_view name) {
+        if (name.empty()) {
+            name = kUnnamedMaterial;
+        }
+        if (const auto it = index_.find(name); it != index_.end()) {
+            return it->second;
+        }
+        const auto index = static_cast<std::uint32_t>(part_.names.size());
+        part_.names.emplace_back(name);
+        part_.decimals.push_back(0);
+        index_.emplace(name, index);
+        return index;
+    }
+
+    const AnalysisChoice& choice_;
+    AnalysisPart part_;
+    std::unordered_map<std::string, std::uint32_t, TransparentHash, std::equal_to<>> index_;
+    std::array<ScaleState, kScales> scales_{};
+    bool listed_ = false;
+    std::uint32_t process_ = 0;
+    int total_cycle_ = 1;
+};
+
+}  // namespace
+
+MonthAnalysis read_month_analysis(const std::filesystem::path& data_dir, int key,
+                                  const AnalysisChoice& choice) {
+    MonthAnalysis month;
+    PartReader first(choice);
+    PartReader rest(choice);
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(month_log_path(data_dir, key), ec);
+    rest.reserve(ec ? 0 : size);
+    month.error = read_month_log(data_dir, key, [&](const LogRecord& record) {
+        if (!month.first_logged) {
+            first.read(record, false);
+            month.last_logged.become(record.process);
+            month.first_logged = month.last_logged;
+            return true;
+        }
+        rest.read(record, month.last_logged.logged_again_by(record.process));
+        month.last_logged.become(record.process);
+        return true;
+    });
+    month.first = first.part();
+    month.rest = rest.part();
+    return month;
+}
+
+}  // namespace wazenie
