@@ -30,13 +30,15 @@ public:
     WaterCementReader(std::filesystem::path data_dir, Dialogs& dialogs)
         : data_dir_(std::move(data_dir)), kinds_(material_kinds_in(data_dir_)), dialogs_(dialogs) {}
 
-    void read(int key, AnalysisChoice& choice) {
+    void read(int key, const AnalysisChoice& choice) {
         key_ = key;
         cards_.reset();
         scan_month_log(
             data_dir_, key,
             [this, &choice](const LogRecord& record) {
-                if (choice.holds(record.process)) {
+                const bool again = last_.logged_again_by(record.process);
+                last_.become(record.process);
+                if (!again && choice.date_of(record.process)) {
                     on_process(record);
                 }
                 return true;
@@ -142,6 +144,7 @@ private:
     std::filesystem::path data_dir_;
     MaterialKinds kinds_;
     Dialogs& dialogs_;
+    LoggedStart last_;  // the record before, which the next may log again
     std::unordered_map<std::string, MaterialKind> kinds_of_names_;
     int key_ = 0;
     std::optional<std::vector<BatchCard>> cards_;
