@@ -85,16 +85,12 @@ Status append_batch_card(const std::filesystem::path& file, const BatchCard& car
 
 Result<ReadBatchCards> read_batch_cards(const std::filesystem::path& file) {
     ReadBatchCards out;
-    std::error_code ignored;
-    if (!std::filesystem::exists(file, ignored)) {
-        return out;
-    }
-    auto lines = text_file::read_lines(file);
+    auto lines = text_file::read_lines_if_present(file);
     if (!lines) {
         return lines.error();
     }
     const auto damaged = [&](std::size_t k) {
-        out.damaged.push_back("linia " + std::to_string(k + 1) + ": \"" + (*lines)[k] + "\"");
+        out.damaged.push_back(text_file::damaged_line(k, (*lines)[k]));
     };
     std::size_t k = 0;
     while (k < lines->size()) {

@@ -14,10 +14,6 @@ namespace {
 
 constexpr double kLargestKg = 1e6;
 
-bool same_name(std::string_view a, std::string_view b) {
-    return upper_pl(trim(a)) == upper_pl(trim(b));
-}
-
 std::optional<LearnedCorrection> correction_of(const std::string& line) {
     LearnedCorrection c;
     const auto scale = parse_int(tab_field(line, 0));
@@ -43,11 +39,7 @@ std::filesystem::path corrections_file_path(const std::filesystem::path& data_di
 
 Result<LearnedCorrections> read_corrections(const std::filesystem::path& file) {
     LearnedCorrections out;
-    std::error_code ignored;
-    if (!std::filesystem::exists(file, ignored)) {
-        return out;
-    }
-    auto lines = text_file::read_lines(file);
+    auto lines = text_file::read_lines_if_present(file);
     if (!lines) {
         return lines.error();
     }
@@ -58,7 +50,7 @@ Result<LearnedCorrections> read_corrections(const std::filesystem::path& file) {
         }
         auto c = correction_of(line);
         if (!c || find_correction(out, c->scale, c->material)) {
-            return Error{"linia " + std::to_string(k + 1) + ": \"" + line + "\"", file.string()};
+            return Error{text_file::damaged_line(k, line), file.string()};
         }
         out.push_back(std::move(*c));
     }
@@ -78,7 +70,7 @@ Status save_corrections(const std::filesystem::path& file, const LearnedCorrecti
 const LearnedCorrection* find_correction(const LearnedCorrections& corrections, int scale,
                                          std::string_view material) {
     const auto it = std::find_if(corrections.begin(), corrections.end(), [&](const LearnedCorrection& c) {
-        return c.scale == scale && same_name(c.material, material);
+        return c.scale == scale && same_material_name(c.material, material);
     });
     return it == corrections.end() ? nullptr : &*it;
 }
@@ -90,7 +82,8 @@ LearnedCorrection* find_correction(LearnedCorrections& corrections, int scale, s
 
 int clear_corrections(LearnedCorrections& corrections, int scale, std::string_view material) {
     return static_cast<int>(std::erase_if(corrections, [&](const LearnedCorrection& c) {
-        return (scale == 0 || c.scale == scale) && (material.empty() || same_name(c.material, material));
+        return (scale == 0 || c.scale == scale) &&
+               (material.empty() || same_material_name(c.material, material));
     }));
 }
 

@@ -8,13 +8,7 @@
 
 namespace wazenie {
 
-namespace {
-
-bool same_name(std::string_view a, std::string_view b) {
-    return upper_pl(trim(a)) == upper_pl(trim(b));
-}
-
-}  // namespace
+namespace {}  // namespace
 
 std::string_view material_kind_text(MaterialKind kind) {
     switch (kind) {
@@ -52,12 +46,12 @@ std::optional<MaterialKind> material_kind_of_text(std::string_view text) {
 
 MaterialKind MaterialKinds::of(std::string_view name) const {
     const auto it = std::find_if(entries_.begin(), entries_.end(),
-                                 [&](const auto& entry) { return same_name(entry.first, name); });
+                                 [&](const auto& entry) { return same_material_name(entry.first, name); });
     return it == entries_.end() ? MaterialKind::none : it->second;
 }
 
 void MaterialKinds::set(std::string_view name, MaterialKind kind) {
-    std::erase_if(entries_, [&](const auto& entry) { return same_name(entry.first, name); });
+    std::erase_if(entries_, [&](const auto& entry) { return same_material_name(entry.first, name); });
     if (kind != MaterialKind::none && !trim(name).empty()) {
         entries_.emplace_back(std::string(trim(name)), kind);
     }
@@ -69,11 +63,7 @@ std::filesystem::path material_kinds_path(const std::filesystem::path& data_dir)
 
 Result<ReadMaterialKinds> read_material_kinds(const std::filesystem::path& file) {
     ReadMaterialKinds out;
-    std::error_code ignored;
-    if (!std::filesystem::exists(file, ignored)) {
-        return out;
-    }
-    auto lines = text_file::read_lines(file);
+    auto lines = text_file::read_lines_if_present(file);
     if (!lines) {
         return lines.error();
     }
@@ -85,7 +75,7 @@ Result<ReadMaterialKinds> read_material_kinds(const std::filesystem::path& file)
         const std::string name(trim(tab_field(line, 0)));
         const auto kind = material_kind_of_text(tab_field(line, 1));
         if (name.empty() || !kind || std::count(line.begin(), line.end(), '\t') != 1) {
-            out.damaged.push_back("linia " + std::to_string(k + 1) + ": \"" + line + "\"");
+            out.damaged.push_back(text_file::damaged_line(k, line));
             continue;
         }
         out.kinds.set(name, *kind);

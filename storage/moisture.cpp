@@ -16,10 +16,6 @@ namespace {
 constexpr const char* kValidHoursKey = "waznosc_godz";
 constexpr int kFields = 4;
 
-bool same_name(std::string_view a, std::string_view b) {
-    return upper_pl(trim(a)) == upper_pl(trim(b));
-}
-
 std::optional<MoistureEntry> entry_of(const std::string& line) {
     if (std::count(line.begin(), line.end(), '\t') != kFields - 1) {
         return std::nullopt;
@@ -52,14 +48,16 @@ std::string moisture_text(double percent) {
 }
 
 const MoistureEntry* MoistureTable::find(std::string_view material) const {
-    const auto it = std::find_if(entries_.begin(), entries_.end(),
-                                 [&](const MoistureEntry& e) { return same_name(e.material, material); });
+    const auto it = std::find_if(entries_.begin(), entries_.end(), [&](const MoistureEntry& e) {
+        return same_material_name(e.material, material);
+    });
     return it == entries_.end() ? nullptr : &*it;
 }
 
 void MoistureTable::set(MoistureEntry entry) {
     entry.material = std::string(trim(entry.material));
-    std::erase_if(entries_, [&](const MoistureEntry& e) { return same_name(e.material, entry.material); });
+    std::erase_if(entries_,
+                  [&](const MoistureEntry& e) { return same_material_name(e.material, entry.material); });
     entries_.push_back(std::move(entry));
 }
 
@@ -69,11 +67,7 @@ std::filesystem::path moisture_path(const std::filesystem::path& data_dir) {
 
 Result<ReadMoisture> read_moisture(const std::filesystem::path& file) {
     ReadMoisture out;
-    std::error_code ignored;
-    if (!std::filesystem::exists(file, ignored)) {
-        return out;
-    }
-    auto lines = text_file::read_lines(file);
+    auto lines = text_file::read_lines_if_present(file);
     if (!lines) {
         return lines.error();
     }
@@ -85,7 +79,7 @@ Result<ReadMoisture> read_moisture(const std::filesystem::path& file) {
         if (auto entry = entry_of(line)) {
             out.table.set(std::move(*entry));
         } else {
-            out.damaged.push_back("linia " + std::to_string(k + 1) + ": \"" + line + "\"");
+            out.damaged.push_back(text_file::damaged_line(k, line));
         }
     }
     return out;

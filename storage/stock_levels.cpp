@@ -13,11 +13,7 @@ std::filesystem::path stock_levels_path(const std::filesystem::path& data_dir) {
 
 Result<ReadStockLevels> read_stock_levels(const std::filesystem::path& file) {
     ReadStockLevels out;
-    std::error_code ignored;
-    if (!std::filesystem::exists(file, ignored)) {
-        return out;
-    }
-    auto lines = text_file::read_lines(file);
+    auto lines = text_file::read_lines_if_present(file);
     if (!lines) {
         return lines.error();
     }
@@ -29,7 +25,7 @@ Result<ReadStockLevels> read_stock_levels(const std::filesystem::path& file) {
         const std::string name = tab_field(line, 0);
         const auto kg = parse_decimal(tab_field(line, 1));
         if (name.empty() || !kg || *kg < 0 || *kg > 1e12 || !tab_field(line, 2).empty()) {
-            out.damaged.push_back("linia " + std::to_string(k + 1) + ": \"" + line + "\"");
+            out.damaged.push_back(text_file::damaged_line(k, line));
             continue;
         }
         out.levels[name] = *kg;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <string>
 #include <system_error>
 
 #include "storage/cp1250.h"
@@ -135,6 +136,18 @@ Status write_lines(const std::filesystem::path& file, const std::vector<std::str
 
 Status append_lines(const std::filesystem::path& file, const std::vector<std::string>& lines) {
     return write_to(file, lines, std::ios::app);
+}
+
+Result<std::vector<std::string>> read_lines_if_present(const std::filesystem::path& file) {
+    std::error_code ignored;
+    if (!std::filesystem::exists(file, ignored)) {
+        return std::vector<std::string>{};
+    }
+    return read_lines(file);
+}
+
+std::string damaged_line(std::size_t index, std::string_view line) {
+    return "linia " + std::to_string(index + 1) + ": \"" + std::string(line) + "\"";
 }
 
 Status append_own_lines(const std::filesystem::path& file, std::vector<std::string> lines) {

@@ -59,6 +59,11 @@ inline std::string_view take_line(std::string_view& lines) {
 // of a log are), else converted into `buffer`.
 std::string_view as_text(std::string_view bytes, std::string& buffer);
 
+// The lines of a data file that may be missing: a missing file holds none. Errors as read_lines.
+Result<std::vector<std::string>> read_lines_if_present(const std::filesystem::path& file);
+// How a reader names a line it passes over: "linia N: \"...\"" (N from 1).
+std::string damaged_line(std::size_t index, std::string_view line);
+
 // False when the file's last line has no line end (a write cut short); true for an empty file.
 bool ends_with_line_end(const std::filesystem::path& file);
 

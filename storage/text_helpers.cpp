@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/trim.h"
 #include "storage/utf8.h"
 
 namespace wazenie {
@@ -177,6 +178,10 @@ bool polish_less(std::string_view a, std::string_view b) {
         return std::lexicographical_compare(wa.begin(), wa.end(), wb.begin(), wb.end());
     }
     return a < b;
+}
+
+bool same_material_name(std::string_view a, std::string_view b) {
+    return upper_pl(trim(a)) == upper_pl(trim(b));
 }
 
 }  // namespace wazenie

@@ -19,6 +19,8 @@ std::string pad_right(std::string_view text, int width);
 std::string strip_points_pad_zero(std::string_view text, int width);
 // Capitals, the nine Polish letters with diacritics included; other characters unchanged.
 std::string upper_pl(std::string_view text);
+// Material names are the same when they are, trimmed and without regard to (Polish) letter case.
+bool same_material_name(std::string_view a, std::string_view b);
 int flag_to_int(bool flag);
 bool int_to_flag(int value);
 // Tabs, CR and LF become spaces, so a text field never shifts the fields of a data file.
