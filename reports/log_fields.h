@@ -35,6 +35,16 @@ public:
         }
         pos_ = p;
     }
+    // The fields from `first` through `last`, with the tabs between them.
+    std::string_view fields(std::size_t first, std::size_t last) {
+        to(first);
+        const char* begin = pos_;
+        to(last);
+        pos_ = field_end(pos_);
+        const std::string_view run(begin, static_cast<std::size_t>(pos_ - begin));
+        next_field();
+        return run;
+    }
     std::string_view text(std::size_t column) {
         to(column);
         return text();

@@ -37,9 +37,15 @@ struct ScaleState {
         MassMilli last;
         bool last_held = false;
         bool valid = false;
-        // The name as last logged in this place and its index: the same name comes process after process.
+        // The name as last logged in this place and its index, the targets' text as last logged here and
+        // whether it read, and as what: the same material comes process after process. No text reads as
+        // no targets.
         std::string logged_name;
         std::uint32_t logged_index = kNoName;
+        std::string logged_targets;
+        bool targets_read = false;
+        MassMilli logged_c1;
+        MassMilli logged_clast;
     };
     std::array<Material, kMaterials> materials{};
 };
@@ -140,12 +146,18 @@ private:
             return;
         }
         const std::string_view name = trim(l.text(f::material_name));
-        int decimals = 0;
-        MassMilli c1;
-        MassMilli clast;
-        const bool masses = read_mass(l, f::recipe_weight_c1, decimals, c1) &&
-                            read_mass(l, f::recipe_weight_clast, decimals, clast);
         auto& m = scales_[*i - 1].materials[*j - 1];
+        if (const std::string_view targets = l.fields(f::recipe_weight_c1, f::recipe_weight_clast);
+            targets != m.logged_targets) {
+            m.logged_targets = targets;
+            FieldCursor t(targets);
+            int decimals = 0;
+            m.targets_read =
+                read_mass(t, 0, decimals, m.logged_c1) && read_mass(t, 1, decimals, m.logged_clast);
+        }
+        const bool masses = m.targets_read;
+        const MassMilli c1 = m.logged_c1;
+        const MassMilli clast = m.logged_clast;
         if (masses && (m.logged_index == kNoName || name != m.logged_name)) {
             m.logged_name = name;
             m.logged_index = name_index(name);

@@ -45,16 +45,4 @@ double Tolerances::percent_for(std::string_view material_name) const {
     return it == by_name_.end() ? default_percent_ : it->second;
 }
 
-DoseDeviation dose_deviation(double target, double dosed, double tolerance_percent) {
-    DoseDeviation d;
-    d.kg = dosed - target;
-    if (target != 0) {
-        d.percent = d.kg / target * 100.0;
-        // Masses are logged rounded: a dose exactly at the limit is inside, whatever the last binary digit
-        // says.
-        d.outside = std::fabs(d.kg) * 100.0 > std::fabs(target) * tolerance_percent * (1 + 1e-9);
-    }
-    return d;
-}
-
 }  // namespace wazenie

@@ -24,6 +24,13 @@ TEST(LogFieldsTest, AColumnIsReachedByPassingOverTheFieldsBeforeIt) {
     EXPECT_EQ(f.text(6), "");
 }
 
+TEST(LogFieldsTest, ARunOfFieldsKeepsTheTabsBetweenThem) {
+    FieldCursor f("wm\t1\t2\tX\t0\t100.5\t0.0\t9");
+    EXPECT_EQ(f.fields(5, 6), "100.5\t0.0");
+    EXPECT_EQ(f.integer(), 9);
+    EXPECT_EQ(FieldCursor("wm\t1\t2").fields(5, 6), "");
+}
+
 TEST(LogFieldsTest, MassesReadAsTheFullParserReadsThemWithTheirDecimals) {
     FieldCursor f("0.1\t-0.3\t12,50\t1234.567\t7\tabc\t1.2.3\t12345678901234567\t9");
     int decimals = -1;
