@@ -8,8 +8,6 @@
 
 namespace wazenie {
 
-namespace {}  // namespace
-
 std::string_view material_kind_text(MaterialKind kind) {
     switch (kind) {
         case MaterialKind::cement:
