@@ -1,5 +1,6 @@
 #include "reports/stock_sheet.h"
 
+#include "reports/damaged_lines.h"
 #include "reports/report_heading.h"
 #include "storage/date_time.h"
 
@@ -80,11 +81,7 @@ std::optional<StockFiles> read_stock_files(const std::filesystem::path& data_dir
         if (damaged.empty()) {
             return;
         }
-        skipped +=
-            (skipped.empty() ? "" : "\r") + ("Pominięto uszkodzone wiersze pliku " + file.string() + ":");
-        for (const std::string& line : damaged) {
-            skipped += "\r" + line;
-        }
+        skipped += (skipped.empty() ? "" : "\r") + damaged_lines_text(file, damaged);
     };
     const auto ledger_file = stock_ledger_path(data_dir);
     auto ledger = read_stock_ledger(ledger_file);

@@ -5,6 +5,7 @@
 
 #include "core/number_text.h"
 #include "core/trim.h"
+#include "reports/damaged_lines.h"
 #include "reports/log_scan.h"
 #include "reports/process_choice.h"
 #include "reports/water_cement_sum.h"
@@ -132,11 +133,8 @@ private:
             return {};
         }
         if (!read->damaged.empty()) {
-            std::string text = "Pominięto uszkodzone wiersze pliku " + file.string() + ":";
-            for (const std::string& line : read->damaged) {
-                text += "\r" + line;
-            }
-            dialogs_.warning(text + "\rProcesy tych kart policzono bez wilgotności kruszywa.");
+            dialogs_.warning(damaged_lines_text(file, read->damaged) +
+                             "\rProcesy tych kart policzono bez wilgotności kruszywa.");
         }
         return std::move(read->cards);
     }
