@@ -4,9 +4,10 @@
 
 namespace wazenie {
 
-bool print_wz(const recipe_record& r, const Scales& w, const Settings& settings, int copy,
-              WzPrintSeams& seams) {
-    const auto done = seams.printer.print(wz_document(r, w, settings, seams.clock.now(), copy));
+namespace {
+
+bool print_one(const PrintDocument& document, WzPrintSeams& seams) {
+    const auto done = seams.printer.print(document);
     if (!done) {
         seams.dialogs.error(done.error().what);
         return false;
@@ -14,7 +15,14 @@ bool print_wz(const recipe_record& r, const Scales& w, const Settings& settings,
     return true;
 }
 
-void print_wz_copies(const recipe_record& r, const Scales& w, const Settings& settings, WzPrintSeams& seams) {
+}  // namespace
+
+bool print_wz(const recipe_record& r, const Scales& w, const Settings& settings, int copy,
+              WzPrintSeams& seams) {
+    return print_one(wz_document(r, w, settings, seams.clock.now(), copy), seams);
+}
+
+void print_copies(const std::function<PrintDocument(int copy)>& document, WzPrintSeams& seams) {
     const auto copies = seams.dialogs.ask_print_copies();
     if (!copies) {
         return;
@@ -28,10 +36,14 @@ void print_wz_copies(const recipe_record& r, const Scales& w, const Settings& se
         seams.show_printer_name(*name);
     }
     for (int copy = 1; copy <= *copies; ++copy) {
-        if (!print_wz(r, w, settings, copy, seams)) {
+        if (!print_one(document(copy), seams)) {
             return;
         }
     }
+}
+
+void print_wz_copies(const recipe_record& r, const Scales& w, const Settings& settings, WzPrintSeams& seams) {
+    print_copies([&](int copy) { return wz_document(r, w, settings, seams.clock.now(), copy); }, seams);
 }
 
 void print_wz_of_process(const ProcessState& p, const Settings& settings, WzPrintSeams& seams) {

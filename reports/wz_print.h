@@ -25,9 +25,12 @@ struct WzPrintSeams {
 bool print_wz(const recipe_record& r, const Scales& w, const Settings& settings, int copy,
               WzPrintSeams& seams);
 
-// The print command of the main window and of the report: the print dialog's copies, the printer
-// check, then one job per copy (the printer's own copy count stays 1). Printing stops at the first
-// failed job rather than repeating the same error for every copy.
+// The print dialog's copies, the printer check, then one job per copy of document(copy) (the printer's
+// own copy count stays 1). Printing stops at the first failed job rather than repeating the same error
+// for every copy.
+void print_copies(const std::function<PrintDocument(int copy)>& document, WzPrintSeams& seams);
+
+// The print command of the main window and of the report: print_copies of the WZ document.
 void print_wz_copies(const recipe_record& r, const Scales& w, const Settings& settings, WzPrintSeams& seams);
 
 // The main window's "  Drukuj WZ": a process that has not ended is printed only after a Yes.
