@@ -61,6 +61,7 @@ TFraport::TFraport(Station& station, Dialogs& dialogs, Printer& printer, const C
           {QStringLiteral("W"), QStringLiteral("N"), QStringLiteral("Substancja"), QStringLiteral("Masa")},
           {3}, this)),
       BBprint_wz(named_button(this, "BBprint_wz", QStringLiteral(" Drukuj poj. dokument WZ"))),
+      BBkarta_zarobu(named_button(this, "BBkarta_zarobu", QStringLiteral("Karta zarobu"))),
       BBprint_report(named_button(this, "BBprint_report", QStringLiteral("Drukuj raport"))),
       BBcopy_report(named_button(this, "BBcopy_report", QStringLiteral("Kopiuj raport"))),
       BBsave_report(named_button(this, "BBsave_report", QStringLiteral(" Zapisz raport"))),
@@ -106,6 +107,7 @@ TFraport::TFraport(Station& station, Dialogs& dialogs, Printer& printer, const C
         show_details();
     });
     connect(BBprint_wz, &QPushButton::clicked, this, [this] { report_.print_wz_again(); });
+    connect(BBkarta_zarobu, &QPushButton::clicked, this, [this] { report_.print_batch_record(); });
     connect(BBprint_report, &QPushButton::clicked, this, [this] { report_.print_report(); });
     connect(BBcopy_report, &QPushButton::clicked, this, [this] {
         const BusyCursor busy;
@@ -140,7 +142,10 @@ QWidget* TFraport::make_details() {
     cycle->addWidget(caption_label(QStringLiteral("Cykl:"), CBcycle, box));
     cycle->addWidget(CBcycle);
     cycle->addStretch();
+    BBkarta_zarobu->setToolTip(
+        QStringLiteral("Przebieg zaznaczonego ważenia: cykle, materiały, wilgotność, korekty i odchyłki"));
     cycle->addWidget(BBprint_wz);
+    cycle->addWidget(BBkarta_zarobu);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(cycle);

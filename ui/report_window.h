@@ -66,6 +66,7 @@ private:
     QComboBox* CBcycle;
     QTreeWidget* LVdetails;
     QPushButton* BBprint_wz;
+    QPushButton* BBkarta_zarobu;
     QPushButton* BBprint_report;
     QPushButton* BBcopy_report;
     QPushButton* BBsave_report;

@@ -4,6 +4,7 @@
 
 #include "clients/client_process.h"
 #include "core/number_text.h"
+#include "reports/batch_record_document.h"
 #include "reports/wz_print.h"
 #include "storage/process_file.h"
 
@@ -96,20 +97,38 @@ void WeighingReport::fill_details() {
     }
 }
 
-void WeighingReport::print_wz_again() {
+// A process row is selected and its record loaded; otherwise the operator has been told why not.
+bool WeighingReport::selected_process_ready() {
     if (!selected_) {
         seams_.dialogs.error("Nie zaznaczono żadnego ważenia.");
-        return;
+        return false;
     }
     if (last_row_selected()) {
         seams_.dialogs.error("Zaznaczony wiersz nie jest raportem ważenia.");
-        return;
+        return false;
     }
-    if (!loaded_ && !load_selected()) {
+    return loaded_ || load_selected();
+}
+
+void WeighingReport::print_wz_again() {
+    if (!selected_process_ready()) {
         return;
     }
     WzPrintSeams print{seams_.printer, seams_.dialogs, seams_.clock, seams_.show_printer_name};
     print_wz_copies(p_.r, p_.w, settings_, print);
+}
+
+void WeighingReport::print_batch_record() {
+    if (!selected_process_ready()) {
+        return;
+    }
+    const auto record =
+        logged_batch_record(data_dir_, rows_[*selected_].log_month, p_, settings_, seams_.dialogs);
+    if (!record) {
+        return;
+    }
+    WzPrintSeams print{seams_.printer, seams_.dialogs, seams_.clock, seams_.show_printer_name};
+    print_copies([&](int copy) { return batch_record_document(*record, seams_.clock.now(), copy); }, print);
 }
 
 ReportSheet WeighingReport::sheet() const {

@@ -65,6 +65,8 @@ public:
 
     // " Drukuj poj. dokument WZ".
     void print_wz_again();
+    // "Karta zarobu": the batch record of the selected process, with the same guards and copies.
+    void print_batch_record();
     // "Drukuj raport", "Kopiuj raport", " Zapisz raport".
     void print_report();
     void copy_report();
@@ -75,6 +77,7 @@ public:
 private:
     bool last_row_selected() const { return selected_ && *selected_ + 1 == rows_.size(); }
     bool load_selected();
+    bool selected_process_ready();
     void fill_details();
     ReportSheet sheet() const;
 

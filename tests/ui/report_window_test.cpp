@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -107,6 +108,31 @@ private slots:
         QCOMPARE(rig.column("LVreport", 0).size(), 3);
         QCOMPARE(list->currentIndex().row(), 1);
         QCOMPARE(rig.column("LVdetails", 2).first(), QStringLiteral("Piasek 0-2"));
+    }
+
+    // Beside the WZ reprint, with its guards and its copies.
+    void batchRecordPrintsTheSelectedProcess() {
+        ReportRig rig;
+        QVERIFY(write_month_log(rig.dir.path(), 2024, 3, 2, rig.station.settings()));
+        rig.refresh("2024-03-01", "2024-03-05");
+        auto* button = rig.find<QPushButton>("BBkarta_zarobu");
+        QCOMPARE(button->text(), QStringLiteral("Karta zarobu"));
+        QVERIFY(button->isEnabled());
+        rig.click("BBkarta_zarobu");
+        QCOMPARE(rig.dialogs.last(), std::string("błąd: Nie zaznaczono żadnego ważenia."));
+
+        auto* list = rig.find<QTreeView>("LVreport");
+        list->setCurrentIndex(list->model()->index(1, 0));
+        rig.dialogs.copies = {2};
+        rig.click("BBkarta_zarobu");
+        QTRY_COMPARE(rig.printer.printed.size(), std::size_t{2});
+        const PrintDocument& second = rig.printer.printed[1];
+        QCOMPARE(second.orientation, PageOrientation::Landscape);
+        QVERIFY(second.title.starts_with("Karta_zarobu ") && second.title.ends_with(" c2"));
+        const auto lines = second.plain_lines();
+        QVERIFY(std::any_of(lines.begin(), lines.end(), [](const std::string& l) {
+            return l.starts_with("  Dokument WZ nr:  00002/03/2024");
+        }));
     }
 
     void bigReportIsCopiedFromTheRowAskedFor() {
