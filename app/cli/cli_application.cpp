@@ -9,9 +9,11 @@ namespace wazenie {
 namespace {
 
 bool renders_pdf(const std::vector<std::string>& args) {
-    const bool wz = std::find(args.begin(), args.end(), "wz") != args.end();
-    return wz && std::any_of(args.begin(), args.end(),
-                             [](const std::string& a) { return a == "--pdf" || a.rfind("--pdf=", 0) == 0; });
+    const bool document =
+        std::any_of(args.begin(), args.end(), [](const std::string& a) { return a == "wz" || a == "karta"; });
+    return document && std::any_of(args.begin(), args.end(), [](const std::string& a) {
+               return a == "--pdf" || a.rfind("--pdf=", 0) == 0;
+           });
 }
 
 }  // namespace

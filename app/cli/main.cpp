@@ -28,6 +28,8 @@ const std::vector<CliCommand>& cli_commands() {
         {"report", "--from RRRR-MM-DD --to RRRR-MM-DD [--client TEKST] [--recipe TEKST] [--output PLIK]",
          report_command},
         {"wz", "--doc NR [--month RRRRMM --start \"RRRR-MM-DD GG:MM:SS\"] [--pdf PLIK]", wz_command},
+        {"karta", "--doc NR [--month RRRRMM --start \"RRRR-MM-DD GG:MM:SS\"] [--pdf PLIK]",
+         batch_record_command},
         {"zuzycie",
          "--from RRRR-MM-DD --to RRRR-MM-DD [--client TEKST] [--recipe TEKST]\n"
          "          [--rodzaj RODZAJ] [--csv PLIK]",
@@ -80,6 +82,8 @@ void print_usage(std::ostream& out) {
            "stop: STOP całego procesu z status.txt (czas zakończenia, zapis w pliku miesiąca, STO do\n"
            "  włączonych wag); pytania potwierdza wiersz \"t\" na wejściu albo opcja --tak.\n"
            "wz bez --month i --start: ostatni zapis dokumentu o tym numerze w plikach miesięcy.\n"
+           "karta: karta zarobu procesu (znajdowanego jak wz): cykle i materiały, masa sucha, wilgotność,\n"
+           "  zadana, wysłana do miernika, dozowana, odchyłka wobec tolerancji i w/c wobec receptury.\n"
            "Hasło operatora: zmienna WAZENIE_HASLO albo jeden wiersz na wejściu.\n"
            "Kody wyjścia: 0 proces zakończony, 1 nie można otworzyć portu, 2 błędne argumenty lub wartości,\n"
            "  3 program już uruchomiony, 4 upłynął czas --timeout,\n"

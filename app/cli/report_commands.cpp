@@ -5,20 +5,18 @@
 #include "app/cli/cli_dialogs.h"
 #include "app/cli/command_line.h"
 #include "app/cli/data_folder.h"
+#include "app/cli/document_command.h"
 #include "app/cli/exit_codes.h"
-#include "app/cli/latest_record.h"
-#include "clients/client_process.h"
 #include "core/clock.h"
-#include "platform/qt_document_painter.h"
 #include "reports/analysis_kinds.h"
 #include "reports/analysis_output.h"
+#include "reports/batch_record_document.h"
 #include "reports/production_analysis.h"
 #include "reports/report_list.h"
 #include "reports/report_output.h"
 #include "reports/water_cement_report.h"
 #include "reports/wz_document.h"
 #include "storage/material_kinds.h"
-#include "storage/process_file.h"
 #include "storage/settings.h"
 #include "storage/system_clock.h"
 #include "storage/tolerances.h"
@@ -124,18 +122,6 @@ int analysis_command(const CommandContext& context, AnalysisView view) {
     return show_view({query, *analysis, views.totals.empty() ? nullptr : &views}, view, *parsed, dialogs);
 }
 
-// --month and --start as given (both empty when neither was: the latest record of the number is wanted);
-// nothing when only one was given (the message has been shown).
-std::optional<RecordPlace> given_place(const ParsedOptions& parsed) {
-    const auto month = parsed.value("--month");
-    const auto start = parsed.value("--start");
-    if (month.has_value() != start.has_value()) {
-        std::cerr << "błąd: opcje --month i --start podaje się razem\n";
-        return std::nullopt;
-    }
-    return RecordPlace{month.value_or(""), start.value_or("")};
-}
-
 }  // namespace
 
 int report_command(const CommandContext& context) {
@@ -171,55 +157,21 @@ int report_command(const CommandContext& context) {
 }
 
 int wz_command(const CommandContext& context) {
-    const auto parsed = checked_options(
-        context.args, {{"--month", true}, {"--doc", true}, {"--start", true}, {"--pdf", true}}, {"--doc"});
-    TerminalDialogs refusals(std::cerr);
-    if (!parsed || !data_dir_exists(context.data_dir, refusals)) {
-        return exit_code::kRefused;
-    }
-    const std::string doc = *parsed->value("--doc");
-    auto place = given_place(*parsed);
-    if (!place) {
-        return exit_code::kRefused;
-    }
-    if (place->month.empty()) {
-        const auto found = find_latest_record(context.data_dir, doc);
-        if (!found) {
-            TerminalDialogs(std::cerr).error(found.error().what);
-            return exit_code::kFileError;
-        }
-        if (!*found) {
-            std::cerr << "błąd: Brak dokumentu WZ nr " << doc << " w plikach z danymi.\n";
-            return exit_code::kRefused;
-        }
-        place = **found;
-    }
-    const std::string& month = place->month;
-    if (month.size() != 6 || month.find_first_not_of("0123456789") != std::string::npos) {
-        std::cerr << "błąd: miesiąc --month ma postać RRRRMM: " << month << "\n";
-        return exit_code::kRefused;
-    }
-    const Configuration config = configuration(context);
-    ProcessState p;
-    for (int i = Scales::first; i <= Scales::last; ++i) {
-        p.w[i].precision = config.w[i].precision;
-    }
-    TerminalDialogs dialogs(std::cerr);
-    const auto loaded = load_process_with_client(p, context.data_dir, month, doc, place->start_time);
-    if (!loaded) {
-        dialogs.error(loaded.error().what);
-        return exit_code::kRefused;
-    }
-    const PrintDocument document = wz_document(p.r, p.w, config.settings, SystemClock().now(), 1);
-    const auto pdf = parsed->value("--pdf");
-    if (!pdf) {
-        return print_lines(document.plain_lines());
-    }
-    if (const auto written = write_pdf(document, *pdf); !written) {
-        dialogs.error(written.error().what);
-        return exit_code::kFileError;
-    }
-    return exit_code::kDone;
+    return document_command(context, [](const FoundProcess& found, Dialogs&) -> std::optional<PrintDocument> {
+        return wz_document(found.p.r, found.p.w, found.settings, SystemClock().now(), 1);
+    });
+}
+
+int batch_record_command(const CommandContext& context) {
+    return document_command(
+        context, [&](const FoundProcess& found, Dialogs& dialogs) -> std::optional<PrintDocument> {
+            const auto record =
+                logged_batch_record(context.data_dir, found.month, found.p, found.settings, dialogs);
+            if (!record) {
+                return std::nullopt;
+            }
+            return batch_record_document(*record, SystemClock().now(), 1);
+        });
 }
 
 int consumption_command(const CommandContext& context) {

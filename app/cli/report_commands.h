@@ -8,6 +8,8 @@ namespace wazenie {
 int report_command(const CommandContext& context);
 // wazenie-cli wz: the WZ document of a logged process as text lines, or as a PDF file.
 int wz_command(const CommandContext& context);
+// wazenie-cli karta: the batch record of a logged process, found as wz finds it, as text or a PDF.
+int batch_record_command(const CommandContext& context);
 // wazenie-cli zuzycie, dokladnosc and produkcja: a view of the production analysis of a range of days,
 // printed as aligned tables, or with --csv written as CSV instead; zuzycie and dokladnosc take
 // --rodzaj, a kind of material.

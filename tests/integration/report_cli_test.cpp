@@ -7,6 +7,7 @@
 #include "storage/material_kinds.h"
 #include "storage/month_log.h"
 #include "storage/process_file.h"
+#include "storage/recipe_descriptions.h"
 #include "storage/settings.h"
 #include "storage/text_file.h"
 
@@ -208,6 +209,57 @@ TEST_F(ReportCliTest, WzAsTextAndAsPdf) {
     const std::string read = reader.readAllStandardOutput().toStdString();
     EXPECT_NE(read.find("Operator:          ŻANETA"), std::string::npos) << read;
     EXPECT_NE(read.find("DOKUMENT WZ NR: WZ/8/24"), std::string::npos);
+}
+
+// Found as wz finds a process; the card's moisture gives the dry target, the recipe's description the
+// largest w/c; a card file that cannot be read is an error, not a record without moisture.
+TEST_F(ReportCliTest, KartaAsTextAndAsPdf) {
+    MaterialKinds kinds;
+    kinds.set("Cement", MaterialKind::cement);
+    kinds.set("Woda", MaterialKind::water);
+    kinds.set("Żwir", MaterialKind::aggregate);
+    ASSERT_TRUE(save_material_kinds(material_kinds_path(data.path()), kinds));
+    RecipeDescriptions descriptions;
+    descriptions.set("B30", {"C25/30", "", "", "", std::nullopt, 0.55, std::nullopt});
+    ASSERT_TRUE(save_recipe_descriptions(recipe_descriptions_path(data.path()), descriptions));
+    log_one_cycle("WZ/10/24", "2024-03-06 08:00:00", "2024-03-06 08:30:00", "B30", "BUDREX",
+                  {{"Cement", 400, 400}, {"Woda", 150, 150}, {"Żwir", 1050, 1060}});
+    const auto cards = batch_card_path(data.path(), "202403");
+    ASSERT_TRUE(append_batch_card(cards, {"WZ/10/24",
+                                          "2024-03-06 08:00:00",
+                                          "B30",
+                                          {{1, 3, "Żwir", MaterialKind::aggregate, 1000, 5, 1050}},
+                                          {}}));
+
+    auto text = run({"karta", "--doc", "WZ/10/24"});
+    ASSERT_EQ(text.exit_code, 0) << text.errors;
+    EXPECT_NE(text.out.find("  Karta zarobu\n"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("  Receptura:       B30"), std::string::npos);
+    EXPECT_NE(
+        text.out.find(
+            "  1 Żwir                     1       1000     5.00       1050       1050       1060       +10"),
+        std::string::npos);
+    // (150 + 1060 * 5 / 105) / 400
+    EXPECT_NE(text.out.find("\n  w/c: 0,50 (maks. 0,55) — zgodne\n"), std::string::npos);
+    EXPECT_EQ(run({"karta", "--doc", "WZ/99/24"}).exit_code, 2);
+    EXPECT_EQ(run({"karta", "--doc", "WZ/10/24", "--month", "202403"}).exit_code, 2);
+
+    const auto pdf = data / "karta.pdf";
+    auto rendered = run({"karta", "--month", "202403", "--doc", "WZ/8/24", "--start", "2024-03-04 07:00:00",
+                         "--pdf", QString::fromStdString(pdf.string())});
+    ASSERT_EQ(rendered.exit_code, 0) << rendered.errors;
+    QProcess reader;
+    reader.start("pdftotext", {"-layout", QString::fromStdString(pdf.string()), "-"});
+    ASSERT_TRUE(reader.waitForFinished(30000));
+    const std::string read = reader.readAllStandardOutput().toStdString();
+    EXPECT_NE(read.find("Karta zarobu"), std::string::npos) << read;
+    EXPECT_NE(read.find("ŻANETA"), std::string::npos) << read;
+
+    fs::remove(cards);
+    fs::create_directory(cards);
+    auto unread = run({"karta", "--doc", "WZ/10/24"});
+    EXPECT_EQ(unread.exit_code, 5);
+    EXPECT_NE(unread.errors.find("Błąd odczytu pliku z danymi:"), std::string::npos) << unread.errors;
 }
 
 TEST_F(ReportCliTest, ProductionAnalysisAsTablesAndAsCsvWithTheTolerancesOfKonfigIni) {
