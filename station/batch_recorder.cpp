@@ -4,8 +4,10 @@
 
 #include "comm/exchange_log.h"
 #include "core/dialogs.h"
+#include "station/book_signer.h"
 #include "station/in_flight_correction.h"
 #include "storage/date_time.h"
+#include "storage/month_chain.h"
 #include "storage/month_log.h"
 #include "storage/settings.h"
 #include "storage/text_file.h"
@@ -13,13 +15,15 @@
 namespace wazenie {
 
 BatchRecorder::BatchRecorder(std::filesystem::path data_dir, const ProcessState& p, const Settings& settings,
-                             Dialogs& dialogs, ExchangeLog& log, const InFlightCorrection& correction)
+                             Dialogs& dialogs, ExchangeLog& log, const InFlightCorrection& correction,
+                             BookSigner& signer)
     : data_dir_(std::move(data_dir)),
       p_(p),
       settings_(settings),
       dialogs_(dialogs),
       log_(log),
-      correction_(correction) {}
+      correction_(correction),
+      signer_(signer) {}
 
 std::filesystem::path BatchRecorder::pending_file() const {
     return data_dir_ / "karta_biezaca.txt";
@@ -96,6 +100,7 @@ void BatchRecorder::append_card(const std::filesystem::path& log_file) {
         return;
     }
     const auto file = batch_card_path(data_dir_, *month);
+    const auto before = book_bytes(file);
     if (const Status saved = append_batch_card(file, written); !saved) {
         log_.log_line(log_code::ERROR, "błąd zapisu pliku " + file.string() + ": " + saved.error().what);
         dialogs_.notify(MessageKind::error, "Nie udało się zapisać karty procesu " + written.weight_doc +
@@ -104,6 +109,7 @@ void BatchRecorder::append_card(const std::filesystem::path& log_file) {
         return;
     }
     appended_ = key;
+    signer_.sign(*month, BookKind::cards, before);
 }
 
 }  // namespace wazenie

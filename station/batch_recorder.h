@@ -10,6 +10,7 @@
 
 namespace wazenie {
 
+class BookSigner;
 class Dialogs;
 class ExchangeLog;
 class InFlightCorrection;
@@ -23,7 +24,8 @@ struct Settings;
 class BatchRecorder {
 public:
     BatchRecorder(std::filesystem::path data_dir, const ProcessState& p, const Settings& settings,
-                  Dialogs& dialogs, ExchangeLog& log, const InFlightCorrection& correction);
+                  Dialogs& dialogs, ExchangeLog& log, const InFlightCorrection& correction,
+                  BookSigner& signer);
 
     // New weighing parameters; `dry` is empty when no moisture was counted. The kinds of the
     // materials come from data_dir.
@@ -31,7 +33,8 @@ public:
     // At start-up, for the process read from status.txt: its dry targets as kept.
     void resumed_process();
     // The process has just been appended to `log_file` (a month's log): its card follows in the card
-    // file of the same month, once per process. A failed write is shown in a box.
+    // file of the same month, once per process, signed in the month's chain. A failed write is shown
+    // in a box.
     void append_card(const std::filesystem::path& log_file);
 
     // Every material of the process with its kind and moisture, for the water/cement ratio.
@@ -48,6 +51,7 @@ private:
     Dialogs& dialogs_;
     ExchangeLog& log_;
     const InFlightCorrection& correction_;
+    BookSigner& signer_;
     std::vector<DryTarget> materials_;
     bool moisture_counted_ = false;
     std::optional<std::string> appended_;  // the WZ number and start of the card last appended

@@ -4,7 +4,9 @@
 #include "core/clock.h"
 #include "core/dialogs.h"
 #include "station/batch_recorder.h"
+#include "station/book_signer.h"
 #include "station/stock_keeper.h"
+#include "storage/month_chain.h"
 #include "storage/month_log.h"
 #include "storage/process_file.h"
 #include "storage/settings.h"
@@ -23,8 +25,10 @@ bool ProcessRecorder::save_status() {
 
 bool ProcessRecorder::append_to_log() {
     const auto file = month_log_path(data_dir_, clock_.now());
+    const auto before = book_bytes(file);
     const bool logged = static_cast<bool>(save_process(p_, settings_, file, true));
     if (logged) {
+        signer_.sign(*log_month(file), BookKind::log, before);
         batch_.append_card(file);
     } else {
         report_write_error(20, file);

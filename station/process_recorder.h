@@ -13,6 +13,7 @@ class Clock;
 class Dialogs;
 class ExchangeLog;
 class BatchRecorder;
+class BookSigner;
 class StockKeeper;
 struct Settings;
 
@@ -23,7 +24,7 @@ class ProcessRecorder {
 public:
     ProcessRecorder(std::filesystem::path data_dir, const ProcessState& p, Settings& settings,
                     const Clock& clock, Dialogs& dialogs, ExchangeLog& log, StockKeeper& stock,
-                    BatchRecorder& batch)
+                    BatchRecorder& batch, BookSigner& signer)
         : data_dir_(std::move(data_dir)),
           p_(p),
           settings_(settings),
@@ -31,13 +32,14 @@ public:
           dialogs_(dialogs),
           log_(log),
           stock_(stock),
-          batch_(batch) {}
+          batch_(batch),
+          signer_(signer) {}
 
     // data_dir/status.txt, written atomically; a failure is shown as "Błąd (21) ..." and gives false.
     bool save_status();
-    // Appends the process to the log of the current month, its batch card after it; a failure is
-    // shown as "Błąd (20) ...". What it took of the kept materials is posted to the stock either way:
-    // it has left the silos.
+    // Appends the process to the log of the current month, signed in the month's chain, its batch card
+    // after it; a failure is shown as "Błąd (20) ...". What it took of the kept materials is posted to the
+    // stock either way: it has left the silos.
     bool append_to_log();
     // A new WZ number, given only once the advanced counter is in the settings file, so that no
     // number is ever issued twice. Nothing when the counter is not usable or the file cannot be
@@ -60,6 +62,7 @@ private:
     ExchangeLog& log_;
     StockKeeper& stock_;
     BatchRecorder& batch_;
+    BookSigner& signer_;
     bool weight_doc_refused_ = false;
 };
 

@@ -8,6 +8,7 @@
 #include "core/dialogs.h"
 #include "station/answer_handling.h"
 #include "station/batch_recorder.h"
+#include "station/book_signer.h"
 #include "station/in_flight_correction.h"
 #include "station/line_exchange.h"
 #include "station/main_loop.h"
@@ -43,8 +44,9 @@ struct Station::Parts {
           view(s.p_, display),
           stock(s.data_dir_, clock, dialogs, log),
           correction(s.data_dir_, s.p_, s.settings_, clock, dialogs, log),
-          batch(s.data_dir_, s.p_, s.settings_, dialogs, log, correction),
-          recorder(s.data_dir_, s.p_, s.settings_, clock, dialogs, log, stock, batch),
+          signer(s.data_dir_, dialogs, log),
+          batch(s.data_dir_, s.p_, s.settings_, dialogs, log, correction, signer),
+          recorder(s.data_dir_, s.p_, s.settings_, clock, dialogs, log, stock, batch, signer),
           context{s.p_, s.settings_, clock, dialogs, log, exchange, port, recorder, stock, correction, view},
           answers(context),
           exchange(s.p_, s.settings_, link, log, view, answers),
@@ -57,6 +59,7 @@ struct Station::Parts {
     StationView view;
     StockKeeper stock;
     InFlightCorrection correction;
+    BookSigner signer;
     BatchRecorder batch;
     ProcessRecorder recorder;
     // The context names the exchange before it is built: it is only reached once the station runs.

@@ -50,7 +50,8 @@ std::vector<std::string> archive_file_arguments(const std::filesystem::path& dat
     std::vector<std::string> names;
     std::error_code ec;
     for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-        if (entry.is_regular_file(ec) && entry.path().extension() == ".txt") {
+        const auto extension = entry.path().extension();
+        if (entry.is_regular_file(ec) && (extension == ".txt" || extension == ".sha")) {
             names.push_back(prefix + entry.path().filename().string());
         }
     }

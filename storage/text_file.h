@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -54,6 +55,11 @@ inline std::string_view take_line(std::string_view& lines) {
     }
     return line;
 }
+
+// `size` bytes of the file from byte `offset` on, as they stand; fewer when the file ends first. Errors
+// as read_lines.
+Result<std::string> read_byte_range(const std::filesystem::path& file, std::uintmax_t offset,
+                                    std::uintmax_t size);
 
 // Bytes as a data file holds them, as the program holds text: themselves when plain ASCII (as most lines
 // of a log are), else converted into `buffer`.

@@ -129,6 +129,30 @@ Status for_each_line(const std::filesystem::path& file, const LineVisitor& visit
         file, [&scanner](std::string_view lines) { return scanner.scan(lines); }, {}, block);
 }
 
+Result<std::string> read_byte_range(const std::filesystem::path& file, std::uintmax_t offset,
+                                    std::uintmax_t size) {
+    std::error_code ec;
+    if (!std::filesystem::exists(file, ec)) {
+        return Error{"missing", file.string()};
+    }
+    std::ifstream in(file, std::ios::binary);
+    const auto length = std::filesystem::file_size(file, ec);
+    if (!in.is_open() || ec) {
+        return Error{"read", file.string()};
+    }
+    if (offset >= length) {
+        return std::string();
+    }
+    std::string bytes(static_cast<std::size_t>(std::min(size, length - offset)), '\0');
+    in.seekg(static_cast<std::streamoff>(offset));
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) {
+        return Error{"read", file.string()};
+    }
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+
 std::string_view as_text(std::string_view bytes, std::string& buffer) {
     if (is_ascii(bytes)) {
         return bytes;

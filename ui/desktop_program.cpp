@@ -16,6 +16,7 @@ int run_desktop(const DesktopSeams& seams, const std::function<void(TForm1&)>& w
         return desktop_exit::kAlreadyRunning;
     }
     report_free_space(free_space(seams.data_dir), seams.dialogs);
+    report_month_books(seams.data_dir, seams.clock.now(), seams.dialogs);
 
     TForm1 window(seams);
     if (window_made) {

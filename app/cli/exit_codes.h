@@ -11,5 +11,7 @@ inline constexpr int kTimedOut = 4;        // --timeout passed before the proces
 // output, the lock file of a read-only data directory.
 inline constexpr int kFileError = 5;
 inline constexpr int kInterrupted = 6;  // SIGINT or SIGTERM ended the run; the status file was saved
+// weryfikuj: a record, a card, the chain of a month or the audit trail was changed after it was written.
+inline constexpr int kTampered = 8;
 
 }  // namespace wazenie::exit_code

@@ -10,6 +10,7 @@
 #include "app/cli/exit_codes.h"
 #include "app/cli/report_commands.h"
 #include "app/cli/stock_commands.h"
+#include "app/cli/verify_command.h"
 #include "platform/data_location.h"
 
 #include <QCoreApplication>
@@ -48,6 +49,7 @@ const std::vector<CliCommand>& cli_commands() {
          "  magazyn ruchy --from RRRR-MM-DD --to RRRR-MM-DD [--csv PLIK]",
          stock_command},
         {"korekty", "[--zeruj [--waga N] [--material NAZWA]]", corrections_command},
+        {"weryfikuj", "[--from RRRRMM] [--to RRRRMM]", verify_command},
     };
     return commands;
 }
@@ -79,6 +81,11 @@ void print_usage(std::ostream& out) {
            "  [Uprawnienia] magazyn_dla_wszystkich=1; ruchy: ruchy w dniach z sumami, z --csv do pliku.\n"
            "korekty: korekty dozowania wyuczone na wagach (dane/korekty.txt): waga, materiał, korekta\n"
            "  w kg, liczba dozowań; --zeruj zeruje wszystkie albo tylko wagi N i/lub materiału NAZWA.\n"
+           "weryfikuj: sprawdza, czy zapisy miesięcy (RRRRMM.txt), karty procesów (RRRRMM_karta.txt)\n"
+           "  i dziennik zmian nie zostały zmienione po zapisaniu, wobec podpisów w RRRRMM.sha; podaje\n"
+           "  każdą niezgodność (plik, linia, numer WZ) i wynik każdego pliku. Miesiące bez pliku .sha\n"
+           "  są \"bez podpisu\". --from i --to: miesiące RRRRMM (albo RRRR-MM-DD jak w raportach);\n"
+           "  bez nich wszystkie.\n"
            "stop: STOP całego procesu z status.txt (czas zakończenia, zapis w pliku miesiąca, STO do\n"
            "  włączonych wag); pytania potwierdza wiersz \"t\" na wejściu albo opcja --tak.\n"
            "wz bez --month i --start: ostatni zapis dokumentu o tym numerze w plikach miesięcy.\n"
@@ -89,7 +96,8 @@ void print_usage(std::ostream& out) {
            "  3 program już uruchomiony, 4 upłynął czas --timeout,\n"
            "  5 błąd zapisu lub odczytu: zapis procesu, plik raportu, PDF, standardowe wyjście,\n"
            "  nieczytelny plik miesiąca (wtedy bez wyniku) lub korekt, blokada w katalogu tylko do odczytu,\n"
-           "  6 przerwano sygnałem SIGINT lub SIGTERM (proces zapisany w status.txt).\n";
+           "  6 przerwano sygnałem SIGINT lub SIGTERM (proces zapisany w status.txt),\n"
+           "  8 weryfikuj: zapisy zmienione po zapisaniu.\n";
 }
 
 }  // namespace

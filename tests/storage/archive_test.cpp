@@ -36,6 +36,14 @@ protected:
     FakeClock clock;
 };
 
+// A month's log goes with the chain that signs it.
+TEST_F(ArchiveTest, TheChainsGoWithTheirLogs) {
+    write_bytes(base / "dane" / "202403.sha", "r");
+    EXPECT_EQ(archive_file_arguments(base / "dane"),
+              (std::vector<std::string>{"dane/202403.sha", "dane/202403.txt", "dane/klienci.txt",
+                                        "dane/operatorzy.txt"}));
+}
+
 TEST_F(ArchiveTest, CancelledFolderChoiceDoesNothing) {
     folders.folder.reset();
     run();
