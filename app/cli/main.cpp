@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/cli/audit_command.h"
 #include "app/cli/cli_application.h"
 #include "app/cli/cli_command.h"
 #include "app/cli/correction_commands.h"
@@ -46,6 +47,7 @@ const std::vector<CliCommand>& cli_commands() {
          "  magazyn ruchy --from RRRR-MM-DD --to RRRR-MM-DD [--csv PLIK]",
          stock_command},
         {"korekty", "[--zeruj [--waga N] [--material NAZWA]]", corrections_command},
+        {"dziennik", "[--from RRRR-MM-DD] [--to RRRR-MM-DD] [--csv PLIK]", audit_command},
     };
     return commands;
 }
@@ -77,6 +79,9 @@ void print_usage(std::ostream& out) {
            "  [Uprawnienia] magazyn_dla_wszystkich=1; ruchy: ruchy w dniach z sumami, z --csv do pliku.\n"
            "korekty: korekty dozowania wyuczone na wagach (dane/korekty.txt): waga, materiał, korekta\n"
            "  w kg, liczba dozowań; --zeruj zeruje wszystkie albo tylko wagi N i/lub materiału NAZWA.\n"
+           "dziennik: dziennik zmian (dane/dziennik_zmian.txt): kto i kiedy zmienił receptury, materiały,\n"
+           "  klientów, operatorów, ustawienia, numer WZ, korekty, wilgotność, parametry procesu;\n"
+           "  start, stop i wznowienie procesu; z --csv do pliku.\n"
            "stop: STOP całego procesu z status.txt (czas zakończenia, zapis w pliku miesiąca, STO do\n"
            "  włączonych wag); pytania potwierdza wiersz \"t\" na wejściu albo opcja --tak.\n"
            "wz bez --month i --start: ostatni zapis dokumentu o tym numerze w plikach miesięcy.\n"
