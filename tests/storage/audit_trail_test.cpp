@@ -36,7 +36,10 @@ TEST(AuditTrailTest, EveryLineIsChainedAndReadsBack) {
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_TRUE(broken_links(lines).empty());
     const std::string bytes = read_bytes(file);
-    EXPECT_NE(bytes.find("\xa3\xb9" "cki\t"), std::string::npos) << "Windows-1250";
+    EXPECT_NE(bytes.find("\xa3\xb9"
+                         "cki\t"),
+              std::string::npos)
+        << "Windows-1250";
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
     const auto read = read_audit_trail(file);
     ASSERT_TRUE(read);
