@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "comm/exchange_log.h"
+#include "core/change_journal.h"
 #include "core/clock.h"
 #include "core/dialogs.h"
 #include "core/dose.h"
@@ -42,13 +43,14 @@ std::string sent_dose_text(const SentDose& dose, int precision) {
 
 InFlightCorrection::InFlightCorrection(std::filesystem::path data_dir, const ProcessState& p,
                                        const Settings& settings, const Clock& clock, Dialogs& dialogs,
-                                       ExchangeLog& log)
+                                       ExchangeLog& log, ChangeJournal& changes)
     : file_(corrections_file_path(data_dir)),
       p_(p),
       settings_(settings),
       clock_(clock),
       dialogs_(dialogs),
-      log_(log) {}
+      log_(log),
+      changes_(changes) {}
 
 bool InFlightCorrection::active() const {
     return settings_.correction.enabled || settings_.correction.make_up;
@@ -69,6 +71,7 @@ void InFlightCorrection::read(bool tell) {
     }
     learned_.clear();
     const auto kept = keep_damaged_copy(file_, clock_.now());
+    changes_.record(damaged_file_change(file_, kept));
     const std::string text = "Plik " + file_.string() + " nie daje się odczytać (" + read.error().what +
                              "); " +
                              (kept ? "zachowano go jako: " + kept->string()
@@ -111,10 +114,13 @@ void InFlightCorrection::save_learned() {
 
 bool InFlightCorrection::clear(int scale, const std::string& material) {
     reload_if_changed();
-    if (clear_corrections(learned_, scale, material) == 0) {
+    const int cleared = clear_corrections(learned_, scale, material);
+    if (cleared == 0) {
         return true;
     }
-    if (const Status saved = write(); !saved) {
+    const Status saved = write();
+    changes_.record(corrections_cleared(scale, material, cleared));
+    if (!saved) {
         dialogs_.error("Nie udało się zapisać pliku " + file_.string() + " (" + saved.error().what +
                        "); korekty wyzerowano tylko do zamknięcia programu.");
         return false;

@@ -11,6 +11,7 @@
 
 namespace wazenie {
 
+class ChangeJournal;
 class Clock;
 class Dialogs;
 class ExchangeLog;
@@ -39,7 +40,7 @@ std::string sent_dose_text(const SentDose& dose, int precision);
 class InFlightCorrection {
 public:
     InFlightCorrection(std::filesystem::path data_dir, const ProcessState& p, const Settings& settings,
-                       const Clock& clock, Dialogs& dialogs, ExchangeLog& log);
+                       const Clock& clock, Dialogs& dialogs, ExchangeLog& log, ChangeJournal& changes);
 
     // The mass material `material` of `scale` is sent in the scale's current cycle.
     double mass_to_send(int scale, int material);
@@ -89,6 +90,7 @@ private:
     const Clock& clock_;
     Dialogs& dialogs_;
     ExchangeLog& log_;
+    ChangeJournal& changes_;
     IndexedArray<ScaleState, kScales> scales_{};
     LearnedCorrections learned_;
     std::optional<std::filesystem::file_time_type> read_time_;  // none: not read yet

@@ -1,8 +1,11 @@
 #include "station/process_commands.h"
 
+#include "core/change_journal.h"
 #include "core/clock.h"
 #include "core/dialogs.h"
 #include "core/mass_operations.h"
+#include "core/number_text.h"
+#include "station/change_trail.h"
 #include "station/in_flight_correction.h"
 #include "station/pending_command.h"
 #include "station/process_recorder.h"
@@ -66,6 +69,7 @@ void ProcessCommands::start_process() {
     c_.view.technical();
     c_.view.process();
     c_.recorder.save_status();
+    c_.changes.record({"start", process_title(p.r), "", ""});
 }
 
 void ProcessCommands::pause_process() {
@@ -108,6 +112,8 @@ void ProcessCommands::stop_process() {
     c_.view.technical();
     c_.recorder.append_to_log();
     c_.recorder.save_status();
+    c_.changes.record({"stop", process_title(p.r), "",
+                       "masa: " + fixed_text(p.r.curr_weight, c_.settings.total_precision) + " kg"});
     c_.dialogs.information(kProcessEnded);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/change_journal.h"
 #include "core/dialogs.h"
 #include "core/mass_operations.h"
 #include "core/number_text.h"
@@ -32,7 +33,9 @@ void RecordEdits::change_total_cycles() {
         c_.dialogs.error("Nieprawidłowa ilość cykli!");
         return;
     }
+    const int before = c_.p.r.total_cycle;
     set_total_cycles(*n);
+    c_.changes.record({"parametry procesu", "ilość cykli", std::to_string(before), std::to_string(*n)});
 }
 
 void RecordEdits::set_total_cycles(int n) {
@@ -76,8 +79,10 @@ void RecordEdits::change_weight_doc() {
     if (answer.empty()) {
         return;
     }
+    const std::string before = c_.p.r.weight_doc;
     c_.p.r.weight_doc = answer;
     c_.view.process();
+    c_.changes.record({"numer WZ", c_.p.r.recipe_name, before, answer});
 }
 
 void RecordEdits::show_previous_cycle() {

@@ -6,9 +6,11 @@
 #include "comm/exchange_log.h"
 #include "comm/port_connection.h"
 #include "core/dialogs.h"
+#include "core/number_text.h"
 #include "station/answer_handling.h"
 #include "station/batch_recorder.h"
 #include "station/book_signer.h"
+#include "station/change_trail.h"
 #include "station/in_flight_correction.h"
 #include "station/line_exchange.h"
 #include "station/main_loop.h"
@@ -27,7 +29,9 @@ namespace {
 // Every save from now on replaces status.txt, and with it a process the operator may still need.
 void keep_damaged_status(StationContext& c, const std::filesystem::path& data_dir) {
     const auto file = status_file_path(data_dir);
-    if (auto kept = keep_damaged_copy(file, c.clock.now())) {
+    const auto kept = keep_damaged_copy(file, c.clock.now());
+    c.changes.record(damaged_file_change(file, kept));
+    if (kept) {
         c.dialogs.warning("Uszkodzony plik " + file.string() + " zachowano jako:\r" + kept->string());
     } else {
         c.dialogs.warning("Nie udało się zachować uszkodzonego pliku " + file.string() + " (" +
@@ -40,14 +44,16 @@ void keep_damaged_status(StationContext& c, const std::filesystem::path& data_di
 struct Station::Parts {
     Parts(Station& s, SerialLink& link, const Clock& clock, Dialogs& dialogs, Display& display)
         : log(clock),
+          changes(s.data_dir_, clock, dialogs, log, [&s] { return s.who(); }),
           port(link, s.settings_),
           view(s.p_, display),
           stock(s.data_dir_, clock, dialogs, log),
-          correction(s.data_dir_, s.p_, s.settings_, clock, dialogs, log),
+          correction(s.data_dir_, s.p_, s.settings_, clock, dialogs, log, changes),
           signer(s.data_dir_, dialogs, log),
           batch(s.data_dir_, s.p_, s.settings_, dialogs, log, correction, signer),
           recorder(s.data_dir_, s.p_, s.settings_, clock, dialogs, log, stock, batch, signer),
-          context{s.p_, s.settings_, clock, dialogs, log, exchange, port, recorder, stock, correction, view},
+          context{s.p_, s.settings_, clock, dialogs,    log,  exchange,
+                  port, recorder,    stock, correction, view, changes},
           answers(context),
           exchange(s.p_, s.settings_, link, log, view, answers),
           loop(context),
@@ -55,6 +61,7 @@ struct Station::Parts {
           edits(context) {}
 
     ExchangeLog log;
+    ChangeTrail changes;
     PortConnection port;
     StationView view;
     StockKeeper stock;
@@ -120,6 +127,9 @@ void Station::log_in(const std::string& operator_name) {
         }
         parts_->correction.resumed_process();
         parts_->batch.resumed_process();
+        if (p_.r.start_time != 0 && p_.r.stop_time == 0) {
+            parts_->changes.record({"wznowienie", process_title(p_.r), "", ""});
+        }
     }
     // The exchange is never resumed: the loop starts by asking the scales for their weights.
     p_.r.user_name = operator_name;
@@ -209,6 +219,10 @@ void Station::load_weighing_params(const ProcessState& prepared, std::vector<Dry
     parts_->batch.new_process(std::move(dry));
     save_status();
     parts_->view.process();
+    parts_->changes.record({"parametry procesu", p_.r.recipe_name, "",
+                            "klient: " + p_.r.recipe_client +
+                                ", masa: " + fixed_text(p_.r.recipe_total_weight, settings_.total_precision) +
+                                " kg, cykle: " + std::to_string(p_.r.total_cycle)});
 }
 
 void Station::apply_scale_settings(const ScalesSettings& scales, int total_precision) {
@@ -229,6 +243,18 @@ std::vector<Shortage> Station::stock_shortages_at_start() {
 
 bool Station::save_status() {
     return parts_->recorder.save_status();
+}
+
+ChangeJournal& Station::changes() {
+    return parts_->changes;
+}
+
+void Station::set_unattended_name(std::string name) {
+    unattended_name_ = std::move(name);
+}
+
+std::string Station::who() const {
+    return logged_in() ? operator_name_ : unattended_name_;
 }
 
 ExchangeLog& Station::exchange_log() {

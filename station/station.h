@@ -15,6 +15,7 @@
 
 namespace wazenie {
 
+class ChangeJournal;
 class Clock;
 class Dialogs;
 class Display;
@@ -106,6 +107,10 @@ public:
     // from what was read.
     const Tolerances& tolerances() const { return tolerances_; }
     ExchangeLog& exchange_log();
+    // The audit trail: each change with the logged-in operator's name, or the unattended name
+    // ("wazenie" unless the program sets its own) before anybody logs in.
+    ChangeJournal& changes();
+    void set_unattended_name(std::string name);
     // Every material of the process with its kind and its aggregate's moisture.
     const std::vector<DryTarget>& process_materials() const;
     // The in-flight correction: what each scale was sent, what was learned.
@@ -117,11 +122,14 @@ public:
 private:
     struct Parts;
 
+    std::string who() const;
+
     std::filesystem::path data_dir_;
     ProcessState p_;
     Settings settings_;
     Tolerances tolerances_;
     std::string operator_name_;
+    std::string unattended_name_ = "wazenie";
     bool exchange_paused_ = false;
     std::unique_ptr<Parts> parts_;
 };

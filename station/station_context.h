@@ -4,6 +4,7 @@
 
 namespace wazenie {
 
+class ChangeJournal;
 class Clock;
 class Dialogs;
 class ExchangeLog;
@@ -28,6 +29,7 @@ struct StationContext {
     StockKeeper& stock;
     InFlightCorrection& correction;
     StationView& view;
+    ChangeJournal& changes;
 };
 
 }  // namespace wazenie

@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "storage/audit_trail.h"
 #include "storage/hash_chain.h"
 #include "storage/text_file.h"
 
@@ -9,7 +10,7 @@ namespace wazenie {
 
 BookReport check_audit_trail(const std::filesystem::path& data_dir) {
     BookReport report;
-    const auto file = data_dir / "dziennik_zmian.txt";
+    const auto file = audit_trail_path(data_dir);
     std::error_code ec;
     if (!std::filesystem::exists(file, ec)) {
         return report;

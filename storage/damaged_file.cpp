@@ -34,4 +34,9 @@ Result<std::filesystem::path> keep_damaged_copy(const std::filesystem::path& fil
     return Error{std::make_error_code(std::errc::file_exists).message(), file.string()};
 }
 
+Change damaged_file_change(const std::filesystem::path& file, const Result<std::filesystem::path>& kept) {
+    return {"uszkodzony plik", file.string(), "",
+            kept ? "zachowany jako " + kept->string() : "nie zachowany (" + kept.error().what + ")"};
+}
+
 }  // namespace wazenie

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "core/change_journal.h"
 #include "core/process_records.h"
 #include "core/result.h"
 
@@ -12,5 +13,7 @@ namespace wazenie {
 // a second one within the same second gets "-2", "-3", ... Gives the copy's path, or an Error whose
 // `what` is the system's reason.
 Result<std::filesystem::path> keep_damaged_copy(const std::filesystem::path& file, DateTime now);
+// The audit trail's line for it: the file, and the copy or why there is none.
+Change damaged_file_change(const std::filesystem::path& file, const Result<std::filesystem::path>& kept);
 
 }  // namespace wazenie

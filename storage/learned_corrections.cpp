@@ -87,4 +87,10 @@ int clear_corrections(LearnedCorrections& corrections, int scale, std::string_vi
     }));
 }
 
+Change corrections_cleared(int scale, std::string_view material, int cleared) {
+    const std::string scales = scale == 0 ? "wszystkie wagi" : "waga " + std::to_string(scale);
+    const std::string names = material.empty() ? "wszystkie materiały" : std::string(material);
+    return {"korekty", scales + ", " + names, std::to_string(cleared) + " wyuczonych", "wyzerowane"};
+}
+
 }  // namespace wazenie

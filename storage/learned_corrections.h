@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/change_journal.h"
 #include "core/process_records.h"
 #include "core/result.h"
 
@@ -39,5 +40,7 @@ LearnedCorrection* find_correction(LearnedCorrections& corrections, int scale, s
 // Removes the entries of `scale` (0: of every scale) and `material` (empty: of every name); gives
 // how many went.
 int clear_corrections(LearnedCorrections& corrections, int scale, std::string_view material);
+// The audit trail's line for it: which scale and material ("wszystkie" for all), how many went.
+Change corrections_cleared(int scale, std::string_view material, int cleared);
 
 }  // namespace wazenie

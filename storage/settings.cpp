@@ -242,7 +242,7 @@ std::string replaced_values_text(const std::vector<ReplacedValue>& replaced) {
     return text;
 }
 
-Status save_settings(const std::filesystem::path& file, const Settings& settings, const Scales& w) {
+IniDocument settings_document(const Settings& settings, const Scales& w) {
     IniDocument ini = settings.ini;
     Saver saver(ini);
     visit_keys(saver, settings, w);
@@ -253,6 +253,11 @@ Status save_settings(const std::filesystem::path& file, const Settings& settings
     if (!ini.entries(kMoistureSection).empty()) {
         store_moisture_valid_hours(ini, settings.moisture_valid_hours);
     }
+    return ini;
+}
+
+Status save_settings(const std::filesystem::path& file, const Settings& settings, const Scales& w) {
+    const IniDocument ini = settings_document(settings, w);
     std::filesystem::path work_file = file;
     work_file += ".tmp";
     const Status saved = text_file::replace_atomically(file, work_file, ini.lines());

@@ -54,6 +54,8 @@ std::vector<ReplacedValue> load_settings(const std::filesystem::path& file, Sett
 // The operator's warning: a heading, then one "[section] key=value → przyjęto DEFAULT" line per key (or
 // "→ pominięto do czasu poprawienia" for a key that is not used until corrected), "\r" between lines.
 std::string replaced_values_text(const std::vector<ReplacedValue>& replaced);
+// The file's lines as a save writes them: every key, unknown keys and comments kept.
+IniDocument settings_document(const Settings& settings, const Scales& w);
 // Writes every key (keeping unknown keys and comments) through a work file renamed over the target.
 // The error's `where` is the file name for "Unable to write to %s".
 Status save_settings(const std::filesystem::path& file, const Settings& settings, const Scales& w);

@@ -185,18 +185,19 @@ void TFwybor_kontrah::show_selection() {
 
 ClientWindowChooser::ClientWindowChooser(std::filesystem::path data_dir, Dialogs& dialogs,
                                          Clipboard& clipboard, Printer& printer, bool restricted,
-                                         QWidget* parent)
+                                         QWidget* parent, ChangeJournal& changes)
     : data_dir_(std::move(data_dir)),
       dialogs_(dialogs),
       clipboard_(clipboard),
       printer_(printer),
       restricted_(restricted),
-      parent_(parent) {}
+      parent_(parent),
+      changes_(changes) {}
 
 std::optional<std::string> ClientWindowChooser::choose_client() {
     SystemClock clock;
     TFnowy_kontrahent editor(dialogs_, parent_);
-    ClientWindow controller(data_dir_, {dialogs_, editor, clipboard_, printer_, clock});
+    ClientWindow controller(data_dir_, {dialogs_, editor, clipboard_, printer_, clock, changes_});
     TFwybor_kontrah window(controller, restricted_, parent_);
     return window.run();
 }

@@ -56,7 +56,8 @@ private:
 class ClientWindowChooser final : public ClientChooser {
 public:
     ClientWindowChooser(std::filesystem::path data_dir, Dialogs& dialogs, Clipboard& clipboard,
-                        Printer& printer, bool restricted, QWidget* parent);
+                        Printer& printer, bool restricted, QWidget* parent,
+                        ChangeJournal& changes = ChangeJournal::none());
 
     std::optional<std::string> choose_client() override;
 
@@ -67,6 +68,7 @@ private:
     Printer& printer_;
     bool restricted_;
     QWidget* parent_;
+    ChangeJournal& changes_;
 };
 
 }  // namespace wazenie

@@ -283,8 +283,8 @@ void TFmaterial::rename_ended(QAbstractItemDelegate::EndEditHint hint) {
 
 MaterialWindowChooser::MaterialWindowChooser(Dialogs& dialogs, Clipboard& clipboard,
                                              std::filesystem::path data_dir, bool may_set_kinds,
-                                             QWidget* parent)
-    : controller_(dialogs, clipboard, std::move(data_dir), may_set_kinds), parent_(parent) {
+                                             QWidget* parent, ChangeJournal& changes)
+    : controller_(dialogs, clipboard, std::move(data_dir), may_set_kinds, changes), parent_(parent) {
     controller_.load();
 }
 

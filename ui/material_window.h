@@ -71,7 +71,8 @@ private:
 class MaterialWindowChooser final : public MaterialChooser {
 public:
     MaterialWindowChooser(Dialogs& dialogs, Clipboard& clipboard, std::filesystem::path data_dir,
-                          bool may_set_kinds, QWidget* parent = nullptr);
+                          bool may_set_kinds, QWidget* parent = nullptr,
+                          ChangeJournal& changes = ChangeJournal::none());
 
     std::optional<std::string> choose_material() override;
 

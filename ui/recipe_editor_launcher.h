@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "core/change_journal.h"
 #include "core/dialogs.h"
 #include "core/material_chooser.h"
 #include "core/process_records.h"
@@ -21,7 +22,7 @@ class RecipeEditorWindowLauncher final : public RecipeEditorLauncher {
 public:
     RecipeEditorWindowLauncher(std::filesystem::path data_dir, const Settings& settings, Dialogs& dialogs,
                                MaterialChooser& materials, const Scales& w, std::string operator_name,
-                               QWidget* parent);
+                               ChangeJournal& changes, QWidget* parent);
 
     // The recipe to select when the editor opens (the weighing-parameters dialog's), asked at each opening.
     void show_recipe_from(std::function<std::string()> shown_recipe) {
@@ -37,6 +38,7 @@ private:
     MaterialChooser& materials_;
     const Scales& w_;
     std::string operator_name_;
+    ChangeJournal& changes_;
     QWidget* parent_;
     std::function<std::string()> shown_recipe_;
 };

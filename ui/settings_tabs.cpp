@@ -132,11 +132,14 @@ QWidget* build_rights_tab(SettingsControls& c, QWidget* parent) {
                                     QStringLiteral("Tylko administrator usuwa / edytuje receptury:"), tab);
     c.BBoper = new QPushButton(QStringLiteral("Operatorzy ..."), tab);
     c.BBoper->setObjectName(QStringLiteral("BBoper"));
+    c.BBdziennik = new QPushButton(QStringLiteral("Dziennik zmian ..."), tab);
+    c.BBdziennik->setObjectName(QStringLiteral("BBdziennik"));
     auto* layout = new QVBoxLayout(tab);
     layout->addWidget(c.CBadmin_change_client);
     layout->addWidget(c.CBadmin_change_recipe);
     layout->addSpacing(12);
     layout->addWidget(c.BBoper, 0, Qt::AlignLeft);
+    layout->addWidget(c.BBdziennik, 0, Qt::AlignLeft);
     layout->addStretch();
     return tab;
 }

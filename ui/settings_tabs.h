@@ -29,6 +29,7 @@ struct SettingsControls {
     QCheckBox* CBadmin_change_client = nullptr;
     QCheckBox* CBadmin_change_recipe = nullptr;
     QPushButton* BBoper = nullptr;
+    QPushButton* BBdziennik = nullptr;
 
     QSpinBox* SPnumoffrac = nullptr;
     IndexedArray<QSpinBox*, kScales> SEprecision{};

@@ -12,6 +12,7 @@
 #include "storage/archive.h"
 #include "storage/operators.h"
 #include "storage/system_clock.h"
+#include "ui/audit_window.h"
 #include "ui/operator_dialog.h"
 #include "windows/operator_dialog.h"
 
@@ -66,6 +67,10 @@ TFormUstaw::TFormUstaw(Station& station, Dialogs& dialogs, QWidget* parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(c_.BBoper, &QPushButton::clicked, this, &TFormUstaw::manage_operators);
+    connect(c_.BBdziennik, &QPushButton::clicked, this, [this] {
+        SystemClock clock;
+        TFdziennik(station_.data_dir(), dialogs_, clock, this).exec();
+    });
     connect(c_.BBarchive, &QPushButton::clicked, this, &TFormUstaw::archive);
     connect(c_.BBzeruj, &QPushButton::clicked, this, &TFormUstaw::clear_corrections);
     connect(c_.SBhelp_weightdoc_format, &QToolButton::clicked, this,
@@ -185,7 +190,7 @@ void TFormUstaw::keyPressEvent(QKeyEvent* event) {
 }
 
 void TFormUstaw::manage_operators() {
-    OperatorWindow operators(operators_file_path(station_.data_dir()), dialogs_);
+    OperatorWindow operators(operators_file_path(station_.data_dir()), dialogs_, station_.changes());
     TFwytop(operators, this).run(OperatorWindow::Mode::Management);
 }
 

@@ -10,6 +10,11 @@ namespace wazenie {
 
 namespace {
 
+// A client as the audit trail shows its values.
+std::string client_text(const Client& c) {
+    return c.short_name + "; " + c.full_name + "; " + c.address + "; " + c.nip;
+}
+
 constexpr const char* kWriteFailed =
     "Błąd zapisu do pliku! Dysk zabezpieczony przed zapisem lub brak wolnego miejsca";
 constexpr const char* kRenameFailed =
@@ -114,6 +119,7 @@ void ClientWindow::add_client() {
         seams_.dialogs.error(kWriteFailed);
         return;
     }
+    seams_.changes.record({"klient", client.short_name, "", client_text(client)});
     reload_full();
     select_short_name(client.short_name, "Błąd!? Brak kontrahenta.");
 }
@@ -159,6 +165,7 @@ void ClientWindow::edit_client() {
     if (!rewrite([&](const std::string& line) { return line == old_line ? new_line : line; })) {
         return;
     }
+    seams_.changes.record({"klient", old.short_name, client_text(old), client_text(client)});
     reload_full();
     select_short_name(client.short_name, "Błąd!? Brak klienta.");
 }
@@ -185,6 +192,7 @@ void ClientWindow::delete_client() {
     if (!rewrite(drop)) {
         return;
     }
+    seams_.changes.record({"klient", name, "", "usunięty"});
     reload_full();
     if (!rows_.empty()) {
         selected_ = std::min(position, static_cast<int>(rows_.size()) - 1);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "clients/client_file.h"
+#include "core/change_journal.h"
 #include "core/client_editor.h"
 #include "core/clipboard.h"
 #include "core/clock.h"
@@ -26,6 +27,8 @@ public:
         Clipboard& clipboard;
         Printer& printer;
         const Clock& clock;
+        // Each client added, changed or deleted.
+        ChangeJournal& changes = ChangeJournal::none();
     };
 
     // Loads the full list once, as the window does when it is created.

@@ -35,9 +35,10 @@ RowIndex first_row(const std::vector<std::string>& rows) {
 }  // namespace
 
 MaterialWindow::MaterialWindow(Dialogs& dialogs, Clipboard& clipboard, std::filesystem::path data_dir,
-                               bool may_set_kinds)
+                               bool may_set_kinds, ChangeJournal& changes)
     : dialogs_(dialogs),
       clipboard_(clipboard),
+      changes_(changes),
       data_dir_(std::move(data_dir)),
       may_set_kinds_(may_set_kinds) {}
 
@@ -114,8 +115,10 @@ MaterialKind MaterialWindow::kind_of(std::size_t row) const {
 }
 
 void MaterialWindow::set_kind(MaterialKind kind) {
-    if (kind_enabled() && kind_of(*selected_) != kind) {
-        store_kinds({{rows_[*selected_], kind}});
+    const MaterialKind before = kind_enabled() ? kind_of(*selected_) : kind;
+    if (before != kind && store_kinds({{rows_[*selected_], kind}})) {
+        changes_.record({"rodzaj materiału", rows_[*selected_], std::string(material_kind_text(before)),
+                         std::string(material_kind_text(kind))});
     }
 }
 
@@ -137,21 +140,22 @@ void MaterialWindow::carry_kind(const std::string& from, const std::string& to) 
     }
 }
 
-void MaterialWindow::store_kinds(const std::vector<std::pair<std::string, MaterialKind>>& changes) {
+bool MaterialWindow::store_kinds(const std::vector<std::pair<std::string, MaterialKind>>& changes) {
     const std::filesystem::path file = material_kinds_path(data_dir_);
     auto read = read_material_kinds(file);
     if (!read) {
         dialogs_.error(std::string("Błąd przy odczycie pliku: ") + kKindsFileText + ".");
-        return;
+        return false;
     }
     for (const auto& [name, kind] : changes) {
         read->kinds.set(name, kind);
     }
     if (!save_material_kinds(file, read->kinds)) {
         dialogs_.error(std::string("Błąd przy zapisie do pliku: ") + kKindsFileText + ".\r" + kWriteCause);
-        return;
+        return false;
     }
     kinds_ = std::move(read->kinds);
+    return true;
 }
 
 void MaterialWindow::add() {
@@ -167,7 +171,9 @@ void MaterialWindow::add() {
     std::vector<std::string> rows = rows_;
     std::size_t place = sorted_place(rows, name);
     rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(place), name);
-    commit(std::move(rows), place);
+    if (commit(std::move(rows), place)) {
+        changes_.record({"materiał", name, "", "dodany"});
+    }
 }
 
 void MaterialWindow::remove() {
@@ -188,6 +194,7 @@ void MaterialWindow::remove() {
     rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(row));
     RowIndex next = rows.empty() ? RowIndex() : RowIndex(std::min(row, rows.size() - 1));
     if (commit(std::move(rows), next)) {
+        changes_.record({"materiał", removed, "", "usunięty"});
         carry_kind(removed, {});
     }
 }
@@ -229,6 +236,7 @@ void MaterialWindow::finish_rename(const std::string& text) {
     std::size_t place = sorted_place(rows, name);
     rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(place), name);
     if (commit(std::move(rows), place)) {
+        changes_.record({"materiał", rename_from_, rename_from_, name});
         carry_kind(rename_from_, name);
     }
 }

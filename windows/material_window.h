@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/change_journal.h"
 #include "core/clipboard.h"
 #include "core/dialogs.h"
 #include "storage/material_kinds.h"
@@ -24,8 +25,9 @@ public:
     enum class Focus { list, search };
 
     // `may_set_kinds`: the operator may change recipes (windows/rights.h), as a kind changes how they dose.
-    MaterialWindow(Dialogs& dialogs, Clipboard& clipboard, std::filesystem::path data_dir,
-                   bool may_set_kinds);
+    // Each name added, deleted or renamed and each kind set goes into `changes`.
+    MaterialWindow(Dialogs& dialogs, Clipboard& clipboard, std::filesystem::path data_dir, bool may_set_kinds,
+                   ChangeJournal& changes = ChangeJournal::none());
 
     // At program start.
     void load();
@@ -80,10 +82,11 @@ private:
     void carry_kind(const std::string& from, const std::string& to);
     // Reads the kinds file afresh, gives each name its kind and writes it back; the shown kinds change
     // only when the file took them.
-    void store_kinds(const std::vector<std::pair<std::string, MaterialKind>>& changes);
+    bool store_kinds(const std::vector<std::pair<std::string, MaterialKind>>& changes);
 
     Dialogs& dialogs_;
     Clipboard& clipboard_;
+    ChangeJournal& changes_;
     std::filesystem::path data_dir_;
     bool may_set_kinds_;
     std::vector<std::string> rows_;

@@ -23,8 +23,8 @@ constexpr const char* kEmptyPassword = "Hasło nie może być puste!";
 
 }  // namespace
 
-OperatorWindow::OperatorWindow(std::filesystem::path file, Dialogs& dialogs)
-    : file_(std::move(file)), dialogs_(dialogs) {
+OperatorWindow::OperatorWindow(std::filesystem::path file, Dialogs& dialogs, ChangeJournal& changes)
+    : file_(std::move(file)), dialogs_(dialogs), changes_(changes) {
     LoadedOperators loaded = load_operators(file_);
     operators_ = std::move(loaded.operators);
     if (loaded.error) {
@@ -121,6 +121,7 @@ void OperatorWindow::add_operator() {
     const auto added = operators_.insert(place, Operator{name, password});
     selected_ = static_cast<int>(added - operators_.begin());
     save();
+    changes_.record({"operator", name, "", "dodany"});
 }
 
 void OperatorWindow::delete_operator() {
@@ -138,6 +139,7 @@ void OperatorWindow::delete_operator() {
     }
     operators_.erase(operators_.begin() + selected_);
     save();
+    changes_.record({"operator", name, "", "usunięty"});
     select(std::min(selected_, static_cast<int>(operators_.size()) - 1));
 }
 
@@ -154,8 +156,10 @@ void OperatorWindow::change_password() {
         dialogs_.error(kEmptyPassword);
         return;
     }
-    operators_[static_cast<std::size_t>(selected_)].password = first_chars(entry, kOperatorTextLength);
+    Operator& changed = operators_[static_cast<std::size_t>(selected_)];
+    changed.password = first_chars(entry, kOperatorTextLength);
     save();
+    changes_.record({"operator", changed.name, "", "hasło zmienione"});
 }
 
 }  // namespace wazenie

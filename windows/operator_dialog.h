@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/change_journal.h"
 #include "core/dialogs.h"
 #include "storage/operators.h"
 
@@ -17,8 +18,10 @@ class OperatorWindow {
 public:
     enum class Mode { Login, Management };
 
-    // Loads the list at once (creating the file at the first start); a load error is shown.
-    OperatorWindow(std::filesystem::path file, Dialogs& dialogs);
+    // Loads the list at once (creating the file at the first start); a load error is shown. Each
+    // operator added or deleted and each password changed goes into `changes`, never a password.
+    OperatorWindow(std::filesystem::path file, Dialogs& dialogs,
+                   ChangeJournal& changes = ChangeJournal::none());
 
     // Selects the first operator, as every showing does.
     void show(Mode mode);
@@ -44,6 +47,7 @@ private:
 
     std::filesystem::path file_;
     Dialogs& dialogs_;
+    ChangeJournal& changes_;
     std::vector<Operator> operators_;
     int selected_ = -1;
     Mode mode_ = Mode::Login;

@@ -4,6 +4,7 @@
 
 #include "core/number_text.h"
 #include "recipes/entered_name.h"
+#include "recipes/recipe_change.h"
 #include "recipes/recipe_line.h"
 #include "storage/text_helpers.h"
 #include "storage/value_check.h"
@@ -29,13 +30,15 @@ RowIndex row_at_or_last(std::size_t row, std::size_t size) {
 }  // namespace
 
 RecipeEditor::RecipeEditor(Dialogs& dialogs, MaterialChooser& materials, std::filesystem::path data_dir,
-                           const Settings& settings, const Scales& w, const std::string& operator_name)
+                           const Settings& settings, const Scales& w, const std::string& operator_name,
+                           ChangeJournal& changes)
     : dialogs_(dialogs),
       materials_(materials),
       data_dir_(std::move(data_dir)),
       settings_(settings),
       w_(w),
-      may_modify_(may_change_recipes(settings, operator_name)) {}
+      may_modify_(may_change_recipes(settings, operator_name)),
+      changes_(changes) {}
 
 std::string RecipeEditor::total_text(double total) const {
     return fixed_text(total, settings_.total_precision);
@@ -132,9 +135,12 @@ bool RecipeEditor::recipe_selected_in(Mode mode) {
 }
 
 bool RecipeEditor::store(const std::string& old_name, const std::string& new_name, const RecipeLists& lists) {
+    const RecipeLists before = old_name.empty() ? RecipeLists() : load_recipe_lists(data_dir_, old_name);
     Status stored = store_recipe(data_dir_, old_name, new_name, lists);
     if (!stored) {
         dialogs_.error(stored.error().what);
+    } else {
+        changes_.record(recipe_change(old_name, new_name, before, lists));
     }
     return stored.ok();
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/change_journal.h"
 #include "core/dialogs.h"
 #include "core/material_chooser.h"
 #include "core/process_records.h"
@@ -30,8 +31,10 @@ public:
     enum class Mode { browse, modify };
 
     // The scales give each list its precision and max_weight; they and the settings must outlive it.
+    // Each recipe written goes into `changes`.
     RecipeEditor(Dialogs& dialogs, MaterialChooser& materials, std::filesystem::path data_dir,
-                 const Settings& settings, const Scales& w, const std::string& operator_name);
+                 const Settings& settings, const Scales& w, const std::string& operator_name,
+                 ChangeJournal& changes = ChangeJournal::none());
 
     // Each time the window is shown; `shown_recipe` is the recipe that the weighing parameters show.
     void open(const std::string& shown_recipe = {});
@@ -90,6 +93,7 @@ private:
     const Settings& settings_;
     const Scales& w_;
     bool may_modify_;
+    ChangeJournal& changes_;
     Mode mode_ = Mode::browse;
     std::vector<RecipeRow> recipes_;
     RowIndex selected_;

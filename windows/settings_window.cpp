@@ -4,9 +4,11 @@
 #include <utility>
 
 #include "comm/port_connection.h"
+#include "core/change_journal.h"
 #include "core/number_text.h"
 #include "station/scale_settings.h"
 #include "storage/correction_settings.h"
+#include "storage/settings_changes.h"
 #include "storage/weight_doc.h"
 
 namespace wazenie {
@@ -202,7 +204,16 @@ void SettingsWindow::show_archive_help() {
     dialogs_.information(kArchiveHelp);
 }
 
+// Each key that OK changed goes into the audit trail, also when a refusal stopped the applying halfway.
 void SettingsWindow::apply(const SettingsForm& f) {
+    const IniDocument before = settings_document(settings_, station_.process().w);
+    apply_form(f);
+    for (const Change& change : setting_changes(before, settings_document(settings_, station_.process().w))) {
+        station_.changes().record(change);
+    }
+}
+
+void SettingsWindow::apply_form(const SettingsForm& f) {
     settings_.port_num = f.port_choice;
     settings_.baud_rate = speed_bits_per_second(f.speed_choice);
     station_.apply_port_settings();

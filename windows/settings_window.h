@@ -79,6 +79,8 @@ public:
     void apply(const SettingsForm& form);
 
 private:
+    void apply_form(const SettingsForm& form);
+
     Station& station_;
     Settings& settings_;
     Dialogs& dialogs_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/change_journal.h"
 #include "core/number_text.h"
 #include "recipes/data_files.h"
 #include "recipes/recipe_file.h"
@@ -14,9 +15,10 @@ namespace wazenie {
 
 namespace {
 
-// The entries of `confirmed` that differ from the file's (those typed now) go into it; a file they all
-// equal is left untouched.
-Status store_changed_moisture(const std::filesystem::path& file, const MoistureTable& confirmed) {
+// The entries of `confirmed` that differ from the file's (those typed now) go into it, and into the
+// audit trail once written; a file they all equal is left untouched.
+Status store_changed_moisture(const std::filesystem::path& file, const MoistureTable& confirmed,
+                              ChangeJournal& changes) {
     if (confirmed.entries().empty()) {
         return {};
     }
@@ -24,15 +26,25 @@ Status store_changed_moisture(const std::filesystem::path& file, const MoistureT
     if (!stored) {
         return stored.error();
     }
-    bool changed = false;
+    std::vector<Change> changed;
     for (const MoistureEntry& entry : confirmed.entries()) {
         const MoistureEntry* kept = stored->table.find(entry.material);
         if (!kept || *kept != entry) {
+            changed.push_back({"wilgotność", entry.material, kept ? moisture_text(kept->percent) : "",
+                               moisture_text(entry.percent)});
             stored->table.set(entry);
-            changed = true;
         }
     }
-    return changed ? save_moisture(file, stored->table) : Status();
+    if (changed.empty()) {
+        return {};
+    }
+    const Status saved = save_moisture(file, stored->table);
+    if (saved) {
+        for (const Change& change : changed) {
+            changes.record(change);
+        }
+    }
+    return saved;
 }
 
 }  // namespace
@@ -190,7 +202,7 @@ bool WeighingParamsConfirmation::old_moisture_accepted(const MoistureTable& mois
 
 void WeighingParamsConfirmation::store_moisture(const MoistureTable& moisture) {
     const std::filesystem::path file = moisture_path(station_.data_dir());
-    if (Status saved = store_changed_moisture(file, moisture); !saved) {
+    if (Status saved = store_changed_moisture(file, moisture, station_.changes()); !saved) {
         dialogs_.warning("Nie zapisano wilgotności kruszyw w pliku: " + file.string() + ".\r" + kWriteCause);
     }
 }

@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "app/cli/cli_changes.h"
 #include "app/cli/exit_codes.h"
 #include "comm/exchange_log.h"
 
@@ -20,6 +21,7 @@ CliStation::CliStation(const std::filesystem::path& data_dir, bool simulate, boo
       link_(simulate ? static_cast<SerialLink&>(simulated_) : serial_),
       station_(data_dir, link_, clock_, dialogs, display_) {
     station_for_errors_ = &station_;
+    station_.set_unattended_name(kCliOperator);
     display_.watch(station_.process());
     if (verbose) {
         station_.exchange_log().add_observer(

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "app/cli/cli_changes.h"
 #include "app/cli/cli_dialogs.h"
 #include "app/cli/command_line.h"
 #include "app/cli/data_folder.h"
@@ -80,6 +81,8 @@ int corrections_command(const CommandContext& context) {
             dialogs.error("Nie udało się zapisać pliku " + file.string() + " (" + saved.error().what + ")");
             return exit_code::kFileError;
         }
+        record_cli_change(context.data_dir, corrections_cleared(chosen->scale, chosen->material, cleared),
+                          dialogs);
     }
     return print_lines({"Wyzerowano korekt: " + std::to_string(cleared)});
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/cli/audit_command.h"
 #include "app/cli/cli_application.h"
 #include "app/cli/cli_command.h"
 #include "app/cli/correction_commands.h"
@@ -50,6 +51,7 @@ const std::vector<CliCommand>& cli_commands() {
          stock_command},
         {"korekty", "[--zeruj [--waga N] [--material NAZWA]]", corrections_command},
         {"weryfikuj", "[--from RRRRMM] [--to RRRRMM]", verify_command},
+        {"dziennik", "[--from RRRR-MM-DD] [--to RRRR-MM-DD] [--csv PLIK]", audit_command},
     };
     return commands;
 }
@@ -86,6 +88,9 @@ void print_usage(std::ostream& out) {
            "  każdą niezgodność (plik, linia, numer WZ) i wynik każdego pliku. Miesiące bez pliku .sha\n"
            "  są \"bez podpisu\". --from i --to: miesiące RRRRMM (albo RRRR-MM-DD jak w raportach);\n"
            "  bez nich wszystkie.\n"
+           "dziennik: dziennik zmian (dane/dziennik_zmian.txt): kto i kiedy zmienił receptury, materiały,\n"
+           "  klientów, operatorów, ustawienia, numer WZ, korekty, wilgotność, parametry procesu;\n"
+           "  start, stop i wznowienie procesu; z --csv do pliku.\n"
            "stop: STOP całego procesu z status.txt (czas zakończenia, zapis w pliku miesiąca, STO do\n"
            "  włączonych wag); pytania potwierdza wiersz \"t\" na wejściu albo opcja --tak.\n"
            "wz bez --month i --start: ostatni zapis dokumentu o tym numerze w plikach miesięcy.\n"

@@ -380,6 +380,25 @@ TEST_F(ReportCliTest, KorektyPrintsWhatWasLearnedWithEachScalesPrecisionAndClear
     EXPECT_EQ(testing::read_bytes(file), "");
 }
 
+TEST_F(ReportCliTest, DziennikShowsTheChangesAsATableOrCsvAndRefusesABadDate) {
+    EXPECT_EQ(run({"dziennik"}).out, "Brak zmian w dzienniku.\n");
+    testing::write_bytes(data / "korekty.txt", "1\tcement\t3\t2\r\n");
+    ASSERT_EQ(run({"korekty", "--zeruj"}).exit_code, 0);
+    auto shown = run({"dziennik"});
+    EXPECT_EQ(shown.exit_code, 0) << shown.errors;
+    for (const char* part :
+         {"wazenie-cli korekty", "wszystkie wagi, wszystkie materiały", "1 wyuczonych wyzerowane"}) {
+        EXPECT_NE(shown.out.find(part), std::string::npos) << shown.out;
+    }
+    EXPECT_EQ(run({"dziennik", "--to", "2000-01-01"}).out, "Brak zmian w dzienniku.\n");
+
+    const auto csv = data / "dziennik.csv";
+    EXPECT_EQ(run({"dziennik", "--csv", QString::fromStdString(csv.string())}).exit_code, 0);
+    EXPECT_NE(testing::read_bytes(csv).find("Data;Operator;Co;Czego dotyczy;Było;Jest\r\n"),
+              std::string::npos);
+    EXPECT_EQ(run({"dziennik", "--from", "2024-13-01"}).exit_code, 2);
+}
+
 TEST_F(ReportCliTest, KorektyRefusesBadArgumentsWithTwoAndAnUnreadableFileWithFive) {
     const auto file = data / "korekty.txt";
     testing::write_bytes(file, "1\tcement\t3\t2\r\n");
