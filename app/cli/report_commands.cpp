@@ -16,6 +16,7 @@
 #include "reports/report_list.h"
 #include "reports/report_output.h"
 #include "reports/water_cement_report.h"
+#include "reports/wz_delivery_source.h"
 #include "reports/wz_document.h"
 #include "storage/material_kinds.h"
 #include "storage/process_file.h"
@@ -210,7 +211,9 @@ int wz_command(const CommandContext& context) {
         dialogs.error(loaded.error().what);
         return exit_code::kRefused;
     }
-    const PrintDocument document = wz_document(p.r, p.w, config.settings, SystemClock().now(), 1);
+    const PrintDocument document =
+        wz_document(p.r, p.w, config.settings, SystemClock().now(), 1,
+                    wz_delivery_of_logged(config.settings, context.data_dir, month, p));
     const auto pdf = parsed->value("--pdf");
     if (!pdf) {
         return print_lines(document.plain_lines());
