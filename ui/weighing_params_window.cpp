@@ -76,6 +76,9 @@ TFrecipe_summary::TFrecipe_summary(WeighingParamsDialog& controller, QWidget* pa
     fields->addWidget(caption_value(new QLabel(QStringLiteral("Klient: "), this), Lclient_name), 2, 0);
     fields->addWidget(Lclient_name, 2, 1);
     fields->addWidget(BBclient, 2, 2);
+    // The edit inside an editable box is what a screen reader announces.
+    CBsamochod->lineEdit()->setAccessibleName(QStringLiteral("Samochód"));
+    CBbudowa->lineEdit()->setAccessibleName(QStringLiteral("Budowa"));
     fields->addWidget(caption_label(QStringLiteral("Samochód:"), CBsamochod, this), 3, 0);
     fields->addWidget(CBsamochod, 3, 1);
     fields->addWidget(caption_label(QStringLiteral("Budowa:"), CBbudowa, this), 4, 0);
