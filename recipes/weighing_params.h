@@ -19,6 +19,8 @@ struct WeighingParams {
     std::string client;
     // The moisture of the recipe's aggregates as confirmed; none counts as dry.
     MoistureTable moisture = {};
+    // The truck and site, both optional.
+    Delivery delivery = {};
 };
 
 // The process the parameters define and, when the moisture of its aggregates changed what the meters

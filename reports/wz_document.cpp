@@ -116,7 +116,7 @@ std::string wz_date_time(DateTime t) {
 }
 
 PrintDocument wz_document(const recipe_record& r, const Scales& w, const Settings& settings, DateTime now,
-                          int copy) {
+                          int copy, const std::optional<WzDelivery>& delivery) {
     PrintDocument doc;
     doc.title = "Dokument_WZ " + wz_date_time(now);
     if (copy >= 2) {
@@ -154,6 +154,12 @@ PrintDocument wz_document(const recipe_record& r, const Scales& w, const Setting
     out.line(kMargin + "Towar (mieszanka): " + r.recipe_name);
     mass_block(out, w, std::clamp(settings.wz_print_content, 0, 3),
                fixed_text(process_total(w), settings.total_precision));
+    if (delivery) {
+        out.empty_lines(1);
+        for (const std::string& line : wz_delivery_lines(*delivery, r, process_total(w))) {
+            out.line(kMargin + line);
+        }
+    }
     out.empty_lines(3);
     out.line(kMargin + "........................                       .......................");
     PrintFont italic = out.font();

@@ -18,8 +18,8 @@ bool print_one(const PrintDocument& document, WzPrintSeams& seams) {
 }  // namespace
 
 bool print_wz(const recipe_record& r, const Scales& w, const Settings& settings, int copy,
-              WzPrintSeams& seams) {
-    return print_one(wz_document(r, w, settings, seams.clock.now(), copy), seams);
+              WzPrintSeams& seams, const std::optional<WzDelivery>& delivery) {
+    return print_one(wz_document(r, w, settings, seams.clock.now(), copy, delivery), seams);
 }
 
 void print_copies(const std::function<PrintDocument(int copy)>& document, WzPrintSeams& seams) {
@@ -42,16 +42,19 @@ void print_copies(const std::function<PrintDocument(int copy)>& document, WzPrin
     }
 }
 
-void print_wz_copies(const recipe_record& r, const Scales& w, const Settings& settings, WzPrintSeams& seams) {
-    print_copies([&](int copy) { return wz_document(r, w, settings, seams.clock.now(), copy); }, seams);
+void print_wz_copies(const recipe_record& r, const Scales& w, const Settings& settings, WzPrintSeams& seams,
+                     const std::optional<WzDelivery>& delivery) {
+    print_copies([&](int copy) { return wz_document(r, w, settings, seams.clock.now(), copy, delivery); },
+                 seams);
 }
 
-void print_wz_of_process(const ProcessState& p, const Settings& settings, WzPrintSeams& seams) {
+void print_wz_of_process(const ProcessState& p, const Settings& settings, WzPrintSeams& seams,
+                         const std::optional<WzDelivery>& delivery) {
     if (p.r.stop_time == 0 &&
         !seams.dialogs.question("Dozowanie nie zostało zakończone.\rCzy na pewno wydrukować dokument WZ?")) {
         return;
     }
-    print_wz_copies(p.r, p.w, settings, seams);
+    print_wz_copies(p.r, p.w, settings, seams, delivery);
 }
 
 }  // namespace wazenie

@@ -43,16 +43,20 @@ void BatchRecorder::take_kinds() {
     }
 }
 
-void BatchRecorder::new_process(std::vector<DryTarget> dry) {
+void BatchRecorder::new_process(std::vector<DryTarget> dry, Delivery delivery) {
     appended_.reset();
-    moisture_counted_ = !dry.empty();
-    std::error_code ignored;
-    if (!moisture_counted_) {
+    delivery_ = std::move(delivery);
+    card_kept_ = !dry.empty() || !delivery_.empty();
+    if (dry.empty()) {
         take_kinds();
+    } else {
+        materials_ = std::move(dry);
+    }
+    std::error_code ignored;
+    if (!card_kept_) {
         std::filesystem::remove(pending_file(), ignored);
         return;
     }
-    materials_ = std::move(dry);
     if (const Status kept = text_file::replace_atomically(pending_file(), data_dir_ / "karta_biezaca_tmp.txt",
                                                           batch_card_lines(card()));
         !kept) {
@@ -66,15 +70,18 @@ void BatchRecorder::resumed_process() {
     auto read = read_batch_cards(pending_file());
     if (read && read->cards.size() == 1 && read->cards[0].recipe == p_.r.recipe_name) {
         materials_ = std::move(read->cards[0].materials);
-        moisture_counted_ = true;
+        delivery_ = std::move(read->cards[0].delivery);
+        card_kept_ = true;
         return;
     }
-    moisture_counted_ = false;
+    card_kept_ = false;
+    delivery_ = {};
     take_kinds();
 }
 
 BatchCard BatchRecorder::card() const {
-    BatchCard card{p_.r.weight_doc, file_date_time(p_.r.start_time), p_.r.recipe_name, materials_, {}};
+    BatchCard card{p_.r.weight_doc, file_date_time(p_.r.start_time), p_.r.recipe_name, materials_, {},
+                   delivery_};
     if (settings_.correction.enabled) {
         for (int s = 1; s <= kScales; ++s) {
             for (int k = 1; k <= kCycles; ++k) {
@@ -90,7 +97,7 @@ BatchCard BatchRecorder::card() const {
 }
 
 void BatchRecorder::append_card(const std::filesystem::path& log_file) {
-    if (!moisture_counted_ && !settings_.correction.enabled) {
+    if (!card_kept_ && !settings_.correction.enabled) {
         return;
     }
     const BatchCard written = card();

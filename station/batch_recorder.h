@@ -19,8 +19,9 @@ struct Settings;
 // The batch's own record: what each material of the running process was asked for before the
 // moisture of the aggregates was counted and, with the in-flight correction on, what each recipe
 // frame carried. While the process runs the dry targets are kept in data_dir/karta_biezaca.txt (a
-// restart finds them); when the process is logged its card goes to the month's card file. A process
-// with no moisture counted and the correction off has no card, and nothing is written.
+// restart finds them, and so does the truck and site the operator gave); when the process is logged
+// its card goes to the month's card file. A process with no moisture counted, no truck or site and
+// the correction off has no card, and nothing is written.
 class BatchRecorder {
 public:
     BatchRecorder(std::filesystem::path data_dir, const ProcessState& p, const Settings& settings,
@@ -29,7 +30,7 @@ public:
 
     // New weighing parameters; `dry` is empty when no moisture was counted. The kinds of the
     // materials come from data_dir.
-    void new_process(std::vector<DryTarget> dry);
+    void new_process(std::vector<DryTarget> dry, Delivery delivery = {});
     // At start-up, for the process read from status.txt: its dry targets as kept.
     void resumed_process();
     // The process has just been appended to `log_file` (a month's log): its card follows in the card
@@ -39,6 +40,7 @@ public:
 
     // Every material of the process with its kind and moisture, for the water/cement ratio.
     const std::vector<DryTarget>& materials() const { return materials_; }
+    const Delivery& delivery() const { return delivery_; }
 
 private:
     std::filesystem::path pending_file() const;
@@ -53,7 +55,8 @@ private:
     const InFlightCorrection& correction_;
     BookSigner& signer_;
     std::vector<DryTarget> materials_;
-    bool moisture_counted_ = false;
+    Delivery delivery_;
+    bool card_kept_ = false;  // moisture counted or a delivery given: the card is kept while it runs
     std::optional<std::string> appended_;  // the WZ number and start of the card last appended
 };
 

@@ -213,10 +213,11 @@ bool Station::weight_doc_refused() const {
     return parts_->recorder.weight_doc_refused();
 }
 
-void Station::load_weighing_params(const ProcessState& prepared, std::vector<DryTarget> dry) {
+void Station::load_weighing_params(const ProcessState& prepared, std::vector<DryTarget> dry,
+                                   Delivery delivery) {
     p_ = prepared;
     parts_->correction.new_process();
-    parts_->batch.new_process(std::move(dry));
+    parts_->batch.new_process(std::move(dry), std::move(delivery));
     save_status();
     parts_->view.process();
     parts_->changes.record({"parametry procesu", p_.r.recipe_name, "",
@@ -263,6 +264,10 @@ ExchangeLog& Station::exchange_log() {
 
 const std::vector<DryTarget>& Station::process_materials() const {
     return parts_->batch.materials();
+}
+
+const Delivery& Station::process_delivery() const {
+    return parts_->batch.delivery();
 }
 
 InFlightCorrection& Station::correction() {

@@ -90,8 +90,10 @@ public:
 
     // New weighing parameters: the process they define (recipes/weighing_params.h prepares it)
     // replaces the records, the status file is written and the process redrawn. `dry` is what each
-    // material was asked for before the moisture of the aggregates was counted (empty: nothing was).
-    void load_weighing_params(const ProcessState& prepared, std::vector<DryTarget> dry = {});
+    // material was asked for before the moisture of the aggregates was counted (empty: nothing was);
+    // `delivery` the truck and site the operator gave, kept on the batch card.
+    void load_weighing_params(const ProcessState& prepared, std::vector<DryTarget> dry = {},
+                              Delivery delivery = {});
     // The settings window's OK: each scale's settings and the total's decimals; a changed precision
     // redraws the process with its new decimals.
     void apply_scale_settings(const ScalesSettings& scales, int total_precision);
@@ -113,6 +115,7 @@ public:
     void set_unattended_name(std::string name);
     // Every material of the process with its kind and its aggregate's moisture.
     const std::vector<DryTarget>& process_materials() const;
+    const Delivery& process_delivery() const;
     // The in-flight correction: what each scale was sent, what was learned.
     InFlightCorrection& correction();
     const InFlightCorrection& correction() const;

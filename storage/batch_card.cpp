@@ -11,7 +11,8 @@ namespace wazenie {
 
 namespace {
 
-constexpr std::size_t kLargestBlock = 4 * 7 * 10;  // every frame of nine cycles and the materials
+// Every frame of nine cycles, the materials and the delivery line.
+constexpr std::size_t kLargestBlock = 4 * 7 * 10 + 1;
 
 std::string kg_text(double kg) {
     return general_text(round_to(kg, 3));
@@ -56,6 +57,14 @@ bool read_sent(const std::string& line, BatchCard& card) {
     return true;
 }
 
+bool read_delivery(const std::string& line, BatchCard& card) {
+    if (fields_of(line) != 3) {
+        return false;
+    }
+    card.delivery = {tab_field(line, 1), tab_field(line, 2)};
+    return true;
+}
+
 }  // namespace
 
 std::filesystem::path batch_card_path(const std::filesystem::path& data_dir, const std::string& yyyymm) {
@@ -64,9 +73,10 @@ std::filesystem::path batch_card_path(const std::filesystem::path& data_dir, con
 
 std::vector<std::string> batch_card_lines(const BatchCard& card) {
     std::vector<std::string> lines;
-    lines.push_back("k\t" + clean_field(card.weight_doc) + '\t' + clean_field(card.start) + '\t' +
-                    clean_field(card.recipe) + '\t' +
-                    std::to_string(card.materials.size() + card.sent.size()));
+    lines.push_back(
+        "k\t" + clean_field(card.weight_doc) + '\t' + clean_field(card.start) + '\t' +
+        clean_field(card.recipe) + '\t' +
+        std::to_string(card.materials.size() + card.sent.size() + (card.delivery.empty() ? 0 : 1)));
     for (const DryTarget& m : card.materials) {
         lines.push_back("km\t" + std::to_string(m.scale) + '\t' + std::to_string(m.material) + '\t' +
                         clean_field(m.name) + '\t' + std::string(material_kind_text(m.kind)) + '\t' +
@@ -75,6 +85,9 @@ std::vector<std::string> batch_card_lines(const BatchCard& card) {
     for (const SentMass& s : card.sent) {
         lines.push_back("ks\t" + std::to_string(s.scale) + '\t' + std::to_string(s.material) + '\t' +
                         std::to_string(s.cycle) + '\t' + kg_text(s.target) + '\t' + kg_text(s.sent));
+    }
+    if (!card.delivery.empty()) {
+        lines.push_back("kd\t" + clean_field(card.delivery.truck) + '\t' + clean_field(card.delivery.site));
     }
     return lines;
 }
@@ -112,7 +125,10 @@ Result<ReadBatchCards> read_batch_cards(const std::filesystem::path& file) {
         for (; next < end && next < lines->size(); ++next) {
             const std::string& line = (*lines)[next];
             const std::string kind = tab_field(line, 0);
-            if (!(kind == "km" ? read_material(line, card) : kind == "ks" && read_sent(line, card))) {
+            const bool read = kind == "km"   ? read_material(line, card)
+                              : kind == "ks" ? read_sent(line, card)
+                                             : kind == "kd" && read_delivery(line, card);
+            if (!read) {
                 break;
             }
         }

@@ -35,6 +35,15 @@ struct SentMass {
     bool operator==(const SentMass&) const = default;
 };
 
+// Where a load went, when the operator said: the truck and the building site.
+struct Delivery {
+    std::string truck;
+    std::string site;
+
+    bool empty() const { return truck.empty() && site.empty(); }
+    bool operator==(const Delivery&) const = default;
+};
+
 // The batch's own record beside the month log, keyed as the log keys a process.
 struct BatchCard {
     std::string weight_doc;
@@ -42,6 +51,7 @@ struct BatchCard {
     std::string recipe;
     std::vector<DryTarget> materials;
     std::vector<SentMass> sent;
+    Delivery delivery = {};
 
     bool operator==(const BatchCard&) const = default;
 };
@@ -49,7 +59,7 @@ struct BatchCard {
 // data_dir / "yyyymm_karta.txt": one block a process, tab-separated, Windows-1250, CR LF. A block is a
 // line "k", WZ number, start, recipe, the number of lines that follow; then a line "km" per material
 // (scale, index, name, kind, dry kg, moisture %, wet kg) and one "ks" per sent frame (scale, index,
-// cycle, target kg, sent kg). Masses with a point.
+// cycle, target kg, sent kg), and a line "kd" (truck, site) when either was given. Masses with a point.
 std::filesystem::path batch_card_path(const std::filesystem::path& data_dir, const std::string& yyyymm);
 std::vector<std::string> batch_card_lines(const BatchCard& card);
 

@@ -218,6 +218,10 @@ std::string port_device(const Settings& settings, int port_num) {
     return default_port_device(port_num);
 }
 
+void store_wz_pn_en_206(IniDocument& ini, bool on) {
+    ini.set(kWzSection, kWzPnEn206Key, std::to_string(flag_to_int(on)));
+}
+
 std::filesystem::path settings_file_path(const std::filesystem::path& data_dir) {
     return data_dir / "konfig.ini";
 }
@@ -230,6 +234,13 @@ std::vector<ReplacedValue> load_settings(const std::filesystem::path& file, Sett
     visit_keys(loader, settings, w);
     settings.correction = read_correction_settings(settings.ini, loader.replaced);
     settings.moisture_valid_hours = read_moisture_valid_hours(settings.ini, loader.replaced);
+    if (const auto en206 = settings.ini.value(kWzSection, kWzPnEn206Key)) {
+        const auto value = parse_int(*en206);
+        settings.wz_pn_en_206 = value == 1;
+        if (value != 0 && value != 1) {
+            loader.replaced.push_back({kWzSection, kWzPnEn206Key, *en206, "0"});
+        }
+    }
     return std::move(loader.replaced);
 }
 
@@ -252,6 +263,9 @@ IniDocument settings_document(const Settings& settings, const Scales& w) {
     }
     if (!ini.entries(kMoistureSection).empty()) {
         store_moisture_valid_hours(ini, settings.moisture_valid_hours);
+    }
+    if (ini.value(kWzSection, kWzPnEn206Key)) {
+        store_wz_pn_en_206(ini, settings.wz_pn_en_206);
     }
     return ini;
 }

@@ -36,6 +36,9 @@ struct Settings {
     CorrectionSettings correction;
     // [Wilgotnosc] waznosc_godz, kept the same way.
     int moisture_valid_hours = kDefaultMoistureValidHours;
+    // [Dokument WZ] pn_en_206: the WZ states the concrete's description, volume, truck, site and w/c.
+    // Saved only into a file that holds the key, or once the administrator changed it.
+    bool wz_pn_en_206 = false;
 
     // The file as read, with every key this program does not know (the [Porty] section among them).
     IniDocument ini;
@@ -44,6 +47,10 @@ struct Settings {
 // "COM1".."COM16" as device paths: [Porty] COMn, else /dev/ttyS(n-1) on Linux and COMn on Windows.
 std::string port_device(const Settings& settings, int port_num);
 std::string port_name(int port_num);
+
+inline constexpr const char* kWzSection = "Dokument WZ";
+inline constexpr const char* kWzPnEn206Key = "pn_en_206";
+void store_wz_pn_en_206(IniDocument& ini, bool on);
 
 // data_dir / "konfig.ini".
 std::filesystem::path settings_file_path(const std::filesystem::path& data_dir);

@@ -3,6 +3,7 @@
 #include "platform/qt_text.h"
 #include "ui/list_sync.h"
 #include "ui/look.h"
+#include "ui/recipe_description_group.h"
 #include "ui/recipe_scale_panel.h"
 #include "windows/recipe_editor_window.h"
 
@@ -36,6 +37,7 @@ TFrecipe::TFrecipe(RecipeEditor& controller, QWidget* parent)
     : QDialog(parent),
       controller_(controller),
       LVrecipe(make_list(QStringLiteral("LVrecipe"), {"Nazwa receptury", "[kg]"}, {kTotal}, this)),
+      GBopis(new RecipeDescriptionGroup(controller, this)),
       BBok(dialog_button(this, "BBok", QStringLiteral("OK"))),
       BBcancel(dialog_button(this, "BBcancel", QStringLiteral("Anuluj"))) {
     setObjectName(QStringLiteral("TFrecipe"));
@@ -81,6 +83,7 @@ TFrecipe::TFrecipe(RecipeEditor& controller, QWidget* parent)
     recipes->addWidget(new QLabel(QStringLiteral("Receptury"), this));
     recipes->addWidget(LVrecipe, 1);
     recipes->addLayout(recipe_buttons);
+    recipes->addWidget(GBopis);
 
     auto* grid = new QGridLayout;
     for (int n = 1; n <= kScales; ++n) {
@@ -143,6 +146,7 @@ void TFrecipe::show_state() {
     for (RecipeScalePanel* scale : scales_) {
         scale->show_state();
     }
+    GBopis->show_state();
 }
 
 void TFrecipe::show_recipes() {

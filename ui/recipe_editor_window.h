@@ -14,6 +14,7 @@ class QTreeWidget;
 
 namespace wazenie {
 
+class RecipeDescriptionGroup;
 class RecipeEditor;
 class RecipeScalePanel;
 
@@ -45,6 +46,7 @@ private:
     QToolButton* SBrecipe_edit;
     QToolButton* SBrecipe_save;
     IndexedArray<RecipeScalePanel*, kScales> scales_;
+    RecipeDescriptionGroup* GBopis;
     QPushButton* BBok;
     QPushButton* BBcancel;
 };

@@ -205,6 +205,8 @@ QWidget* build_other_tab(SettingsControls& c, QWidget* parent) {
                                     QStringLiteral("masa w podziale na wagi"),
                                     QStringLiteral("masa w podziale na materiały"),
                                     QStringLiteral("masa w podziale na wagi i materiały")});
+    c.CBpn_en_206 =
+        check(QStringLiteral("CBpn_en_206"), QStringLiteral("Dane PN-EN 206 na dokumencie WZ"), document);
     auto* format = new QHBoxLayout;
     format->addWidget(c.Eweightdoc_format);
     format->addWidget(c.SBhelp_weightdoc_format);
@@ -216,6 +218,7 @@ QWidget* build_other_tab(SettingsControls& c, QWidget* parent) {
     document_rows->addRow(format_label, format);
     document_rows->addRow(c.CBenable_change_weightdoc);
     document_rows->addRow(QStringLiteral("Zawartość wydruku WZ:"), c.CBwz_print_content);
+    document_rows->addRow(c.CBpn_en_206);
 
     c.BBarchive = new QPushButton(QStringLiteral("Archiwizuj dane"), tab);
     c.BBarchive->setObjectName(QStringLiteral("BBarchive"));
@@ -313,6 +316,7 @@ void show_form(const SettingsControls& c, const SettingsForm& f) {
     c.Eweightdoc_format->setText(to_qt(f.weightdoc_format));
     c.CBenable_change_weightdoc->setChecked(f.enable_change_weightdoc);
     c.CBwz_print_content->setCurrentIndex(f.wz_print_content);
+    c.CBpn_en_206->setChecked(f.wz_pn_en_206);
     c.CBrunmaximized->setChecked(f.run_maximized);
     c.CBblock_down_buttons->setChecked(f.block_down_buttons);
     c.CBkorekta_wlaczona->setChecked(f.correction_enabled);
@@ -342,6 +346,7 @@ SettingsForm read_form(const SettingsControls& c) {
     f.weightdoc_format = from_qt(c.Eweightdoc_format->text());
     f.enable_change_weightdoc = c.CBenable_change_weightdoc->isChecked();
     f.wz_print_content = c.CBwz_print_content->currentIndex();
+    f.wz_pn_en_206 = c.CBpn_en_206->isChecked();
     f.run_maximized = c.CBrunmaximized->isChecked();
     f.block_down_buttons = c.CBblock_down_buttons->isChecked();
     f.correction_enabled = c.CBkorekta_wlaczona->isChecked();

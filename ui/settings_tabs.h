@@ -43,6 +43,7 @@ struct SettingsControls {
     QToolButton* SBhelp_weightdoc_format = nullptr;
     QCheckBox* CBenable_change_weightdoc = nullptr;
     QComboBox* CBwz_print_content = nullptr;
+    QCheckBox* CBpn_en_206 = nullptr;
     QPushButton* BBarchive = nullptr;
     QToolButton* SBhelp_archive = nullptr;
     QCheckBox* CBrunmaximized = nullptr;

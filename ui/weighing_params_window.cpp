@@ -27,6 +27,8 @@ TFrecipe_summary::TFrecipe_summary(WeighingParamsDialog& controller, QWidget* pa
       Lclient_name(new QLabel(this)),
       BBrecipe(named_button(this, "BBrecipe", QStringLiteral("Baza receptur"))),
       BBclient(named_button(this, "BBclient", QStringLiteral(" Baza klientów"))),
+      CBsamochod(new QComboBox(this)),
+      CBbudowa(new QComboBox(this)),
       GBwilgotnosc(new QGroupBox(QStringLiteral("Wilgotność kruszyw [%]"), this)),
       moisture_grid_(new QGridLayout(GBwilgotnosc)),
       BBok(named_button(this, "BBok", QStringLiteral("OK"))),
@@ -37,6 +39,14 @@ TFrecipe_summary::TFrecipe_summary(WeighingParamsDialog& controller, QWidget* pa
     Erecipe_total_weight->setObjectName(QStringLiteral("Erecipe_total_weight"));
     Lclient_name->setObjectName(QStringLiteral("Lclient_name"));
     GBwilgotnosc->setObjectName(QStringLiteral("GBwilgotnosc"));
+    CBsamochod->setObjectName(QStringLiteral("CBsamochod"));
+    CBbudowa->setObjectName(QStringLiteral("CBbudowa"));
+    for (QComboBox* box : {CBsamochod, CBbudowa}) {
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->setMinimumWidth(260);
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    }
     GBwilgotnosc->hide();
     moisture_grid_->setColumnStretch(2, 1);
 
@@ -66,6 +76,13 @@ TFrecipe_summary::TFrecipe_summary(WeighingParamsDialog& controller, QWidget* pa
     fields->addWidget(caption_value(new QLabel(QStringLiteral("Klient: "), this), Lclient_name), 2, 0);
     fields->addWidget(Lclient_name, 2, 1);
     fields->addWidget(BBclient, 2, 2);
+    // The edit inside an editable box is what a screen reader announces.
+    CBsamochod->lineEdit()->setAccessibleName(QStringLiteral("Samochód"));
+    CBbudowa->lineEdit()->setAccessibleName(QStringLiteral("Budowa"));
+    fields->addWidget(caption_label(QStringLiteral("Samochód:"), CBsamochod, this), 3, 0);
+    fields->addWidget(CBsamochod, 3, 1);
+    fields->addWidget(caption_label(QStringLiteral("Budowa:"), CBbudowa, this), 4, 0);
+    fields->addWidget(CBbudowa, 4, 1);
 
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(BBok, QDialogButtonBox::AcceptRole);
@@ -87,6 +104,10 @@ TFrecipe_summary::TFrecipe_summary(WeighingParamsDialog& controller, QWidget* pa
     });
     connect(Erecipe_total_weight, &QLineEdit::textEdited, this,
             [this](const QString& text) { controller_.type_total(from_qt(text)); });
+    connect(CBsamochod, &QComboBox::editTextChanged, this,
+            [this](const QString& text) { controller_.type_truck(from_qt(text)); });
+    connect(CBbudowa, &QComboBox::editTextChanged, this,
+            [this](const QString& text) { controller_.type_site(from_qt(text)); });
     connect(BBrecipe, &QPushButton::clicked, this, [this] {
         controller_.recipe_base();
         show_state();
@@ -163,7 +184,22 @@ void TFrecipe_summary::show_state() {
     CBrecipe_name->setCurrentIndex(controller_.selected().value_or(-1));
     Erecipe_total_weight->setText(to_qt(controller_.total_text()));
     Lclient_name->setText(to_qt(controller_.client()));
+    show_delivery_choice(CBsamochod, controller_.recent_trucks(), controller_.truck());
+    show_delivery_choice(CBbudowa, controller_.recent_sites(), controller_.site());
     show_moisture();
+}
+
+// The client's last values to pick from, the field keeping what was typed.
+void TFrecipe_summary::show_delivery_choice(QComboBox* box, const std::vector<std::string>& recent,
+                                            const std::string& text) {
+    const QSignalBlocker quiet(box);
+    QStringList items;
+    for (const std::string& value : recent) {
+        items.push_back(to_qt(value));
+    }
+    box->clear();
+    box->addItems(items);
+    box->setEditText(to_qt(text));
 }
 
 void TFrecipe_summary::show_moisture() {

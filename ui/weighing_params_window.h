@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/process_records.h"
@@ -38,6 +39,8 @@ protected:
 
 private:
     void show_state();
+    void show_delivery_choice(QComboBox* box, const std::vector<std::string>& recent,
+                              const std::string& text);
     bool leave_total();
     // The group's fields, made anew only when the aggregates are others.
     void show_moisture();
@@ -51,6 +54,8 @@ private:
     QLabel* Lclient_name;
     QPushButton* BBrecipe;
     QPushButton* BBclient;
+    QComboBox* CBsamochod;
+    QComboBox* CBbudowa;
     QGroupBox* GBwilgotnosc;
     QGridLayout* moisture_grid_;
     std::vector<QLabel*> moisture_captions_;

@@ -71,6 +71,18 @@ void RecipeEditor::select_recipe(RowIndex row) {
     selected_ = row && *row < recipes_.size() ? row : RowIndex();
     lists_ = selected_ ? load_recipe_lists(data_dir_, recipes_[*selected_].name) : RecipeLists();
     material_selected_ = {};
+    description_.show(selected_ ? recipe_descriptions_in(data_dir_).of(recipes_[*selected_].name)
+                                : RecipeDescription{});
+}
+
+void RecipeEditor::type_description(DescriptionField field, std::string text) {
+    if (description_enabled()) {
+        description_.type(field, std::move(text));
+    }
+}
+
+bool RecipeEditor::leave_description(DescriptionField field) {
+    return !description_enabled() || description_.leave(field, dialogs_);
 }
 
 void RecipeEditor::select_material(int scale, RowIndex row) {
@@ -173,6 +185,7 @@ void RecipeEditor::delete_recipe() {
     if (!store(name, "", RecipeLists())) {
         return;
     }
+    change_recipe_descriptions(data_dir_, dialogs_, [&](RecipeDescriptions& d) { d.set(name, {}); });
     recipes_.erase(recipes_.begin() + static_cast<std::ptrdiff_t>(row));
     select_recipe(row_at_or_last(row, recipes_.size()));
 }
@@ -189,6 +202,8 @@ void RecipeEditor::copy_recipe() {
     if (!store(source.name, name, lists_)) {
         return;
     }
+    change_recipe_descriptions(data_dir_, dialogs_,
+                               [&](RecipeDescriptions& d) { d.set(name, d.of(source.name)); });
     insert_recipe({name, source.total});
 }
 
@@ -203,12 +218,20 @@ void RecipeEditor::save() {
     if (!recipe_selected_in(Mode::modify)) {
         return;
     }
+    const std::optional<RecipeDescription> description = description_.description(dialogs_);
+    if (!description) {
+        return;
+    }
     RecipeRow& row = recipes_[*selected_];
     // A failed save stays in modify mode with the lists as they are, so the operator can try again.
     if (!store(row.name, row.name, lists_)) {
         return;
     }
     row.total = total_text(lists_total(lists_));
+    if (!change_recipe_descriptions(data_dir_, dialogs_,
+                                    [&](RecipeDescriptions& d) { d.set(row.name, *description); })) {
+        return;
+    }
     mode_ = Mode::browse;
     focus_ = 0;
 }

@@ -12,6 +12,7 @@
 #include "recipes/recipe_file.h"
 #include "storage/settings.h"
 #include "windows/material_window.h"
+#include "windows/recipe_description_form.h"
 
 namespace wazenie {
 
@@ -52,6 +53,14 @@ public:
     void change_mass(int scale);
     void move_up(int scale);
     void move_down(int scale);
+
+    // The selected recipe's description, edited beside the materials in modify mode and saved with them;
+    // a copy takes its source's, a deleted recipe's goes with it.
+    const RecipeDescriptionForm& description() const { return description_; }
+    void type_description(DescriptionField field, std::string text);
+    // Leaving a field: false after the message (the focus goes back to the field).
+    bool leave_description(DescriptionField field);
+    bool description_enabled() const { return mode_ == Mode::modify; }
 
     Mode mode() const { return mode_; }
     const std::vector<RecipeRow>& recipes() const { return recipes_; }
@@ -99,6 +108,7 @@ private:
     RowIndex selected_;
     RecipeLists lists_;
     IndexedArray<RowIndex, kScales> material_selected_;
+    RecipeDescriptionForm description_;
     int focus_ = 0;
 };
 

@@ -5,6 +5,7 @@
 #include "clients/client_process.h"
 #include "core/number_text.h"
 #include "reports/batch_record_document.h"
+#include "reports/wz_delivery_source.h"
 #include "reports/wz_print.h"
 #include "storage/process_file.h"
 
@@ -115,7 +116,8 @@ void WeighingReport::print_wz_again() {
         return;
     }
     WzPrintSeams print{seams_.printer, seams_.dialogs, seams_.clock, seams_.show_printer_name};
-    print_wz_copies(p_.r, p_.w, settings_, print);
+    print_wz_copies(p_.r, p_.w, settings_, print,
+                    wz_delivery_of_logged(settings_, data_dir_, rows_[*selected_].log_month, p_));
 }
 
 void WeighingReport::print_batch_record() {

@@ -139,6 +139,7 @@ SettingsForm SettingsWindow::open(int port_speed) const {
     f.weightdoc_format = settings_.weightdoc_format;
     f.enable_change_weightdoc = settings_.enable_change_weightdoc;
     f.wz_print_content = std::clamp(settings_.wz_print_content, 0, 3);
+    f.wz_pn_en_206 = settings_.wz_pn_en_206;
     f.run_maximized = settings_.run_maximized;
     f.block_down_buttons = settings_.block_down_buttons;
     f.correction_enabled = settings_.correction.enabled;
@@ -231,6 +232,11 @@ void SettingsWindow::apply_form(const SettingsForm& f) {
     settings_.weightdoc_next = *next;
     settings_.weightdoc_format = f.weightdoc_format;
     settings_.wz_print_content = f.wz_print_content;
+    // Into the file only once changed, so that a plant that never chose it keeps konfig.ini as it was.
+    if (f.wz_pn_en_206 != settings_.wz_pn_en_206) {
+        settings_.wz_pn_en_206 = f.wz_pn_en_206;
+        store_wz_pn_en_206(settings_.ini, f.wz_pn_en_206);
+    }
 
     // The scales' steps reach the station as far as they converted, before a refusal is shown; the
     // decimals only when every step converted.

@@ -34,6 +34,7 @@ struct SettingsForm {
     std::string weightdoc_format;
     bool enable_change_weightdoc = false;
     int wz_print_content = 0;  // 0..3
+    bool wz_pn_en_206 = false;
     bool run_maximized = false;
     bool block_down_buttons = false;
 

@@ -5,9 +5,11 @@
 
 #include "core/change_journal.h"
 #include "core/number_text.h"
+#include "core/trim.h"
 #include "recipes/data_files.h"
 #include "recipes/recipe_file.h"
 #include "storage/date_time.h"
+#include "storage/delivery_history.h"
 #include "storage/text_helpers.h"
 #include "storage/value_check.h"
 
@@ -68,7 +70,19 @@ void WeighingParamsDialog::open(const recipe_record& r) {
     }
     total_text_ = total_for_field(r.recipe_total_weight);
     client_ = r.recipe_client;
+    truck_.clear();
+    site_.clear();
     show_aggregates();
+    show_recent_deliveries();
+}
+
+// A history that cannot be read offers nothing; the fields take any text still.
+void WeighingParamsDialog::show_recent_deliveries() {
+    const auto history = read_delivery_history(delivery_history_path(data_dir_));
+    const DeliveryHistory none;
+    const DeliveryHistory& kept = history ? *history : none;
+    recent_trucks_ = kept.recent(client_, DeliveryHistory::Kind::truck);
+    recent_sites_ = kept.recent(client_, DeliveryHistory::Kind::site);
 }
 
 void WeighingParamsDialog::fill_names() {
@@ -140,6 +154,7 @@ void WeighingParamsDialog::recipe_base() {
 void WeighingParamsDialog::client_base() {
     if (auto chosen = clients_.choose_client()) {
         client_ = *chosen;
+        show_recent_deliveries();
     }
 }
 
@@ -151,6 +166,7 @@ WeighingParams WeighingParamsDialog::values() const {
     params.total_text = total_text_;
     params.client = client_;
     params.moisture = moisture_.values();
+    params.delivery = {std::string(trim(truck_)), std::string(trim(site_))};
     return params;
 }
 
@@ -179,8 +195,9 @@ ParamsOutcome WeighingParamsConfirmation::confirm(const WeighingParams& params) 
     if (!prepared) {
         return ParamsOutcome::refused;
     }
-    station_.load_weighing_params(prepared->process, std::move(prepared->dry));
+    station_.load_weighing_params(prepared->process, std::move(prepared->dry), params.delivery);
     store_moisture(params.moisture);
+    store_delivery(prepared->process.r.recipe_client, params.delivery);
     if (prepared->process.r.total_cycle_init > kCycles) {
         dialogs_.error("Maksymalna ilość cykli to: " + std::to_string(kCycles));
     }
@@ -204,6 +221,26 @@ void WeighingParamsConfirmation::store_moisture(const MoistureTable& moisture) {
     const std::filesystem::path file = moisture_path(station_.data_dir());
     if (Status saved = store_changed_moisture(file, moisture, station_.changes()); !saved) {
         dialogs_.warning("Nie zapisano wilgotności kruszyw w pliku: " + file.string() + ".\r" + kWriteCause);
+    }
+}
+
+// Only a truck or site typed writes the file, so a plant that never gives one has none.
+void WeighingParamsConfirmation::store_delivery(const std::string& client, const Delivery& delivery) {
+    if (delivery.empty()) {
+        return;
+    }
+    const std::filesystem::path file = delivery_history_path(station_.data_dir());
+    auto history = read_delivery_history(file);
+    Status saved = history ? Status() : Status(history.error());
+    if (history) {
+        const bool truck = history->remember(client, DeliveryHistory::Kind::truck, delivery.truck);
+        const bool site = history->remember(client, DeliveryHistory::Kind::site, delivery.site);
+        if (truck || site) {
+            saved = save_delivery_history(file, *history);
+        }
+    }
+    if (!saved) {
+        dialogs_.warning("Nie zapisano samochodu i budowy w pliku: " + file.string() + ".\r" + kWriteCause);
     }
 }
 

@@ -34,6 +34,11 @@ public:
     std::optional<int> selected() const { return selected_; }
     const std::string& total_text() const { return total_text_; }
     const std::string& client() const { return client_; }
+    // "Samochód:" and "Budowa:" as typed, and the chosen client's last ones to pick from, newest first.
+    const std::string& truck() const { return truck_; }
+    const std::string& site() const { return site_; }
+    const std::vector<std::string>& recent_trucks() const { return recent_trucks_; }
+    const std::vector<std::string>& recent_sites() const { return recent_sites_; }
     // Follows the chosen recipe; no aggregate of known kind leaves it empty (and the group hidden).
     AggregateMoisture& moisture() { return moisture_; }
     const AggregateMoisture& moisture() const { return moisture_; }
@@ -43,6 +48,8 @@ public:
     // The same for a recipe given by its exact name; false (nothing changes) when the list lacks it.
     bool choose_recipe(const std::string& name);
     void type_total(std::string text) { total_text_ = std::move(text); }
+    void type_truck(std::string text) { truck_ = std::move(text); }
+    void type_site(std::string text) { site_ = std::move(text); }
     // Leaving the total field: false after "Błędna wartość!" (the focus goes back to the field).
     bool leave_total();
     // " Baza receptur" and " Baza klientów".
@@ -55,6 +62,7 @@ private:
     void fill_names();
     void select_exact(const std::string& name);
     void show_aggregates();
+    void show_recent_deliveries();
     std::string total_for_field(double total) const;
 
     std::filesystem::path data_dir_;
@@ -66,6 +74,10 @@ private:
     std::optional<int> selected_;
     std::string total_text_;
     std::string client_;
+    std::string truck_;
+    std::string site_;
+    std::vector<std::string> recent_trucks_;
+    std::vector<std::string> recent_sites_;
     AggregateMoisture moisture_;
 };
 
@@ -79,7 +91,7 @@ enum class ParamsOutcome {
 // The main window's "Parametry naważania": the guard, the dialog, and the station loading the
 // process the parameters define, split into cycles (at most 9). A moisture older than its validity is
 // asked about first; once the process is loaded, the moisture that differs from dane/wilgotnosc.txt
-// (what was typed now) is stored there.
+// (what was typed now) is stored there, and a truck or site given goes into the client's history.
 class WeighingParamsConfirmation {
 public:
     WeighingParamsConfirmation(Station& station, Dialogs& dialogs, const Clock& clock)
@@ -93,6 +105,7 @@ public:
 private:
     bool old_moisture_accepted(const MoistureTable& moisture);
     void store_moisture(const MoistureTable& moisture);
+    void store_delivery(const std::string& client, const Delivery& delivery);
 
     Station& station_;
     Dialogs& dialogs_;

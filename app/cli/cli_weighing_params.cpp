@@ -93,6 +93,8 @@ bool confirm_weighing_params(Station& station, const RunOptions& options, Dialog
             return std::nullopt;
         }
         dialog.client_base();
+        dialog.type_truck(options.truck);
+        dialog.type_site(options.site);
         return dialog.values();
     });
     return outcome == ParamsOutcome::accepted;

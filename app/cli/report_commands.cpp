@@ -15,6 +15,7 @@
 #include "reports/report_list.h"
 #include "reports/report_output.h"
 #include "reports/water_cement_report.h"
+#include "reports/wz_delivery_source.h"
 #include "reports/wz_document.h"
 #include "storage/material_kinds.h"
 #include "storage/settings.h"
@@ -157,9 +158,11 @@ int report_command(const CommandContext& context) {
 }
 
 int wz_command(const CommandContext& context) {
-    return document_command(context, [](const FoundProcess& found, Dialogs&) -> std::optional<PrintDocument> {
-        return wz_document(found.p.r, found.p.w, found.settings, SystemClock().now(), 1);
-    });
+    return document_command(
+        context, [&](const FoundProcess& found, Dialogs&) -> std::optional<PrintDocument> {
+            return wz_document(found.p.r, found.p.w, found.settings, SystemClock().now(), 1,
+                               wz_delivery_of_logged(found.settings, context.data_dir, found.month, found.p));
+        });
 }
 
 int batch_record_command(const CommandContext& context) {

@@ -28,6 +28,8 @@ Result<RunOptions> parse_run_options(const std::vector<std::string>& args) {
                                        {"--mass", true},
                                        {"--client", true},
                                        {"--wilgotnosc", true},
+                                       {"--samochod", true},
+                                       {"--budowa", true},
                                        {"--operator", true},
                                        {"--resume", false},
                                        {"--simulate", false},
@@ -42,8 +44,12 @@ Result<RunOptions> parse_run_options(const std::vector<std::string>& args) {
     auto mass = parsed->value("--mass");
     options.resume = parsed->flag("--resume");
     if (options.resume) {
-        if (recipe || mass || parsed->value("--client")) {
-            return Error{"opcja --resume wznawia zapisany proces, bez --recipe, --mass i --client", ""};
+        if (recipe || mass || parsed->value("--client") || parsed->value("--samochod") ||
+            parsed->value("--budowa")) {
+            return Error{
+                "opcja --resume wznawia zapisany proces, bez --recipe, --mass, --client, --samochod i "
+                "--budowa",
+                ""};
         }
     } else if (!recipe || recipe->empty()) {
         return Error{"brak opcji --recipe", ""};
@@ -53,6 +59,8 @@ Result<RunOptions> parse_run_options(const std::vector<std::string>& args) {
     options.recipe = recipe.value_or("");
     options.mass = mass.value_or("");
     options.client = parsed->value("--client").value_or("");
+    options.truck = parsed->value("--samochod").value_or("");
+    options.site = parsed->value("--budowa").value_or("");
     for (const std::string& text : parsed->every_value("--wilgotnosc")) {
         if (options.resume) {
             return Error{"opcja --wilgotnosc należy do nowego procesu, nie do --resume", ""};

@@ -17,6 +17,9 @@ struct RunOptions {
     std::string client;
     // --wilgotnosc NAZWA=PROCENT, each as given: the aggregate's name and a moisture that reads.
     std::vector<std::pair<std::string, std::string>> moisture;
+    // --samochod, --budowa: where the load goes; kept on the batch card.
+    std::string truck;
+    std::string site;
     std::string operator_name = "ADMINISTRATOR";
     bool resume = false;  // carry on the process in status.txt instead of a new one
     bool simulate = false;

@@ -48,6 +48,7 @@ std::vector<std::string> settings_lines(const std::string& port_device, int port
 struct CliResult {
     int exit_code = -1;
     std::string errors;  // what it wrote to stderr
+    std::string output;  // and to stdout
 };
 
 class CliRunTest : public ::testing::Test {
@@ -147,6 +148,7 @@ protected:
         }
         CliResult result;
         result.errors = errors + cli.readAllStandardError().toStdString();
+        result.output = cli.readAllStandardOutput().toStdString();
         result.exit_code = ended && cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
         return result;
     }
@@ -320,6 +322,24 @@ TEST_F(CliRunTest, ASimulatedProcessRunsOnACopyOfTheDemoData) {
     EXPECT_EQ(tab_field(records[0], 9), "B20 beton towarowy");
     EXPECT_TRUE(fs::exists(data / "operatorzy.txt"));
     EXPECT_FALSE(fs::exists(fs::path(DEMO_DATA) / "status.txt"));
+}
+
+// The truck and site given to the run come back on the WZ of the logged process.
+TEST_F(CliRunTest, TheTruckAndSiteOfARunArePrintedOnItsWz) {
+    fs::remove_all(data.path());
+    fs::copy(DEMO_DATA, data.path(), fs::copy_options::recursive);
+    ASSERT_TRUE(text_file::append_lines(data / "konfig.ini", {"[Dokument WZ]", "pn_en_206=1"}));
+    CliResult result =
+        run_cli({"--recipe", "B20 beton towarowy", "--mass", "3000", "--client", "BUDREX", "--samochod",
+                 "WGM 12345", "--budowa", "Kielce, Polna 3", "--simulate", "--timeout", "120"});
+    ASSERT_EQ(result.exit_code, 0) << result.errors;
+    EXPECT_EQ(run_cli({"--resume", "--samochod", "X"}).exit_code, 2);
+    const std::string doc = tab_field(logged_processes().at(0), 1);
+    CliResult wz = run_command({"wz", "--doc", QString::fromStdString(doc)});
+    ASSERT_EQ(wz.exit_code, 0) << wz.errors;
+    for (const char* line : {"Samochód:            WGM 12345", "Budowa:              Kielce, Polna 3"}) {
+        EXPECT_NE(wz.output.find(line), std::string::npos) << line;
+    }
 }
 
 TEST_F(CliRunTest, ASecondCopyEndsAndWritesNothing) {

@@ -79,5 +79,29 @@ TEST(BatchCard, NothingCountedWritesNothingAndTheRatioCountsTheSandsWater) {
     EXPECT_EQ(water_cement_text(p, materials, 1), "0.60");
 }
 
+TEST(BatchCard, ATruckAloneKeepsACardThroughARestart) {
+    StationRig rig;
+    rig.enable_only({1});
+    rig.set_cycles(1);
+    rig.give_recipe(1, {100, 50});
+    rig.station.load_weighing_params(rig.p, {}, {"WGM 12345", ""});
+    ASSERT_TRUE(rig.station.save_status());
+    {
+        FakeSerialLink link;
+        FakeDialogs dialogs;
+        FakeDisplay display;
+        Station restarted(rig.dir.path(), link, rig.clock, dialogs, display);
+        restarted.start_up();
+        restarted.log_in("ADMINISTRATOR");
+        EXPECT_EQ(restarted.process_delivery(), (Delivery{"WGM 12345", ""}));
+    }
+    rig.station.start_process();
+    ASSERT_TRUE(rig.run_until_finished());
+    const std::vector<BatchCard> kept = cards(rig);
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].delivery, (Delivery{"WGM 12345", ""}));
+    EXPECT_EQ(batch_card_lines(kept[0]).back(), "kd\tWGM 12345\t");
+}
+
 }  // namespace
 }  // namespace wazenie::testing

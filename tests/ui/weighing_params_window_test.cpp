@@ -78,10 +78,15 @@ void WeighingParamsWindowTest::ok_returns_the_values() {
         QCOMPARE(dialogs_.last(), std::string("błąd: Błędna wartość!"));
         QVERIFY(window.isVisible());
         total->setText("2500,5");
+        auto* truck = window.findChild<QComboBox*>("CBsamochod");
+        QVERIFY(truck->isEditable());
+        QTest::keyClicks(truck->lineEdit(), "WGM 1");
         QTest::mouseClick(window.findChild<QPushButton*>("BBok"), Qt::LeftButton);
     });
     const auto values = window.run(r);
     QVERIFY(values);
+    QCOMPARE(values->delivery.truck, std::string("WGM 1"));
+    QVERIFY(values->delivery.site.empty());
     QCOMPARE(values->recipe_name, std::string("B15 chudy beton"));
     QCOMPARE(values->total_text, std::string("2500,5"));
     QCOMPARE(values->client, std::string("BUDMAX"));

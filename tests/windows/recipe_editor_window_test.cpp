@@ -1,5 +1,7 @@
 #include "windows/recipe_editor_window.h"
 
+#include <algorithm>
+
 #include "fakes/fake_dialogs.h"
 #include "recipes/recipe_test_support.h"
 
@@ -341,6 +343,49 @@ TEST_F(RecipeEditorTest, WithoutARecipeFileNothingIsAddedToTheList) {
               "błąd: Brak pliku z recepturami: dane/receptury.txt.\rReceptura nie została zapisana.");
     EXPECT_TRUE(e.recipes().empty());
     EXPECT_FALSE(std::filesystem::exists(recipe_file_path(dir.path())));
+}
+
+TEST_F(RecipeEditorTest, TheDescriptionIsSavedWithTheRecipeFollowsACopyAndGoesWithADeletion) {
+    write(three_recipes());
+    const std::vector<std::string> recipes = file();
+    const auto descriptions = [&] { return read_file(recipe_descriptions_path(dir.path())); };
+    RecipeEditor& e = editor();
+    e.type_description(DescriptionField::klasa, "C25/30");  // browse mode: not editable
+    EXPECT_EQ(e.description().text(DescriptionField::klasa), "");
+
+    e.modify();
+    e.save();  // an empty description writes no file
+    EXPECT_FALSE(std::filesystem::exists(recipe_descriptions_path(dir.path())));
+    e.modify();
+    e.type_description(DescriptionField::klasa, " C25/30 ");
+    e.type_description(DescriptionField::dmax, "200");
+    EXPECT_FALSE(e.leave_description(DescriptionField::dmax));
+    EXPECT_EQ(dialogs.last(), "błąd: Dmax kruszywa musi być liczbą od 1 do 125 [mm].");
+    e.save();  // refused with the same message, nothing written
+    EXPECT_EQ(e.mode(), RecipeEditor::Mode::modify);
+    EXPECT_FALSE(std::filesystem::exists(recipe_descriptions_path(dir.path())));
+    e.type_description(DescriptionField::dmax, "16");
+    e.type_description(DescriptionField::wc_maks, "0,5");
+    e.type_description(DescriptionField::gestosc, "2400");
+    EXPECT_TRUE(e.leave_description(DescriptionField::wc_maks));
+    e.save();
+    EXPECT_EQ(descriptions(),
+              std::vector<std::string>{"A\tklasa=C25/30\tdmax=16\twc_maks=0.5\tgestosc=2400"});
+    const std::vector<std::string> saved = file();
+    EXPECT_TRUE(std::is_permutation(saved.begin(), saved.end(), recipes.begin(), recipes.end()))
+        << "receptury.txt keeps its lines";
+
+    // Opened again, the fields show what was stored; a copy takes it, a deleted recipe loses it.
+    editor();
+    EXPECT_EQ(editor_->description().text(DescriptionField::wc_maks), "0.5");
+    dialogs.values = {"A2"};
+    editor_->copy_recipe();
+    EXPECT_EQ(editor_->description().text(DescriptionField::klasa), "C25/30");
+    editor_->select_recipe(0);
+    dialogs.answers = {true};
+    editor_->delete_recipe();
+    EXPECT_EQ(descriptions(),
+              std::vector<std::string>{"A2\tklasa=C25/30\tdmax=16\twc_maks=0.5\tgestosc=2400"});
 }
 
 }  // namespace

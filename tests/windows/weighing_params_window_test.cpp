@@ -313,5 +313,29 @@ TEST_F(WeighingParamsWindowTest, AnOldMoistureIsAskedAboutAndWhatWasTypedIsStore
     EXPECT_EQ(station.process_materials()[1].moisture, 5);
 }
 
+TEST_F(WeighingParamsWindowTest, TheTruckAndSiteGoToTheProcessAndTheClientsHistory) {
+    r.recipe_client = "BUDREX";
+    auto d = dialog();
+    d.open(r);
+    EXPECT_TRUE(d.recent_trucks().empty());
+    d.type_truck(" WGM 12345 ");
+    d.type_site("Kielce, Polna 3");
+    ASSERT_EQ(confirmation().confirm(d.values()), ParamsOutcome::accepted);
+    EXPECT_EQ(station.process_delivery(), (Delivery{"WGM 12345", "Kielce, Polna 3"}));
+    EXPECT_TRUE(std::filesystem::exists(dir / "karta_biezaca.txt"));
+    EXPECT_EQ(testing::read_file(dir / "dostawy.txt"),
+              (std::vector<std::string>{"BUDREX\tsamochod\tWGM 12345", "BUDREX\tbudowa\tKielce, Polna 3"}));
+
+    // Offered again to the same client, newest first; the next process without them keeps no card.
+    auto again = dialog();
+    again.open(r);
+    EXPECT_EQ(again.truck(), "");
+    EXPECT_EQ(again.recent_trucks(), (std::vector<std::string>{"WGM 12345"}));
+    EXPECT_EQ(again.recent_sites(), (std::vector<std::string>{"Kielce, Polna 3"}));
+    ASSERT_EQ(confirmation().confirm(again.values()), ParamsOutcome::accepted);
+    EXPECT_TRUE(station.process_delivery().empty());
+    EXPECT_FALSE(std::filesystem::exists(dir / "karta_biezaca.txt"));
+}
+
 }  // namespace
 }  // namespace wazenie

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/process_records.h"
+#include "reports/wz_delivery.h"
+#include "storage/batch_card.h"
+#include "storage/settings.h"
+
+namespace wazenie {
+
+// What the WZ states beyond the masses, when settings.wz_pn_en_206 asks for it (nothing otherwise):
+// the recipe's description from data_dir, the truck and site, and the w/c of `p` with the kinds and
+// moisture `materials` give.
+std::optional<WzDelivery> wz_delivery_of_process(const Settings& settings,
+                                                 const std::filesystem::path& data_dir, const ProcessState& p,
+                                                 const std::vector<DryTarget>& materials,
+                                                 const Delivery& delivery);
+
+// The same for a logged process of `yyyymm`: the truck, site and moisture from its batch card (the one
+// with its WZ number and start; none without a card, the aggregates then counted dry), the kinds from
+// data_dir's material kinds, as the water/cement report counts them.
+std::optional<WzDelivery> wz_delivery_of_logged(const Settings& settings,
+                                                const std::filesystem::path& data_dir,
+                                                const std::string& yyyymm, const ProcessState& p);
+
+}  // namespace wazenie
