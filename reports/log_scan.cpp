@@ -12,7 +12,15 @@ int number_at(std::string_view text, std::size_t pos, std::size_t length) {
     if (text.size() < pos + length) {
         return -1;
     }
-    return parse_int(text.substr(pos, length)).value_or(-1);
+    // Digits alone, as every logged date is, read here: a year's processes are each dated.
+    int value = 0;
+    for (const char c : text.substr(pos, length)) {
+        if (c < '0' || c > '9') {
+            return parse_int(text.substr(pos, length)).value_or(-1);
+        }
+        value = value * 10 + (c - '0');
+    }
+    return value;
 }
 
 std::optional<LogDate> read_date(const std::string& text, Dialogs& dialogs) {
