@@ -47,8 +47,9 @@ public:
     ReportList list(std::size_t extra) {
         ReportList list;
         const auto months = choice_.months();
-        // The listed lines are never more than the logs that hold them: reserved once, room never
-        // written costs no memory, where growing would write them twice.
+        // The listed lines hardly ever take more room than the logs that hold them (Polish letters grow
+        // by a byte): reserved once, as room never written costs no memory, where growing writes them
+        // twice.
         const auto log_bytes = month_logs_size(data_dir_, months);
         lines_.reserve(log_bytes);
         listed_.reserve(processes_in(log_bytes));
