@@ -12,7 +12,15 @@ int number_at(std::string_view text, std::size_t pos, std::size_t length) {
     if (text.size() < pos + length) {
         return -1;
     }
-    return parse_int(text.substr(pos, length)).value_or(-1);
+    // Digits alone, as every logged date is, read here: a year's processes are each dated.
+    int value = 0;
+    for (const char c : text.substr(pos, length)) {
+        if (c < '0' || c > '9') {
+            return parse_int(text.substr(pos, length)).value_or(-1);
+        }
+        value = value * 10 + (c - '0');
+    }
+    return value;
 }
 
 std::optional<LogDate> read_date(const std::string& text, Dialogs& dialogs) {
@@ -52,6 +60,16 @@ TextFilter::TextFilter(std::string_view wanted) : wanted_(upper_pl(wanted)) {}
 
 bool TextFilter::matches(std::string_view field) const {
     return wanted_.empty() || upper_pl(field).find(wanted_) != std::string::npos;
+}
+
+std::uintmax_t month_logs_size(const std::filesystem::path& data_dir, const std::vector<int>& keys) {
+    std::uintmax_t bytes = 0;
+    for (const int key : keys) {
+        std::error_code ec;
+        const auto size = std::filesystem::file_size(month_log_path(data_dir, key), ec);
+        bytes += ec ? 0 : size;
+    }
+    return bytes;
 }
 
 std::optional<std::string> read_month_log(const std::filesystem::path& data_dir, int key,

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/dialogs.h"
 #include "reports/report_list.h"
@@ -39,6 +41,10 @@ public:
 private:
     std::string wanted_;
 };
+
+// The size of the logs of the months `keys` together, a month without a log counting 0: readers reserve
+// room from it once rather than grow.
+std::uintmax_t month_logs_size(const std::filesystem::path& data_dir, const std::vector<int>& keys);
 
 // One pass over the log data_dir/yyyymm.txt of the month key, record by record as for_each_record; a
 // month without a log is passed over, a log that cannot be read gives the message that reports it.

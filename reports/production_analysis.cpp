@@ -8,7 +8,6 @@
 #include "reports/log_scan.h"
 #include "reports/months_in_order.h"
 #include "reports/process_choice.h"
-#include "storage/month_log.h"
 
 namespace wazenie {
 
@@ -35,14 +34,8 @@ std::optional<ProductionAnalysis> analyse_production(const std::filesystem::path
     }
     const AnalysisChoice choice(query, *range);
     const auto months = choice.months();
-    std::uintmax_t log_bytes = 0;
-    for (const int key : months) {
-        std::error_code ec;
-        const auto size = std::filesystem::file_size(month_log_path(data_dir, key), ec);
-        log_bytes += ec ? 0 : size;
-    }
     AnalysisSums sums(tolerances);
-    sums.reserve(log_bytes);
+    sums.reserve(month_logs_size(data_dir, months));
     LoggedStart last;
     read_months_in_order(data_dir, months, choice, threads, [&](MonthAnalysis&& month) {
         if (month.first_logged) {

@@ -95,7 +95,9 @@ Status for_each_run(const std::filesystem::path& file, const RunVisitor& visit, 
     }
     block = std::max<std::size_t>(block, 1);
     const std::string run_end = "\n" + std::string(run_start);
+    // Room for a block beside what a block leaves over, so that the buffer is not moved by its second block.
     std::string buffer;
+    buffer.reserve(2 * block);
     std::size_t carried = 0;
     for (;;) {
         buffer.resize(carried + block);
