@@ -12,16 +12,6 @@ namespace wazenie {
 
 namespace {
 
-const DryTarget* dry_target_of(const BatchCard* card, int scale, int material) {
-    if (card == nullptr) {
-        return nullptr;
-    }
-    const auto it = std::find_if(card->materials.begin(), card->materials.end(), [&](const DryTarget& t) {
-        return t.scale == scale && t.material == material;
-    });
-    return it != card->materials.end() ? &*it : nullptr;
-}
-
 const SentMass* sent_of(const BatchCard* card, int scale, int material, int cycle) {
     if (card == nullptr) {
         return nullptr;
@@ -108,17 +98,15 @@ std::optional<BatchRecord> logged_batch_record(const std::filesystem::path& data
         dialogs.error("Błąd odczytu pliku z danymi:\r" + file.string());
         return std::nullopt;
     }
-    const std::string start = file_date_time(p.r.start_time);
-    const auto card = std::find_if(read->cards.begin(), read->cards.end(), [&](const BatchCard& c) {
-        return c.weight_doc == p.r.weight_doc && c.start == start;
-    });
-    const bool found = card != read->cards.end();
-    if (!found && !read->damaged.empty()) {
+    const BatchCard* card = card_of(read->cards, p.r.weight_doc, file_date_time(p.r.start_time));
+    if (card == nullptr && !read->damaged.empty()) {
         dialogs.warning(damaged_lines_text(file, read->damaged) +
                         "\rKartę zarobu sporządzono bez wilgotności i korekt z tych wierszy.");
     }
-    return batch_record(p, found ? &*card : nullptr, settings, material_kinds_in(data_dir),
-                        recipe_descriptions_in(data_dir).of(p.r.recipe_name));
+    return batch_record(p, card, settings, material_kinds_in(data_dir),
+                        card != nullptr && !card->description.empty()
+                            ? card->description
+                            : recipe_descriptions_in(data_dir).of(p.r.recipe_name));
 }
 
 }  // namespace wazenie

@@ -87,10 +87,11 @@ private:
             return;
         }
         const LogLine& r = record.process;
-        const BatchCard* card = card_of(r[process_field::weight_doc], r[process_field::start_time]);
+        const BatchCard* card = month_card(r[process_field::weight_doc], r[process_field::start_time]);
         WaterCementSum sum;
         for (const DosedMaterial& d : dosed) {
-            sum.add(d.kind, d.kg, card ? moisture_on(*card, d) : 0);
+            const DryTarget* dry = dry_target_of(card, d.scale, d.material);
+            sum.add(d.kind, d.kg, dry ? dry->moisture : 0);
         }
         namespace f = process_field;
         report_.processes.push_back({std::string(r[f::weight_doc]), std::string(r[f::start_time]),
@@ -107,22 +108,12 @@ private:
         return kinds_of_names_.emplace(name, kinds_.of(log_text(name))).first->second;
     }
 
-    static double moisture_on(const BatchCard& card, const DosedMaterial& d) {
-        const auto it = std::find_if(card.materials.begin(), card.materials.end(), [&d](const DryTarget& t) {
-            return t.scale == d.scale && t.material == d.material;
-        });
-        return it != card.materials.end() ? it->moisture : 0;
-    }
-
     // The month's card file is read when a process of it first needs its card.
-    const BatchCard* card_of(std::string_view doc, std::string_view start) {
+    const BatchCard* month_card(std::string_view doc, std::string_view start) {
         if (!cards_) {
             cards_ = read_cards();
         }
-        const auto it = std::find_if(cards_->begin(), cards_->end(), [doc, start](const BatchCard& c) {
-            return c.weight_doc == doc && c.start == start;
-        });
-        return it != cards_->end() ? &*it : nullptr;
+        return card_of(*cards_, doc, start);
     }
 
     std::vector<BatchCard> read_cards() {

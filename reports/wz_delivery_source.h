@@ -13,16 +13,16 @@
 namespace wazenie {
 
 // What the WZ states beyond the masses, when settings.wz_pn_en_206 asks for it (nothing otherwise):
-// the recipe's description from data_dir, the truck and site, and the w/c of `p` with the kinds and
-// moisture `materials` give.
-std::optional<WzDelivery> wz_delivery_of_process(const Settings& settings,
-                                                 const std::filesystem::path& data_dir, const ProcessState& p,
+// the recipe's description, the truck and site, and the w/c of `p` with the kinds and moisture
+// `materials` give.
+std::optional<WzDelivery> wz_delivery_of_process(const Settings& settings, const ProcessState& p,
                                                  const std::vector<DryTarget>& materials,
-                                                 const Delivery& delivery);
+                                                 const Delivery& delivery,
+                                                 const RecipeDescription& description);
 
-// The same for a logged process of `yyyymm`: the truck, site and moisture from its batch card (the one
-// with its WZ number and start; none without a card, the aggregates then counted dry), the kinds from
-// data_dir's material kinds, as the water/cement report counts them.
+// The same for a logged process of `yyyymm`: the truck, site, moisture and description from its batch
+// card (none without a card: the aggregates then counted dry, the recipe's description as it stands in
+// data_dir), the kinds from data_dir's material kinds, as the water/cement report counts them.
 std::optional<WzDelivery> wz_delivery_of_logged(const Settings& settings,
                                                 const std::filesystem::path& data_dir,
                                                 const std::string& yyyymm, const ProcessState& p);

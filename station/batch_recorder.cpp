@@ -46,7 +46,8 @@ void BatchRecorder::take_kinds() {
 void BatchRecorder::new_process(std::vector<DryTarget> dry, Delivery delivery) {
     appended_.reset();
     delivery_ = std::move(delivery);
-    card_kept_ = !dry.empty() || !delivery_.empty();
+    description_ = recipe_descriptions_in(data_dir_).of(p_.r.recipe_name);
+    card_kept_ = !dry.empty() || !delivery_.empty() || !description_.empty();
     if (dry.empty()) {
         take_kinds();
     } else {
@@ -71,17 +72,20 @@ void BatchRecorder::resumed_process() {
     if (read && read->cards.size() == 1 && read->cards[0].recipe == p_.r.recipe_name) {
         materials_ = std::move(read->cards[0].materials);
         delivery_ = std::move(read->cards[0].delivery);
+        description_ = std::move(read->cards[0].description);
         card_kept_ = true;
         return;
     }
     card_kept_ = false;
     delivery_ = {};
+    description_ = {};
     take_kinds();
 }
 
 BatchCard BatchRecorder::card() const {
-    BatchCard card{p_.r.weight_doc, file_date_time(p_.r.start_time), p_.r.recipe_name, materials_, {},
-                   delivery_};
+    BatchCard card{
+        p_.r.weight_doc, file_date_time(p_.r.start_time), p_.r.recipe_name, materials_, {}, delivery_,
+        description_};
     if (settings_.correction.enabled) {
         for (int s = 1; s <= kScales; ++s) {
             for (int k = 1; k <= kCycles; ++k) {

@@ -29,7 +29,7 @@ public:
                   BookSigner& signer);
 
     // New weighing parameters; `dry` is empty when no moisture was counted. The kinds of the
-    // materials come from data_dir.
+    // materials and the recipe's description come from data_dir.
     void new_process(std::vector<DryTarget> dry, Delivery delivery = {});
     // At start-up, for the process read from status.txt: its dry targets as kept.
     void resumed_process();
@@ -41,6 +41,7 @@ public:
     // Every material of the process with its kind and moisture, for the water/cement ratio.
     const std::vector<DryTarget>& materials() const { return materials_; }
     const Delivery& delivery() const { return delivery_; }
+    const RecipeDescription& description() const { return description_; }
 
 private:
     std::filesystem::path pending_file() const;
@@ -56,7 +57,9 @@ private:
     BookSigner& signer_;
     std::vector<DryTarget> materials_;
     Delivery delivery_;
-    bool card_kept_ = false;  // moisture counted or a delivery given: the card is kept while it runs
+    RecipeDescription description_;
+    // Moisture counted, a delivery given or a described recipe: the card is kept while it runs.
+    bool card_kept_ = false;
     std::optional<std::string> appended_;  // the WZ number and start of the card last appended
 };
 

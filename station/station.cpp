@@ -39,6 +39,18 @@ void keep_damaged_status(StationContext& c, const std::filesystem::path& data_di
     }
 }
 
+// The truck and site of a process's parameters as the audit trail states them.
+std::string delivery_text(const Delivery& delivery) {
+    std::string text;
+    if (!delivery.truck.empty()) {
+        text += ", samochód: " + delivery.truck;
+    }
+    if (!delivery.site.empty()) {
+        text += ", budowa: " + delivery.site;
+    }
+    return text;
+}
+
 }  // namespace
 
 struct Station::Parts {
@@ -223,7 +235,8 @@ void Station::load_weighing_params(const ProcessState& prepared, std::vector<Dry
     parts_->changes.record({"parametry procesu", p_.r.recipe_name, "",
                             "klient: " + p_.r.recipe_client +
                                 ", masa: " + fixed_text(p_.r.recipe_total_weight, settings_.total_precision) +
-                                " kg, cykle: " + std::to_string(p_.r.total_cycle)});
+                                " kg, cykle: " + std::to_string(p_.r.total_cycle) +
+                                delivery_text(parts_->batch.delivery())});
 }
 
 void Station::apply_scale_settings(const ScalesSettings& scales, int total_precision) {
@@ -268,6 +281,10 @@ const std::vector<DryTarget>& Station::process_materials() const {
 
 const Delivery& Station::process_delivery() const {
     return parts_->batch.delivery();
+}
+
+const RecipeDescription& Station::process_description() const {
+    return parts_->batch.description();
 }
 
 InFlightCorrection& Station::correction() {

@@ -116,6 +116,7 @@ public:
     // Every material of the process with its kind and its aggregate's moisture.
     const std::vector<DryTarget>& process_materials() const;
     const Delivery& process_delivery() const;
+    const RecipeDescription& process_description() const;
     // The in-flight correction: what each scale was sent, what was learned.
     InFlightCorrection& correction();
     const InFlightCorrection& correction() const;

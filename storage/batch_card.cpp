@@ -11,8 +11,8 @@ namespace wazenie {
 
 namespace {
 
-// Every frame of nine cycles, the materials and the delivery line.
-constexpr std::size_t kLargestBlock = 4 * 7 * 10 + 1;
+// Every frame of nine cycles, the materials, the delivery and the description.
+constexpr std::size_t kLargestBlock = 4 * 7 * 10 + 2;
 
 std::string kg_text(double kg) {
     return general_text(round_to(kg, 3));
@@ -65,7 +65,30 @@ bool read_delivery(const std::string& line, BatchCard& card) {
     return true;
 }
 
+bool read_description(const std::string& line, BatchCard& card) {
+    return read_description_fields(std::string_view(line).substr(2), card.description) &&
+           !card.description.empty();
+}
+
 }  // namespace
+
+const BatchCard* card_of(const std::vector<BatchCard>& cards, std::string_view weight_doc,
+                         std::string_view start) {
+    const auto it = std::find_if(cards.rbegin(), cards.rend(), [&](const BatchCard& card) {
+        return card.weight_doc == weight_doc && card.start == start;
+    });
+    return it != cards.rend() ? &*it : nullptr;
+}
+
+const DryTarget* dry_target_of(const BatchCard* card, int scale, int material) {
+    if (card == nullptr) {
+        return nullptr;
+    }
+    const auto it = std::find_if(card->materials.begin(), card->materials.end(), [&](const DryTarget& t) {
+        return t.scale == scale && t.material == material;
+    });
+    return it != card->materials.end() ? &*it : nullptr;
+}
 
 std::filesystem::path batch_card_path(const std::filesystem::path& data_dir, const std::string& yyyymm) {
     return data_dir / (yyyymm + "_karta.txt");
@@ -73,10 +96,10 @@ std::filesystem::path batch_card_path(const std::filesystem::path& data_dir, con
 
 std::vector<std::string> batch_card_lines(const BatchCard& card) {
     std::vector<std::string> lines;
-    lines.push_back(
-        "k\t" + clean_field(card.weight_doc) + '\t' + clean_field(card.start) + '\t' +
-        clean_field(card.recipe) + '\t' +
-        std::to_string(card.materials.size() + card.sent.size() + (card.delivery.empty() ? 0 : 1)));
+    lines.push_back("k\t" + clean_field(card.weight_doc) + '\t' + clean_field(card.start) + '\t' +
+                    clean_field(card.recipe) + '\t' +
+                    std::to_string(card.materials.size() + card.sent.size() +
+                                   (card.delivery.empty() ? 0 : 1) + (card.description.empty() ? 0 : 1)));
     for (const DryTarget& m : card.materials) {
         lines.push_back("km\t" + std::to_string(m.scale) + '\t' + std::to_string(m.material) + '\t' +
                         clean_field(m.name) + '\t' + std::string(material_kind_text(m.kind)) + '\t' +
@@ -88,6 +111,9 @@ std::vector<std::string> batch_card_lines(const BatchCard& card) {
     }
     if (!card.delivery.empty()) {
         lines.push_back("kd\t" + clean_field(card.delivery.truck) + '\t' + clean_field(card.delivery.site));
+    }
+    if (!card.description.empty()) {
+        lines.push_back("ko" + description_fields(card.description));
     }
     return lines;
 }
@@ -127,7 +153,8 @@ Result<ReadBatchCards> read_batch_cards(const std::filesystem::path& file) {
             const std::string kind = tab_field(line, 0);
             const bool read = kind == "km"   ? read_material(line, card)
                               : kind == "ks" ? read_sent(line, card)
-                                             : kind == "kd" && read_delivery(line, card);
+                              : kind == "kd" ? read_delivery(line, card)
+                                             : kind == "ko" && read_description(line, card);
             if (!read) {
                 break;
             }

@@ -2,10 +2,12 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/result.h"
 #include "storage/material_kinds.h"
+#include "storage/recipe_descriptions.h"
 
 namespace wazenie {
 
@@ -52,14 +54,24 @@ struct BatchCard {
     std::vector<DryTarget> materials;
     std::vector<SentMass> sent;
     Delivery delivery = {};
+    // The recipe's description as it stood when the process was set, so that a WZ printed again states
+    // what was delivered, whatever the recipe says since.
+    RecipeDescription description = {};
 
     bool operator==(const BatchCard&) const = default;
 };
 
+// The card of a process (the last one, as a process logged again after a restart has two), and the dry
+// target of one of its materials; nullptr for none.
+const BatchCard* card_of(const std::vector<BatchCard>& cards, std::string_view weight_doc,
+                         std::string_view start);
+const DryTarget* dry_target_of(const BatchCard* card, int scale, int material);
+
 // data_dir / "yyyymm_karta.txt": one block a process, tab-separated, Windows-1250, CR LF. A block is a
 // line "k", WZ number, start, recipe, the number of lines that follow; then a line "km" per material
 // (scale, index, name, kind, dry kg, moisture %, wet kg) and one "ks" per sent frame (scale, index,
-// cycle, target kg, sent kg), and a line "kd" (truck, site) when either was given. Masses with a point.
+// cycle, target kg, sent kg), a line "kd" (truck, site) when either was given, and a line "ko" with the
+// recipe's description as receptury_opis.txt writes its fields, when it has one. Masses with a point.
 std::filesystem::path batch_card_path(const std::filesystem::path& data_dir, const std::string& yyyymm);
 std::vector<std::string> batch_card_lines(const BatchCard& card);
 

@@ -49,8 +49,10 @@ bool read_field(std::string_view field, RecipeDescription& d) {
     return false;
 }
 
-std::string description_line(const std::string& recipe, const RecipeDescription& d) {
-    std::string line = clean_field(recipe);
+}  // namespace
+
+std::string description_fields(const RecipeDescription& d) {
+    std::string line;
     for (const auto& [name, member] : kTextFields) {
         if (!(d.*member).empty()) {
             line += '\t' + std::string(name) + '=' + clean_field(d.*member);
@@ -64,7 +66,19 @@ std::string description_line(const std::string& recipe, const RecipeDescription&
     return line;
 }
 
-}  // namespace
+bool read_description_fields(std::string_view fields, RecipeDescription& description) {
+    for (std::size_t start = 0; start < fields.size();) {
+        if (fields[start] != '\t') {
+            return false;
+        }
+        const auto end = std::min(fields.find('\t', start + 1), fields.size());
+        if (!read_field(fields.substr(start + 1, end - start - 1), description)) {
+            return false;
+        }
+        start = end;
+    }
+    return true;
+}
 
 RecipeDescription RecipeDescriptions::of(std::string_view recipe) const {
     const auto it = std::find_if(entries_.begin(), entries_.end(),
@@ -104,13 +118,7 @@ Result<ReadRecipeDescriptions> read_recipe_descriptions(const std::filesystem::p
         const auto first_tab = std::min(text.find('\t'), text.size());
         const std::string name(trim(text.substr(0, first_tab)));
         RecipeDescription description;
-        bool read = !name.empty();
-        for (std::size_t start = first_tab; read && start < text.size();) {
-            const auto end = std::min(text.find('\t', start + 1), text.size());
-            read = read_field(text.substr(start + 1, end - start - 1), description);
-            start = end;
-        }
-        if (!read) {
+        if (name.empty() || !read_description_fields(text.substr(first_tab), description)) {
             out.damaged.push_back(text_file::damaged_line(k, line));
             continue;
         }
@@ -127,7 +135,7 @@ RecipeDescriptions recipe_descriptions_in(const std::filesystem::path& data_dir)
 Status save_recipe_descriptions(const std::filesystem::path& file, const RecipeDescriptions& descriptions) {
     std::vector<std::string> lines;
     for (const auto& [recipe, description] : descriptions.entries()) {
-        lines.push_back(description_line(recipe, description));
+        lines.push_back(clean_field(recipe) + description_fields(description));
     }
     return text_file::replace_atomically(file, file.parent_path() / "receptury_opis_tmp.txt", lines);
 }

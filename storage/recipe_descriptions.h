@@ -40,6 +40,11 @@ private:
     std::vector<std::pair<std::string, RecipeDescription>> entries_;
 };
 
+// The "key=value" fields of a description, each after a tab ("" when it is empty), and their reading
+// back from such a text: false when a field does not read (see the file below).
+std::string description_fields(const RecipeDescription& description);
+bool read_description_fields(std::string_view fields, RecipeDescription& description);
+
 // data_dir / "receptury_opis.txt": a line a recipe, its name and then "key=value" fields, tab-separated
 // (klasa, ekspozycja, chlorki, konsystencja, dmax, wc_maks, gestosc; numbers with a point, a comma read
 // too), an empty field left out. Windows-1250, CR LF.

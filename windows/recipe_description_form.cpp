@@ -1,8 +1,12 @@
 #include "windows/recipe_description_form.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "core/number_text.h"
 #include "core/trim.h"
 #include "recipes/data_files.h"
+#include "storage/text_helpers.h"
 
 namespace wazenie {
 
@@ -104,7 +108,41 @@ std::optional<RecipeDescription> RecipeDescriptionForm::description(Dialogs& dia
     return d;
 }
 
+namespace {
+
+// One line for each recipe whose description is no longer what it was, its fields as the file holds them.
+void record_changes(const RecipeDescriptions& before, const RecipeDescriptions& after,
+                    ChangeJournal& changes) {
+    std::vector<std::string> recipes;
+    for (const auto* list : {&before, &after}) {
+        for (const auto& entry : list->entries()) {
+            if (std::none_of(recipes.begin(), recipes.end(),
+                             [&](const std::string& r) { return same_material_name(r, entry.first); })) {
+                recipes.push_back(entry.first);
+            }
+        }
+    }
+    // "klasa=C25/30; dmax=16": the file's fields, which are tab-separated, in one field of the trail.
+    const auto text = [](const RecipeDescription& d) {
+        std::string fields = description_fields(d);
+        for (auto tab = fields.find('\t'); tab != std::string::npos; tab = fields.find('\t', tab)) {
+            fields.replace(tab, 1, tab == 0 ? "" : "; ");
+        }
+        return fields;
+    };
+    for (const std::string& recipe : recipes) {
+        const RecipeDescription was = before.of(recipe);
+        const RecipeDescription is = after.of(recipe);
+        if (was != is) {
+            changes.record({"opis receptury", recipe, text(was), text(is)});
+        }
+    }
+}
+
+}  // namespace
+
 bool change_recipe_descriptions(const std::filesystem::path& data_dir, Dialogs& dialogs,
+                                ChangeJournal& changes,
                                 const std::function<void(RecipeDescriptions&)>& change) {
     const std::filesystem::path file = recipe_descriptions_path(data_dir);
     auto read = read_recipe_descriptions(file);
@@ -114,6 +152,9 @@ bool change_recipe_descriptions(const std::filesystem::path& data_dir, Dialogs& 
         change(changed);
         if (changed.entries() != read->descriptions.entries()) {
             saved = save_recipe_descriptions(file, changed);
+        }
+        if (saved) {
+            record_changes(read->descriptions, changed, changes);
         }
     }
     if (!saved) {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "core/change_journal.h"
 #include "core/dialogs.h"
 #include "storage/recipe_descriptions.h"
 
@@ -36,6 +37,7 @@ private:
 // so a plant without descriptions never gets one. A file that cannot be read is not overwritten. On
 // failure the message has been shown.
 bool change_recipe_descriptions(const std::filesystem::path& data_dir, Dialogs& dialogs,
+                                ChangeJournal& changes,
                                 const std::function<void(RecipeDescriptions&)>& change);
 
 }  // namespace wazenie

@@ -185,7 +185,8 @@ void RecipeEditor::delete_recipe() {
     if (!store(name, "", RecipeLists())) {
         return;
     }
-    change_recipe_descriptions(data_dir_, dialogs_, [&](RecipeDescriptions& d) { d.set(name, {}); });
+    change_recipe_descriptions(data_dir_, dialogs_, changes_,
+                               [&](RecipeDescriptions& d) { d.set(name, {}); });
     recipes_.erase(recipes_.begin() + static_cast<std::ptrdiff_t>(row));
     select_recipe(row_at_or_last(row, recipes_.size()));
 }
@@ -202,7 +203,7 @@ void RecipeEditor::copy_recipe() {
     if (!store(source.name, name, lists_)) {
         return;
     }
-    change_recipe_descriptions(data_dir_, dialogs_,
+    change_recipe_descriptions(data_dir_, dialogs_, changes_,
                                [&](RecipeDescriptions& d) { d.set(name, d.of(source.name)); });
     insert_recipe({name, source.total});
 }
@@ -228,7 +229,7 @@ void RecipeEditor::save() {
         return;
     }
     row.total = total_text(lists_total(lists_));
-    if (!change_recipe_descriptions(data_dir_, dialogs_,
+    if (!change_recipe_descriptions(data_dir_, dialogs_, changes_,
                                     [&](RecipeDescriptions& d) { d.set(row.name, *description); })) {
         return;
     }

@@ -81,7 +81,7 @@ TEST(WzDelivery, TheBlockFollowsTheMassesWithTheValuesGiven) {
     EXPECT_EQ(bare[27], M + "Czas załadunku:      2024/03/05, 06:00");
 }
 
-// A reprint finds the truck, site and moisture on the month's card of the process.
+// A reprint finds the truck, site, moisture and description on the month's card of the process.
 TEST(WzDelivery, ALoggedProcessTakesItsCardAndTheRecipesDescription) {
     testing::ScratchDir dir;
     ProcessState p;
@@ -118,6 +118,15 @@ TEST(WzDelivery, ALoggedProcessTakesItsCardAndTheRecipesDescription) {
     const auto other = wz_delivery_of_logged(settings, dir.path(), "202403", p);
     EXPECT_TRUE(other->truck.empty());
     EXPECT_NEAR(*other->water_cement, 143.1 / 300, 1e-9);
+
+    // The card keeps the description the process was set with; the recipe's later edit does not reach it.
+    p.r.weight_doc = "WZ/9/24";
+    card.weight_doc = p.r.weight_doc;
+    card.description.klasa = "C25/30";
+    card.description.gestosc = 2350;
+    ASSERT_TRUE(append_batch_card(batch_card_path(dir.path(), "202403"), card));
+    const auto described = wz_delivery_of_logged(settings, dir.path(), "202403", p);
+    EXPECT_EQ(described->description, card.description);
 }
 
 }  // namespace

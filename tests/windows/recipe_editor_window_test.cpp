@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "fakes/fake_change_journal.h"
 #include "fakes/fake_dialogs.h"
 #include "recipes/recipe_test_support.h"
 
@@ -38,7 +39,7 @@ protected:
     std::vector<std::string> file() { return read_file(recipe_file_path(dir.path())); }
 
     RecipeEditor& editor(const std::string& operator_name = "ADMINISTRATOR") {
-        editor_.emplace(dialogs, chooser, dir.path(), settings, w, operator_name);
+        editor_.emplace(dialogs, chooser, dir.path(), settings, w, operator_name, changes);
         editor_->open();
         return *editor_;
     }
@@ -60,6 +61,7 @@ protected:
 
     testing::ScratchDir dir;
     testing::FakeDialogs dialogs;
+    testing::FakeChangeJournal changes;
     testing::ScriptedChooser chooser;
     testing::FaultGuard faults;
     Settings settings;
@@ -386,6 +388,12 @@ TEST_F(RecipeEditorTest, TheDescriptionIsSavedWithTheRecipeFollowsACopyAndGoesWi
     editor_->delete_recipe();
     EXPECT_EQ(descriptions(),
               std::vector<std::string>{"A2\tklasa=C25/30\tdmax=16\twc_maks=0.5\tgestosc=2400"});
+    const auto told = std::find_if(changes.changes.begin(), changes.changes.end(),
+                                   [](const Change& c) { return c.what == "opis receptury"; });
+    ASSERT_NE(told, changes.changes.end());
+    EXPECT_EQ(told->object, "A");
+    EXPECT_EQ(told->before, "");
+    EXPECT_EQ(told->after, "klasa=C25/30; dmax=16; wc_maks=0.5; gestosc=2400");
 }
 
 }  // namespace
