@@ -61,22 +61,17 @@ std::filesystem::path material_kinds_path(const std::filesystem::path& data_dir)
 
 Result<ReadMaterialKinds> read_material_kinds(const std::filesystem::path& file) {
     ReadMaterialKinds out;
-    auto lines = text_file::read_lines_if_present(file);
-    if (!lines) {
-        return lines.error();
-    }
-    for (std::size_t k = 0; k < lines->size(); ++k) {
-        const std::string& line = (*lines)[k];
-        if (line.empty()) {
-            continue;
-        }
+    const Status read = text_file::read_data_lines(file, out.damaged, [&](const std::string& line) {
         const std::string name(trim(tab_field(line, 0)));
         const auto kind = material_kind_of_text(tab_field(line, 1));
         if (name.empty() || !kind || std::count(line.begin(), line.end(), '\t') != 1) {
-            out.damaged.push_back(text_file::damaged_line(k, line));
-            continue;
+            return false;
         }
         out.kinds.set(name, *kind);
+        return true;
+    });
+    if (!read) {
+        return read.error();
     }
     return out;
 }

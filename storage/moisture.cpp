@@ -67,20 +67,15 @@ std::filesystem::path moisture_path(const std::filesystem::path& data_dir) {
 
 Result<ReadMoisture> read_moisture(const std::filesystem::path& file) {
     ReadMoisture out;
-    auto lines = text_file::read_lines_if_present(file);
-    if (!lines) {
-        return lines.error();
-    }
-    for (std::size_t k = 0; k < lines->size(); ++k) {
-        const std::string& line = (*lines)[k];
-        if (line.empty()) {
-            continue;
-        }
-        if (auto entry = entry_of(line)) {
+    const Status read = text_file::read_data_lines(file, out.damaged, [&](const std::string& line) {
+        auto entry = entry_of(line);
+        if (entry) {
             out.table.set(std::move(*entry));
-        } else {
-            out.damaged.push_back(text_file::damaged_line(k, line));
         }
+        return entry.has_value();
+    });
+    if (!read) {
+        return read.error();
     }
     return out;
 }

@@ -93,36 +93,25 @@ void RecipeDescriptions::set(std::string_view recipe, const RecipeDescription& d
     }
 }
 
-void RecipeDescriptions::rename(std::string_view from, std::string_view to) {
-    const RecipeDescription description = of(from);
-    set(from, {});
-    set(to, description);
-}
-
 std::filesystem::path recipe_descriptions_path(const std::filesystem::path& data_dir) {
     return data_dir / "receptury_opis.txt";
 }
 
 Result<ReadRecipeDescriptions> read_recipe_descriptions(const std::filesystem::path& file) {
     ReadRecipeDescriptions out;
-    auto lines = text_file::read_lines_if_present(file);
-    if (!lines) {
-        return lines.error();
-    }
-    for (std::size_t k = 0; k < lines->size(); ++k) {
-        const std::string& line = (*lines)[k];
-        if (line.empty()) {
-            continue;
-        }
+    const Status read = text_file::read_data_lines(file, out.damaged, [&](const std::string& line) {
         const std::string_view text = line;
         const auto first_tab = std::min(text.find('\t'), text.size());
         const std::string name(trim(text.substr(0, first_tab)));
         RecipeDescription description;
         if (name.empty() || !read_description_fields(text.substr(first_tab), description)) {
-            out.damaged.push_back(text_file::damaged_line(k, line));
-            continue;
+            return false;
         }
         out.descriptions.set(name, description);
+        return true;
+    });
+    if (!read) {
+        return read.error();
     }
     return out;
 }

@@ -33,7 +33,6 @@ public:
     RecipeDescription of(std::string_view recipe) const;
     // An empty description takes the recipe off the list.
     void set(std::string_view recipe, const RecipeDescription& description);
-    void rename(std::string_view from, std::string_view to);
     const std::vector<std::pair<std::string, RecipeDescription>>& entries() const { return entries_; }
 
 private:

@@ -13,22 +13,17 @@ std::filesystem::path stock_levels_path(const std::filesystem::path& data_dir) {
 
 Result<ReadStockLevels> read_stock_levels(const std::filesystem::path& file) {
     ReadStockLevels out;
-    auto lines = text_file::read_lines_if_present(file);
-    if (!lines) {
-        return lines.error();
-    }
-    for (std::size_t k = 0; k < lines->size(); ++k) {
-        const std::string& line = (*lines)[k];
-        if (line.empty()) {
-            continue;
-        }
+    const Status read = text_file::read_data_lines(file, out.damaged, [&](const std::string& line) {
         const std::string name = tab_field(line, 0);
         const auto kg = parse_decimal(tab_field(line, 1));
         if (name.empty() || !kg || *kg < 0 || *kg > 1e12 || !tab_field(line, 2).empty()) {
-            out.damaged.push_back(text_file::damaged_line(k, line));
-            continue;
+            return false;
         }
         out.levels[name] = *kg;
+        return true;
+    });
+    if (!read) {
+        return read.error();
     }
     return out;
 }

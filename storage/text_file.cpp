@@ -150,6 +150,21 @@ std::string damaged_line(std::size_t index, std::string_view line) {
     return "linia " + std::to_string(index + 1) + ": \"" + std::string(line) + "\"";
 }
 
+Status read_data_lines(const std::filesystem::path& file, std::vector<std::string>& damaged,
+                       const std::function<bool(const std::string& line)>& take) {
+    const auto lines = read_lines_if_present(file);
+    if (!lines) {
+        return lines.error();
+    }
+    for (std::size_t k = 0; k < lines->size(); ++k) {
+        const std::string& line = (*lines)[k];
+        if (!line.empty() && !take(line)) {
+            damaged.push_back(damaged_line(k, line));
+        }
+    }
+    return {};
+}
+
 Status append_own_lines(const std::filesystem::path& file, std::vector<std::string> lines) {
     std::error_code ignored;
     if (std::filesystem::exists(file, ignored) && !ends_with_line_end(file)) {

@@ -69,6 +69,10 @@ std::string_view as_text(std::string_view bytes, std::string& buffer);
 Result<std::vector<std::string>> read_lines_if_present(const std::filesystem::path& file);
 // How a reader names a line it passes over: "linia N: \"...\"" (N from 1).
 std::string damaged_line(std::size_t index, std::string_view line);
+// The lines of a data file that may be missing, each that is not empty handed to `take`: those it
+// refuses (false) are added to `damaged` as damaged_line names them. Errors as read_lines.
+Status read_data_lines(const std::filesystem::path& file, std::vector<std::string>& damaged,
+                       const std::function<bool(const std::string& line)>& take);
 
 // False when the file's last line has no line end (a write cut short); true for an empty file.
 bool ends_with_line_end(const std::filesystem::path& file);

@@ -37,10 +37,6 @@ TEST(RecipeDescriptionsFile, KeepsEachFieldAndPassesOverALineThatDoesNotRead) {
     EXPECT_TRUE(read->descriptions.of("B40").empty());
     EXPECT_EQ(read->damaged.size(), 4u);
     EXPECT_EQ(read->damaged[0], "linia 4: \"B60\tgestosc=gęsta\"");
-
-    descriptions.rename("B30", "B30 nowa");
-    EXPECT_TRUE(descriptions.of("B30").empty());
-    EXPECT_EQ(descriptions.of("B30 nowa").klasa, "C25/30");
 }
 
 }  // namespace
