@@ -8,6 +8,9 @@
 
 namespace wazenie {
 
+namespace {
+
+// The months (yyyymm, in order) that have a log, cards or a chain in the data folder.
 std::vector<std::string> months_with_books(const std::filesystem::path& data_dir) {
     std::set<std::string> months;
     std::error_code ec;
@@ -20,6 +23,8 @@ std::vector<std::string> months_with_books(const std::filesystem::path& data_dir
     }
     return {months.begin(), months.end()};
 }
+
+}  // namespace
 
 BookReport check_books(const std::filesystem::path& data_dir, int from, int to) {
     BookReport report = check_audit_trail(data_dir);

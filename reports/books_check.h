@@ -8,9 +8,6 @@
 
 namespace wazenie {
 
-// The months (yyyymm, in order) that have a log, cards or a chain in the data folder.
-std::vector<std::string> months_with_books(const std::filesystem::path& data_dir);
-
 // The audit trail and every month of from..to (month keys year * 100 + month, both included) checked
 // against their chains, month by month.
 BookReport check_books(const std::filesystem::path& data_dir, int from, int to);

@@ -74,14 +74,4 @@ std::vector<std::size_t> broken_links(const std::vector<std::string>& lines) {
     return broken;
 }
 
-std::string last_hash(const std::vector<std::string>& lines) {
-    for (auto it = lines.rbegin(); it != lines.rend(); ++it) {
-        ChainedLine line;
-        if (split_chained_line(*it, line)) {
-            return std::string(line.hash);
-        }
-    }
-    return std::string(kChainStart);
-}
-
 }  // namespace wazenie

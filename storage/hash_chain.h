@@ -35,7 +35,4 @@ bool split_chained_line(std::string_view line, ChainedLine& out);
 // each line is judged against the hash the line before it carries.
 std::vector<std::size_t> broken_links(const std::vector<std::string>& lines);
 
-// The hash of the last line that splits, kChainStart for none: what the next line chains to.
-std::string last_hash(const std::vector<std::string>& lines);
-
 }  // namespace wazenie

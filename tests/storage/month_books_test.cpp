@@ -181,9 +181,11 @@ TEST(AuditTrail, AnEditedLineIsNamed) {
     std::filesystem::create_directories(data);
     EXPECT_TRUE(check_audit_trail(data).lines.empty());
     std::vector<std::string> lines;
+    std::string previous(kChainStart);
     for (const char* text : {"2024-03-01\tADMINISTRATOR\tcena", "2024-03-02\tADMINISTRATOR\tklient",
                              "2024-03-03\tJAN\treceptura"}) {
-        lines.push_back(chained_line(last_hash(lines), text));
+        lines.push_back(chained_line(previous, text));
+        previous = chain_hash(previous, text);
     }
     ASSERT_TRUE(text_file::write_lines(data / "dziennik_zmian.txt", lines));
     EXPECT_EQ(check_audit_trail(data).lines,
