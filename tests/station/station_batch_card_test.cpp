@@ -21,6 +21,19 @@ std::vector<BatchCard> cards(const StationRig& rig) {
     return read ? read->cards : std::vector<BatchCard>{};
 }
 
+// The program started again on the same data folder, logged in.
+struct Restarted {
+    FakeSerialLink link;
+    FakeDialogs dialogs;
+    FakeDisplay display;
+    Station station;
+    explicit Restarted(const StationRig& rig) : station(rig.dir.path(), link, rig.clock, dialogs, display) {
+        station.start_up();
+        station.log_in("ADMINISTRATOR");
+    }
+    Station* operator->() { return &station; }
+};
+
 TEST(BatchCard, TheDryTargetsGoToTheMonthsCardOnceAndSurviveARestart) {
     StationRig rig;
     rig.enable_only({1});
@@ -33,15 +46,7 @@ TEST(BatchCard, TheDryTargetsGoToTheMonthsCardOnceAndSurviveARestart) {
     rig.station.start_process();
     ASSERT_TRUE(rig.run_until([&] { return rig.p.r.curr_cycle == 2; }));
     ASSERT_TRUE(rig.station.save_status());
-    {
-        FakeSerialLink link;
-        FakeDialogs dialogs;
-        FakeDisplay display;
-        Station restarted(rig.dir.path(), link, rig.clock, dialogs, display);
-        restarted.start_up();
-        restarted.log_in("ADMINISTRATOR");
-        EXPECT_EQ(restarted.process_materials(), wet_sand());
-    }
+    EXPECT_EQ(Restarted(rig)->process_materials(), wet_sand());
     ASSERT_TRUE(rig.run_until_finished());
     rig.dialogs.answers = {true, true};
     rig.station.stop_process();  // logged a second time, its card kept once
@@ -86,15 +91,7 @@ TEST(BatchCard, ATruckAloneKeepsACardThroughARestart) {
     rig.give_recipe(1, {100, 50});
     rig.station.load_weighing_params(rig.p, {}, {"WGM 12345", ""});
     ASSERT_TRUE(rig.station.save_status());
-    {
-        FakeSerialLink link;
-        FakeDialogs dialogs;
-        FakeDisplay display;
-        Station restarted(rig.dir.path(), link, rig.clock, dialogs, display);
-        restarted.start_up();
-        restarted.log_in("ADMINISTRATOR");
-        EXPECT_EQ(restarted.process_delivery(), (Delivery{"WGM 12345", ""}));
-    }
+    EXPECT_EQ(Restarted(rig)->process_delivery(), (Delivery{"WGM 12345", ""}));
     rig.station.start_process();
     ASSERT_TRUE(rig.run_until_finished());
     const std::vector<BatchCard> kept = cards(rig);
