@@ -35,12 +35,14 @@ ProductionAnalysis analysis_of_kind(const ProductionAnalysis& analysis, const Ma
         names_of_kind.push_back(of_kind(name));
     }
     std::unordered_set<std::uint32_t> dosing;
+    std::vector<Dose> doses;
     for (const Dose& dose : analysis.doses) {
         if (names_of_kind[dose.material]) {
-            narrowed.doses.push_back(dose);
+            doses.push_back(dose);
             dosing.insert(dose.process);
         }
     }
+    narrowed.doses.append(std::move(doses));
 
     ConsumptionRow total{kTotalLabel, 0, 0, 0, static_cast<int>(dosing.size())};
     for (const ConsumptionRow& row : material_rows(analysis)) {

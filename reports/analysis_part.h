@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "reports/name_sums.h"
 #include "reports/production_analysis.h"
 
 namespace wazenie {
@@ -12,15 +13,13 @@ namespace wazenie {
 // A dose broken off in the middle, in a stopped process: its mass went into the mixer, though it is no
 // finished dose.
 struct BrokenOffDose {
-    std::size_t before = 0;  // the index of the finished dose that follows it in the log
     std::uint32_t process = 0;
     std::uint16_t material = 0;
-    std::uint8_t scale = 0;
     MassMilli dosed;
 };
 
-// What the production analysis reads from a run of a month log's records, as the log tells it, before
-// anything is summed: the runs are read apart and summed in log order (reports/analysis_sums.h). Its
+// What the production analysis reads from a run of a month log's records, and the sums of each name
+// over the run: the runs are read apart and put together in log order (reports/analysis_sums.h). Its
 // indices are its own: a dose's `process` indexes `processes`, its `material` `names`.
 struct AnalysisPart {
     std::vector<AnalysedProcess> processes;
@@ -29,6 +28,7 @@ struct AnalysisPart {
     std::vector<BrokenOffDose> broken_off;
     std::vector<std::string> names;  // as logged, trimmed ("<bez nazwy>" for none), in the order they came
     std::vector<int> decimals;       // by name: the most decimals of its doses' masses, at most 3
+    std::vector<NameSums> sums;      // by name
 };
 
 // The fewest bytes of log a finished dose takes in practice (its "wmc" line and a share of its "wm"

@@ -19,6 +19,10 @@ constexpr std::uint32_t kLastDosedName = std::numeric_limits<std::uint16_t>::max
 // Writing a year's doses to fresh memory is a large part of the analysis's time.
 static_assert(sizeof(Dose) == 16);
 
+double in_kg(std::int64_t milli) {
+    return static_cast<double>(milli) / 1000.0;
+}
+
 std::string date_text(int ordinal) {
     char text[16];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", ordinal / 10000 % 10000, ordinal / 100 % 100,
@@ -29,7 +33,6 @@ std::string date_text(int ordinal) {
 }  // namespace
 
 void AnalysisSums::reserve(std::uintmax_t log_bytes) {
-    result_.doses.reserve(doses_in(log_bytes));
     result_.processes.reserve(processes_in(log_bytes));
 }
 
@@ -40,38 +43,48 @@ void AnalysisSums::add(AnalysisPart&& part) {
         names.push_back(name_index(part.names[n]));
         if (names.back() <= kLastDosedName) {
             result_.mass_precision = std::max(result_.mass_precision, part.decimals[n]);
+            names_[names.back()].merge(part.sums[n]);
         }
     }
     const auto first_process = static_cast<std::uint32_t>(result_.processes.size());
     std::move(part.processes.begin(), part.processes.end(), std::back_inserter(result_.processes));
-    auto broken_off = part.broken_off.cbegin();
-    const auto add_broken_off = [&](std::size_t before) {
-        for (; broken_off != part.broken_off.cend() && broken_off->before == before; ++broken_off) {
-            const std::uint32_t name = names[broken_off->material];
-            if (name <= kLastDosedName) {
-                enter_process(first_process + broken_off->process, part.days[broken_off->process]);
-                consume(name, broken_off->scale, 0, broken_off->dosed);
-            }
-        }
+    // What each of the part's processes put into the mixer, for the daily production.
+    struct Consumed {
+        std::int64_t dosed = 0;
+        bool any = false;
     };
-    for (std::size_t d = 0; d < part.doses.size(); ++d) {
-        add_broken_off(d);
-        Dose dose = part.doses[d];
+    std::vector<Consumed> consumed(part.days.size());
+    const auto consume = [&](std::uint32_t process, MassMilli dosed) {
+        consumed[process].dosed += dosed.milli();
+        consumed[process].any = true;
+    };
+    for (const BrokenOffDose& dose : part.broken_off) {
+        if (names[dose.material] <= kLastDosedName) {
+            consume(dose.process, dose.dosed);
+        }
+    }
+    // The doses take the analysis's indices where they lie.
+    auto kept = part.doses.begin();
+    for (Dose dose : part.doses) {
         const std::uint32_t name = names[dose.material];
         if (name > kLastDosedName) {
             continue;
         }
-        enter_process(first_process + dose.process, part.days[dose.process]);
+        consume(dose.process, dose.dosed);
         dose.process += first_process;
         dose.material = static_cast<std::uint16_t>(name);
-        const double target = dose.target;
-        const double dosed = dose.dosed;
-        consume(name, dose.scale, target, dosed);
-        result_.doses.push_back(dose);
-        judge(names_[name], result_.material_tolerances[name], target, dosed);
+        *kept++ = dose;
     }
-    add_broken_off(part.doses.size());
-    end_process();
+    part.doses.erase(kept, part.doses.end());
+    result_.doses.append(std::move(part.doses));
+    for (std::size_t p = 0; p < consumed.size(); ++p) {
+        if (consumed[p].any) {
+            DaySum& day = days_[part.days[p]];
+            day.dosed += consumed[p].dosed;
+            ++day.processes;
+            ++processes_consumed_;
+        }
+    }
 }
 
 ProductionAnalysis AnalysisSums::result() {
@@ -79,7 +92,7 @@ ProductionAnalysis AnalysisSums::result() {
     add_consumption(order);
     add_accuracy(order);
     for (const auto& [ordinal, day] : days_) {
-        result_.days.push_back({date_text(ordinal), day.dosed, day.processes});
+        result_.days.push_back({date_text(ordinal), in_kg(day.dosed), day.processes});
     }
     return std::move(result_);
 }
@@ -97,59 +110,6 @@ std::uint32_t AnalysisSums::name_index(const std::string& name) {
     return index;
 }
 
-void AnalysisSums::enter_process(std::uint32_t process, int day) {
-    if (process != process_) {
-        end_process();
-        process_ = process;
-        day_ = day;
-    }
-}
-
-void AnalysisSums::consume(std::uint32_t name, int scale, double target, double dosed) {
-    NameSums& sums = names_[name];
-    ScaleSum& on_scale = sums.scales[scale - 1];
-    on_scale.target += target;
-    on_scale.dosed += dosed;
-    if (on_scale.last_process != process_) {
-        on_scale.last_process = process_;
-        ++on_scale.processes;
-    }
-    if (sums.last_process != process_) {
-        sums.last_process = process_;
-        ++sums.processes;
-    }
-    process_dosed_ += dosed;
-    process_consumed_ = true;
-}
-
-void AnalysisSums::judge(NameSums& sums, double tolerance, double target, double dosed) {
-    ++sums.doses;
-    const DoseDeviation d = dose_deviation(target, dosed, tolerance);
-    if (!d.percent) {
-        return;
-    }
-    const double p = *d.percent;
-    ++sums.judged;
-    const double delta = p - sums.mean;
-    sums.mean += delta / sums.judged;
-    sums.squares += delta * (p - sums.mean);
-    if (sums.judged == 1 || std::fabs(p) > std::fabs(sums.largest)) {
-        sums.largest = p;
-    }
-    sums.outside += d.outside ? 1 : 0;
-}
-
-void AnalysisSums::end_process() {
-    if (process_consumed_) {
-        DayProduction& day = days_[day_];
-        day.dosed += process_dosed_;
-        ++day.processes;
-        ++processes_consumed_;
-    }
-    process_consumed_ = false;
-    process_dosed_ = 0;
-}
-
 std::vector<std::uint32_t> AnalysisSums::names_in_order() const {
     std::vector<std::uint32_t> order(names_.size());
     std::iota(order.begin(), order.end(), 0u);
@@ -161,28 +121,31 @@ std::vector<std::uint32_t> AnalysisSums::names_in_order() const {
 
 void AnalysisSums::add_consumption(const std::vector<std::uint32_t>& order) {
     auto& rows = result_.consumption;
-    ConsumptionRow total{kTotalLabel, 0, 0, 0, processes_consumed_};
+    std::int64_t total_target = 0;
+    std::int64_t total_dosed = 0;
     for (const std::uint32_t n : order) {
         const NameSums& sums = names_[n];
-        ConsumptionRow name_total{result_.material_names[n], 0, 0, 0, sums.processes};
+        std::int64_t name_target = 0;
+        std::int64_t name_dosed = 0;
         int scales = 0;
         for (int i = 1; i <= kScales; ++i) {
-            const ScaleSum& s = sums.scales[i - 1];
+            const NameSums::OnScale& s = sums.scales[static_cast<std::size_t>(i - 1)];
             if (s.processes == 0) {
                 continue;
             }
-            rows.push_back({result_.material_names[n], i, s.target, s.dosed, s.processes});
-            name_total.target += s.target;
-            name_total.dosed += s.dosed;
+            rows.push_back({result_.material_names[n], i, in_kg(s.target), in_kg(s.dosed), s.processes});
+            name_target += s.target;
+            name_dosed += s.dosed;
             ++scales;
         }
         if (scales > 1) {
-            rows.push_back(name_total);
+            rows.push_back(
+                {result_.material_names[n], 0, in_kg(name_target), in_kg(name_dosed), sums.processes});
         }
-        total.target += name_total.target;
-        total.dosed += name_total.dosed;
+        total_target += name_target;
+        total_dosed += name_dosed;
     }
-    rows.push_back(std::move(total));
+    rows.push_back({kTotalLabel, 0, in_kg(total_target), in_kg(total_dosed), processes_consumed_});
 }
 
 void AnalysisSums::add_accuracy(const std::vector<std::uint32_t>& order) {

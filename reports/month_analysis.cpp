@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <unordered_map>
 
@@ -20,6 +21,62 @@ namespace {
 constexpr const char* kUnnamedMaterial = "<bez nazwy>";
 constexpr int kMaxMassPrecision = 3;
 constexpr std::uint32_t kNoName = std::numeric_limits<std::uint32_t>::max();
+
+// A dose line as nearly all are written: one-digit scale, material and cycle, a mass of at most six
+// whole digits and three decimals with a point, a line end. Read in one pass; any other line is left
+// to the field reader.
+struct PlainDose {
+    int scale = 0;
+    int material = 0;
+    int cycle = 0;
+    int decimals = 0;
+    MassMilli dosed;
+};
+
+bool take_plain_dose(std::string_view& lines, PlainDose& dose) {
+    // The longest such line, "wmc\t1\t1\t1\t123456.789\r\n": with that many bytes left every byte
+    // looked at below is within them.
+    constexpr std::size_t kLongest = 22;
+    const char* const p = lines.data();
+    const auto digit = [](char c) { return static_cast<unsigned>(c - '0'); };
+    if (lines.size() < kLongest || std::memcmp(p, "wmc\t", 4) != 0 || p[5] != '\t' || p[7] != '\t' ||
+        p[9] != '\t' || digit(p[4]) > 9 || digit(p[6]) > 9 || digit(p[8]) > 9) {
+        return false;
+    }
+    const char* q = p + 10;
+    std::int32_t milli = 0;
+    int whole = 0;
+    for (; whole < 7 && digit(q[whole]) <= 9; ++whole) {
+        milli = milli * 10 + static_cast<std::int32_t>(digit(q[whole]));
+    }
+    if (whole == 0 || whole > 6) {
+        return false;
+    }
+    q += whole;
+    int decimals = 0;
+    if (*q == '.') {
+        ++q;
+        for (; decimals < 4 && digit(q[decimals]) <= 9; ++decimals) {
+            milli = milli * 10 + static_cast<std::int32_t>(digit(q[decimals]));
+        }
+        if (decimals == 0 || decimals > 3) {
+            return false;
+        }
+        q += decimals;
+    }
+    q += *q == '\r' ? 1 : 0;
+    if (*q != '\n') {
+        return false;
+    }
+    static constexpr std::int32_t kThousandths[] = {1000, 100, 10, 1};
+    dose.scale = p[4] - '0';
+    dose.material = p[6] - '0';
+    dose.cycle = p[8] - '0';
+    dose.decimals = decimals;
+    dose.dosed = *MassMilli::of_milli(std::int64_t{milli} * kThousandths[decimals]);
+    lines.remove_prefix(static_cast<std::size_t>(q + 1 - p));
+    return true;
+}
 
 struct TransparentHash {
     using is_transparent = void;
@@ -53,7 +110,8 @@ struct ScaleState {
 // Reads records into one part. The lines by the million are read by a cursor, each byte once.
 class PartReader {
 public:
-    explicit PartReader(const AnalysisChoice& choice) : choice_(choice) {}
+    PartReader(const AnalysisChoice& choice, const Tolerances& tolerances)
+        : choice_(choice), tolerances_(tolerances) {}
 
     void reserve(std::uintmax_t log_bytes) {
         part_.doses.reserve(doses_in(log_bytes));
@@ -64,6 +122,10 @@ public:
     void read(const LogRecord& record, bool again) {
         on_process(record.process, again);
         for (std::string_view lines = record.body; listed_ && !lines.empty();) {
+            if (PlainDose dose; take_plain_dose(lines, dose)) {
+                on_dose(dose.scale, dose.material, dose.cycle, dose.decimals, dose.dosed);
+                continue;
+            }
             const std::string_view line = text_file::take_line(lines);
             const LogLineKind kind = log_line_kind(line);
             if (kind == LogLineKind::scale) {
@@ -183,34 +245,43 @@ private:
         int decimals = 0;
         MassMilli dosed;
         const bool dose_read = read_mass(l, f::curr_weight, decimals, dosed);
-        if (!i || !j || !c || !dose_read || !Scales::in_range(*i) || !arr_material_record::in_range(*j) ||
-            !CycleMasses::in_range(*c)) {
+        if (i && j && c && dose_read) {
+            on_dose(*i, *j, *c, decimals, dosed);
+        }
+    }
+
+    void on_dose(int i, int j, int c, int decimals, MassMilli dosed) {
+        if (!Scales::in_range(i) || !arr_material_record::in_range(j) || !CycleMasses::in_range(c)) {
             return;
         }
-        const ScaleState& scale = scales_[*i - 1];
-        const auto& m = scale.materials[*j - 1];
+        const ScaleState& scale = scales_[i - 1];
+        const auto& m = scale.materials[j - 1];
         if (!scale.valid || !m.valid) {
             return;
         }
         int& name_decimals = part_.decimals[m.name];
         name_decimals = std::max(name_decimals, std::min(decimals, kMaxMassPrecision));
-        const bool finished = dose_finished(scale.w, *j, *c);
+        const bool finished = dose_finished(scale.w, j, c);
         const bool begun =
-            finished || (*c == scale.w.curr_cycle && scale.w.curr_cycle_status == cycle_status::STARTED &&
-                         *j == scale.w.curr_material);
+            finished || (c == scale.w.curr_cycle && scale.w.curr_cycle_status == cycle_status::STARTED &&
+                         j == scale.w.curr_material);
         if (!begun) {
             return;
         }
-        const bool last = finished && *c == total_cycle_;
+        const bool last = finished && c == total_cycle_;
         if (last && !m.last_held) {
             return;
         }
-        const auto scale_number = static_cast<std::uint8_t>(*i);
+        NameSums& sums = part_.sums[m.name];
         if (finished) {
-            part_.doses.push_back(
-                {process_, m.name, scale_number, static_cast<std::uint8_t>(*c), last ? m.last : m.c1, dosed});
+            const MassMilli target = last ? m.last : m.c1;
+            sums.consume(process_, i, target, dosed);
+            sums.judge(tolerance_[m.name], target, dosed);
+            part_.doses.push_back({process_, m.name, static_cast<std::uint8_t>(i),
+                                   static_cast<std::uint8_t>(c), target, dosed});
         } else {
-            part_.broken_off.push_back({part_.doses.size(), process_, m.name, scale_number, dosed});
+            sums.consume(process_, i, MassMilli(), dosed);
+            part_.broken_off.push_back({process_, m.name, dosed});
         }
     }
 
@@ -225,12 +296,16 @@ private:
         const auto index = static_cast<std::uint32_t>(part_.names.size());
         part_.names.emplace_back(name);
         part_.decimals.push_back(0);
+        part_.sums.emplace_back();
+        tolerance_.push_back(tolerances_.percent_for(log_text(name)));
         index_.emplace(name, index);
         return index;
     }
 
     const AnalysisChoice& choice_;
+    const Tolerances& tolerances_;
     AnalysisPart part_;
+    std::vector<double> tolerance_;  // by name
     std::unordered_map<std::string, std::uint32_t, TransparentHash, std::equal_to<>> index_;
     std::array<ScaleState, kScales> scales_{};
     bool listed_ = false;
@@ -241,10 +316,10 @@ private:
 }  // namespace
 
 MonthAnalysis read_month_analysis(const std::filesystem::path& data_dir, int key,
-                                  const AnalysisChoice& choice) {
+                                  const AnalysisChoice& choice, const Tolerances& tolerances) {
     MonthAnalysis month;
-    PartReader first(choice);
-    PartReader rest(choice);
+    PartReader first(choice, tolerances);
+    PartReader rest(choice, tolerances);
     std::error_code ec;
     const auto size = std::filesystem::file_size(month_log_path(data_dir, key), ec);
     rest.reserve(ec ? 0 : size);

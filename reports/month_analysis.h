@@ -6,6 +6,7 @@
 
 #include "reports/analysis_part.h"
 #include "reports/process_choice.h"
+#include "storage/tolerances.h"
 
 namespace wazenie {
 
@@ -22,6 +23,6 @@ struct MonthAnalysis {
 
 // Touches nothing but what it is given and what it returns: the months are read on several threads.
 MonthAnalysis read_month_analysis(const std::filesystem::path& data_dir, int key,
-                                  const AnalysisChoice& choice);
+                                  const AnalysisChoice& choice, const Tolerances& tolerances);
 
 }  // namespace wazenie

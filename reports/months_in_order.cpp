@@ -6,11 +6,11 @@
 
 namespace wazenie {
 
-void read_months_in_order(const std::filesystem::path& data_dir, const std::vector<int>& months,
-                          const AnalysisChoice& choice, int threads,
+void read_months_in_order(const std::vector<int>& months, int threads,
+                          const std::function<MonthAnalysis(int month)>& read,
                           const std::function<void(MonthAnalysis&& month)>& take) {
     // A month is written by the thread that read it, then only by the calling thread once it is ready.
-    std::vector<MonthAnalysis> read(months.size());
+    std::vector<MonthAnalysis> done(months.size());
     std::vector<std::atomic<bool>> ready(months.size());
     std::atomic<std::size_t> next = 0;
     const auto read_next = [&] {
@@ -18,7 +18,7 @@ void read_months_in_order(const std::filesystem::path& data_dir, const std::vect
         if (m >= months.size()) {
             return false;
         }
-        read[m] = read_month_analysis(data_dir, months[m], choice);
+        done[m] = read(months[m]);
         ready[m].store(true, std::memory_order_release);
         ready[m].notify_one();
         return true;
@@ -37,8 +37,8 @@ void read_months_in_order(const std::filesystem::path& data_dir, const std::vect
                 ready[m].wait(false, std::memory_order_acquire);
             }
         }
-        take(std::move(read[m]));
-        read[m] = MonthAnalysis();
+        take(std::move(done[m]));
+        done[m] = MonthAnalysis();
     }
 }
 

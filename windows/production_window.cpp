@@ -67,10 +67,12 @@ void ProductionAnalysisWindow::narrow() {
     views_.totals = narrowing ? std::vector<KindTotal>{} : consumption_by_kind(*analysis_, kinds_);
     const ProductionAnalysis& shown = *analysis();
     outside_.clear();
-    for (std::size_t i = 0; i < shown.doses.size(); ++i) {
-        if (deviation_of(shown.doses[i], shown).outside) {
-            outside_.push_back(static_cast<std::uint32_t>(i));
+    std::uint32_t index = 0;
+    for (const Dose& dose : shown.doses) {
+        if (deviation_of(dose, shown).outside) {
+            outside_.push_back(index);
         }
+        ++index;
     }
 }
 
