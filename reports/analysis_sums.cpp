@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <iterator>
 #include <limits>
 #include <numeric>
 
@@ -32,10 +31,6 @@ std::string date_text(int ordinal) {
 
 }  // namespace
 
-void AnalysisSums::reserve(std::uintmax_t log_bytes) {
-    result_.processes.reserve(processes_in(log_bytes));
-}
-
 void AnalysisSums::add(AnalysisPart&& part) {
     std::vector<std::uint32_t> names;
     names.reserve(part.names.size());
@@ -47,7 +42,7 @@ void AnalysisSums::add(AnalysisPart&& part) {
         }
     }
     const auto first_process = static_cast<std::uint32_t>(result_.processes.size());
-    std::move(part.processes.begin(), part.processes.end(), std::back_inserter(result_.processes));
+    result_.processes.append(std::move(part.processes));
     // What each of the part's processes put into the mixer, for the daily production.
     struct Consumed {
         std::int64_t dosed = 0;

@@ -21,7 +21,6 @@ class AnalysisSums {
 public:
     explicit AnalysisSums(const Tolerances& tolerances) : tolerances_(tolerances) {}
 
-    void reserve(std::uintmax_t log_bytes);
     void add(AnalysisPart&& part);
     ProductionAnalysis result();
 

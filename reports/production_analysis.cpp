@@ -11,6 +11,16 @@
 
 namespace wazenie {
 
+std::optional<MassMilli> MassMilli::exactly(double kg) {
+    const double milli = kg * 1000.0;
+    if (!(std::fabs(milli) < std::numeric_limits<std::int32_t>::max() + 0.5)) {
+        return std::nullopt;
+    }
+    MassMilli mass;
+    mass.milli_ = static_cast<std::int32_t>(milli + (milli < 0 ? -0.5 : 0.5));
+    return static_cast<double>(mass) == kg ? std::optional(mass) : std::nullopt;
+}
+
 int analysis_threads() {
     return std::thread::hardware_concurrency() > 1 ? 2 : 1;
 }
@@ -25,7 +35,6 @@ std::optional<ProductionAnalysis> analyse_production(const std::filesystem::path
     const AnalysisChoice choice(query, *range);
     const auto months = choice.months();
     AnalysisSums sums(tolerances);
-    sums.reserve(month_logs_size(data_dir, months));
     LoggedStart last;
     const auto read = [&](int month) { return read_month_analysis(data_dir, month, choice, tolerances); };
     read_months_in_order(months, threads, read, [&](MonthAnalysis&& month) {

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "core/dialogs.h"
-#include "reports/dose_list.h"
 #include "reports/report_list.h"
+#include "reports/run_list.h"
 #include "storage/tolerances.h"
 
 namespace wazenie {
@@ -24,6 +24,46 @@ struct AnalysedProcess {
     std::string client_short;
 
     bool operator==(const AnalysedProcess&) const = default;
+};
+
+// A mass in thousandths of a kg, which holds every mass the logs can (the scales log at most 3
+// decimals) exactly, in half the room of a double: a year holds millions of doses. It reads as the
+// double the logged text gives.
+class MassMilli {
+public:
+    constexpr MassMilli() = default;
+    // Rounded to the nearest thousandth.
+    MassMilli(double kg) : milli_(static_cast<std::int32_t>(std::llround(kg * 1000.0))) {}
+    // Nothing when `kg` is not a whole number of thousandths within the range.
+    static std::optional<MassMilli> exactly(double kg);
+    // Nothing outside the range.
+    static std::optional<MassMilli> of_milli(std::int64_t milli) {
+        if (milli < std::numeric_limits<std::int32_t>::min() ||
+            milli > std::numeric_limits<std::int32_t>::max()) {
+            return std::nullopt;
+        }
+        MassMilli mass;
+        mass.milli_ = static_cast<std::int32_t>(milli);
+        return mass;
+    }
+    operator double() const { return milli_ / 1000.0; }
+    std::int32_t milli() const { return milli_; }
+
+private:
+    std::int32_t milli_ = 0;
+};
+
+// One material's dose in one cycle of one process, as the log tells it. `process` indexes
+// ProductionAnalysis::processes, `material` ProductionAnalysis::material_names.
+struct Dose {
+    std::uint32_t process = 0;
+    std::uint16_t material = 0;  // the doses of names past the 65536th of a range are passed over
+    std::uint8_t scale = 0;      // 1..4
+    std::uint8_t cycle = 0;      // 1..9
+    MassMilli target;            // the recipe's mass of the material in that cycle
+    MassMilli dosed;             // the mass the meter reported
+
+    bool operator==(const Dose&) const = default;
 };
 
 // Target and dosed mass of one material on one scale, summed over the processes. After the rows of a
@@ -65,11 +105,11 @@ struct DayProduction {
 };
 
 struct ProductionAnalysis {
-    std::vector<AnalysedProcess> processes;  // in month and file order
+    RunList<AnalysedProcess> processes;  // in month and file order
     // As written in the logs, trimmed ("<bez nazwy>" for none): a renamed material is another name.
     std::vector<std::string> material_names;
     std::vector<double> material_tolerances;  // percent, by material index as material_names
-    DoseList doses;                           // the finished doses, in log order
+    RunList<Dose> doses;                      // the finished doses, in log order
     std::vector<ConsumptionRow> consumption;  // names in Polish alphabetical order, scales ascending
     std::vector<AccuracyRow> accuracy;        // names with a finished dose, in Polish alphabetical order
     std::vector<DayProduction> days;          // the days with production, ascending

@@ -16,8 +16,8 @@ constexpr DateTime kNow = 45356.5;  // 2024-03-05 12:00
 class AnalysisOutputTest : public ::testing::Test {
 protected:
     AnalysisOutputTest() {
-        a.processes = {{"WZ/1/24", "2024-03-04 07:00:00", "2024-03-04 07:40:00", "B20; S3", "BUDEX"},
-                       {"WZ/2/24", "2024-03-05 08:00:00", "2024-03-05 08:30:00", "B25", "Firma \"X\""}};
+        a.processes.append({{"WZ/1/24", "2024-03-04 07:00:00", "2024-03-04 07:40:00", "B20; S3", "BUDEX"},
+                            {"WZ/2/24", "2024-03-05 08:00:00", "2024-03-05 08:30:00", "B25", "Firma \"X\""}});
         a.material_names = {"Cement", "Plastyfikator", "Woda"};
         a.material_tolerances = {3, 5, 3};
         a.doses.append(
@@ -114,10 +114,10 @@ TEST_F(AnalysisOutputTest, AccuracyDocumentListsTheDosesOutsideTheirTolerance) {
     EXPECT_EQ(tail, expected);
 
     std::vector<Dose> but_the_first(std::next(a.doses.begin()), a.doses.end());
-    a.doses = DoseList();
+    a.doses = RunList<Dose>();
     a.doses.append(std::move(but_the_first));
     EXPECT_EQ(lines(AnalysisView::Accuracy).at(12), "Brak.");
-    a.processes.clear();
+    a.processes = RunList<AnalysedProcess>();
     EXPECT_EQ(lines(AnalysisView::Accuracy).at(5), "<brak pomiarów>");
 }
 

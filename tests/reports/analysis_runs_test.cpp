@@ -1,7 +1,8 @@
 #include <vector>
 
-#include "reports/dose_list.h"
 #include "reports/name_sums.h"
+#include "reports/production_analysis.h"
+#include "reports/run_list.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +13,8 @@ Dose dose_of(std::uint32_t process) {
     return {process, 0, 1, 1, 100, 101};
 }
 
-TEST(DoseListTest, RunsReadAsOneListInTheirOrder) {
-    DoseList list;
+TEST(RunListTest, RunsReadAsOneListInTheirOrder) {
+    RunList<Dose> list;
     list.append({});
     list.append({dose_of(0), dose_of(1)});
     list.append({dose_of(2)});
@@ -29,14 +30,14 @@ TEST(DoseListTest, RunsReadAsOneListInTheirOrder) {
     }
     EXPECT_THROW((void)list.at(6), std::out_of_range);
 
-    DoseList other;
+    RunList<Dose> other;
     other.append({dose_of(0), dose_of(1), dose_of(2)});
     other.append({dose_of(3), dose_of(4), dose_of(5)});
     EXPECT_EQ(list, other);  // the same doses however split
     other.append({dose_of(6)});
     EXPECT_NE(list, other);
-    EXPECT_TRUE(DoseList().empty());
-    EXPECT_EQ(DoseList().begin(), DoseList().end());
+    EXPECT_TRUE(RunList<Dose>().empty());
+    EXPECT_EQ(RunList<Dose>().begin(), RunList<Dose>().end());
 }
 
 // Deviations of +2, -4, +4, 0 and +1 % (the largest magnitude first met is -4), split in two runs.
