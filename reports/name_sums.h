@@ -1,11 +1,13 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
 #include "core/process_records.h"
 #include "reports/production_analysis.h"
+#include "storage/tolerances.h"
 
 namespace wazenie {
 
@@ -34,10 +36,41 @@ struct NameSums {
 
     // What went into the mixer on `scale` (1..4) in the run's process `process`.
     void consume(std::uint32_t process, int scale, MassMilli target, MassMilli dosed);
-    // A finished dose against the name's tolerance.
+    // A finished dose against the name's tolerance. Both run on every dose of a year: inline, below.
     void judge(double tolerance, double target, double dosed);
     // Adds the sums of a run that follows in the log; its processes are others than these.
     void merge(const NameSums& later);
 };
+
+inline void NameSums::consume(std::uint32_t process, int scale, MassMilli target, MassMilli dosed) {
+    OnScale& on_scale = scales[static_cast<std::size_t>(scale - 1)];
+    on_scale.target += target.milli();
+    on_scale.dosed += dosed.milli();
+    if (on_scale.last_process != process) {
+        on_scale.last_process = process;
+        ++on_scale.processes;
+    }
+    if (last_process != process) {
+        last_process = process;
+        ++processes;
+    }
+}
+
+inline void NameSums::judge(double tolerance, double target, double dosed) {
+    ++doses;
+    const DoseDeviation d = dose_deviation(target, dosed, tolerance);
+    if (!d.percent) {
+        return;
+    }
+    const double p = *d.percent;
+    ++judged;
+    const double delta = p - mean;
+    mean += delta / judged;
+    squares += delta * (p - mean);
+    if (judged == 1 || std::fabs(p) > std::fabs(largest)) {
+        largest = p;
+    }
+    outside += d.outside ? 1 : 0;
+}
 
 }  // namespace wazenie
