@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <map>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
+#include "core/text_map.h"
 #include "reports/analysis_part.h"
 #include "reports/name_sums.h"
 #include "reports/production_analysis.h"
@@ -30,11 +30,6 @@ private:
         std::int64_t dosed = 0;
         int processes = 0;
     };
-    struct TransparentHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
-    };
-
     std::uint32_t name_index(const std::string& name);
     std::vector<std::uint32_t> names_in_order() const;
     void add_consumption(const std::vector<std::uint32_t>& order);
@@ -42,7 +37,7 @@ private:
 
     const Tolerances& tolerances_;
     ProductionAnalysis result_;
-    std::unordered_map<std::string, std::uint32_t, TransparentHash, std::equal_to<>> index_;
+    TextMap<std::uint32_t> index_;
     std::vector<NameSums> names_;
     std::map<int, DaySum> days_;  // by yyyymmdd; the date text is made at the end
     int processes_consumed_ = 0;

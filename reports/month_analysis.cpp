@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
-#include <unordered_map>
 
 #include "core/dose.h"
+#include "core/text_map.h"
 #include "core/trim.h"
 #include "reports/log_fields.h"
 #include "reports/log_scan.h"
@@ -77,11 +77,6 @@ bool take_plain_dose(std::string_view& lines, PlainDose& dose) {
     lines.remove_prefix(static_cast<std::size_t>(q + 1 - p));
     return true;
 }
-
-struct TransparentHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
-};
 
 // What the "w" and "wm" lines of the current record told of a scale.
 struct ScaleState {
@@ -313,7 +308,7 @@ private:
     const Tolerances& tolerances_;
     AnalysisPart part_;
     std::vector<double> tolerance_;  // by name
-    std::unordered_map<std::string, std::uint32_t, TransparentHash, std::equal_to<>> index_;
+    TextMap<std::uint32_t> index_;
     std::array<ScaleState, kScales> scales_{};
     bool listed_ = false;
     std::uint32_t process_ = 0;

@@ -2,10 +2,10 @@
 
 #include <cmath>
 #include <limits>
-#include <thread>
 
 #include "reports/analysis_sums.h"
 #include "reports/log_scan.h"
+#include "reports/month_analysis.h"
 #include "reports/months_in_order.h"
 #include "reports/process_choice.h"
 
@@ -21,10 +21,6 @@ std::optional<MassMilli> MassMilli::exactly(double kg) {
     return static_cast<double>(mass) == kg ? std::optional(mass) : std::nullopt;
 }
 
-int analysis_threads() {
-    return std::thread::hardware_concurrency() > 1 ? 2 : 1;
-}
-
 std::optional<ProductionAnalysis> analyse_production(const std::filesystem::path& data_dir,
                                                      const ReportQuery& query, const Tolerances& tolerances,
                                                      Dialogs& dialogs, int threads) {
@@ -37,7 +33,7 @@ std::optional<ProductionAnalysis> analyse_production(const std::filesystem::path
     AnalysisSums sums(tolerances);
     LoggedStart last;
     const auto read = [&](int month) { return read_month_analysis(data_dir, month, choice, tolerances); };
-    read_months_in_order(months, threads, read, [&](MonthAnalysis&& month) {
+    read_months_in_order<MonthAnalysis>(months, threads, read, [&](MonthAnalysis&& month) {
         if (month.first_logged) {
             if (!last.logged_again_by(month.first_logged->doc, month.first_logged->start)) {
                 sums.add(std::move(month.first));

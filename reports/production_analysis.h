@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/dialogs.h"
+#include "reports/months_in_order.h"
 #include "reports/report_list.h"
 #include "reports/run_list.h"
 #include "storage/tolerances.h"
@@ -120,9 +121,6 @@ struct ProductionAnalysis {
     bool operator==(const ProductionAnalysis&) const = default;
 };
 
-// Two where the machine runs two threads or more, else one.
-int analysis_threads();
-
 // One pass over the month logs of the query's range, choosing processes as the weighing report does
 // (the client and recipe filters), with one difference: a process belongs to the date of its start
 // (of its stop when it never started), so one that ran past midnight at a month's end, logged in the
@@ -146,7 +144,7 @@ int analysis_threads();
 // the calling thread, which alone shows the messages: the analysis is the same on any number.
 std::optional<ProductionAnalysis> analyse_production(const std::filesystem::path& data_dir,
                                                      const ReportQuery& query, const Tolerances& tolerances,
-                                                     Dialogs& dialogs, int threads = analysis_threads());
+                                                     Dialogs& dialogs, int threads = log_reading_threads());
 
 // A dose's deviation against its material's tolerance.
 DoseDeviation deviation_of(const Dose& dose, const ProductionAnalysis& analysis);

@@ -2,11 +2,10 @@
 
 #include <algorithm>
 #include <string_view>
-#include <unordered_map>
 
 #include "clients/client_file.h"
 #include "core/number_text.h"
-#include "reports/analysis_part.h"
+#include "core/text_map.h"
 #include "reports/log_fields.h"
 #include "reports/log_scan.h"
 #include "reports/process_choice.h"
@@ -27,14 +26,23 @@ public:
             by_name_.try_emplace(c.short_name, &c);
         }
     }
-    const Client* find(const std::string& short_name) const {
+    const Client* find(std::string_view short_name) const {
         const auto it = by_name_.find(short_name);
         return it == by_name_.end() ? nullptr : it->second;
     }
 
 private:
     std::vector<Client> clients_;
-    std::unordered_map<std::string, const Client*> by_name_;
+    TextMap<const Client*> by_name_;
+};
+
+// The listed "r" lines of one month's log, one after another, and where each ends; the messages of the
+// month in the order they were met.
+struct MonthListing {
+    std::string lines;
+    std::vector<std::size_t> ends;
+    std::vector<std::string> errors;
+    bool complete = true;
 };
 
 class ReportBuilder {
@@ -43,84 +51,82 @@ public:
                   Dialogs& dialogs)
         : data_dir_(data_dir), choice_(query, range), clients_(data_dir), dialogs_(dialogs) {}
 
-    // `extra` rows are left room for after the listed ones.
-    ReportList list(std::size_t extra) {
+    // `extra` rows are left room for after the listed ones. The rows are made when all are known, in a
+    // list of the right size, as growing a list of rows costs more than reading the logs.
+    ReportList list(std::size_t extra, int threads) {
         ReportList list;
         const auto months = choice_.months();
-        // The "r" lines take about a thirteenth of a log (a process's other lines follow them), so an
-        // eighth is reserved once and a larger share grows it. Not the logs' whole size: room that large
-        // comes fresh from the system on every report, each page of it paid for as it is first written.
-        const auto log_bytes = month_logs_size(data_dir_, months);
-        lines_.reserve(log_bytes / 8);
-        listed_.reserve(processes_in(log_bytes));
-        for (int key : months) {
-            list.complete = read_month(key) && list.complete;
-        }
-        list.rows.reserve(listed_.size() + extra);
-        std::size_t begin = 0;
-        for (const Listed& listed : listed_) {
-            fill(list.rows.emplace_back(),
-                 read_log_line(std::string_view(lines_).substr(begin, listed.end - begin)), listed.month);
-            begin = listed.end;
+        std::vector<MonthListing> listed;
+        listed.reserve(months.size());
+        std::size_t rows = extra;
+        read_months_in_order<MonthListing>(
+            months, threads, [this](int key) { return read_month(key); },
+            [&](MonthListing&& month) {
+                for (const std::string& error : month.errors) {
+                    dialogs_.error(error);
+                }
+                list.complete = list.complete && month.complete;
+                rows += month.ends.size();
+                listed.push_back(std::move(month));
+            });
+        list.rows.reserve(rows);
+        for (std::size_t m = 0; m < months.size(); ++m) {
+            const std::string month = std::to_string(months[m]);
+            std::size_t begin = 0;
+            for (const std::size_t end : listed[m].ends) {
+                add_row(list.rows,
+                        read_log_line(std::string_view(listed[m].lines).substr(begin, end - begin)), month);
+                begin = end;
+            }
         }
         return list;
     }
 
 private:
-    bool read_month(int key) {
-        return scan_month_log(
-            data_dir_, key,
-            [&](const LogRecord& record) {
-                if (choice_.lists(key, process_day(key, record.process), record.process)) {
-                    lines_ += record.process_line;
-                    listed_.push_back({lines_.size(), key});
-                }
-                return true;
-            },
-            dialogs_);
-    }
-
-    int process_day(int key, const LogLine& r) {
-        const auto day = ReportChoice::day(r);
-        if (!day) {
-            dialogs_.error("Błędna data rozpoczęcia naważania w pliku: dane/" + std::to_string(key) + "\r" +
-                           "nr dokumentu wagowego: " + std::string(r[process_field::weight_doc]));
-            return 0;
+    // On any thread: nothing here writes what another month's reading reads.
+    MonthListing read_month(int key) const {
+        MonthListing month;
+        // The "r" lines take about a thirteenth of a log (a process's other lines follow them), so an
+        // eighth is reserved once and a larger share grows it. Not the log's whole size: room that large
+        // comes fresh from the system on every report, each page of it paid for as it is first written.
+        month.lines.reserve(month_logs_size(data_dir_, {key}) / 8);
+        const auto error = read_month_log(data_dir_, key, [&](const LogRecord& record) {
+            const auto day = ReportChoice::day(record.process);
+            if (!day) {
+                month.errors.push_back(
+                    "Błędna data rozpoczęcia naważania w pliku: dane/" + std::to_string(key) + "\r" +
+                    "nr dokumentu wagowego: " + std::string(record.process[process_field::weight_doc]));
+            }
+            if (choice_.lists(key, day.value_or(0), record.process)) {
+                month.lines += record.process_line;
+                month.ends.push_back(month.lines.size());
+            }
+            return true;
+        });
+        if (error) {
+            month.errors.push_back(*error);
+            month.complete = false;
         }
-        return *day;
+        return month;
     }
 
-    // In place in the list: moving a row of twelve texts costs as much as filling it.
-    void fill(ReportRow& row, const LogLine& r, int month) const {
+    // Each text made in its place in the row: assigning to texts made empty costs as much again.
+    void add_row(std::vector<ReportRow>& rows, const LogLine& r, const std::string& month) const {
         namespace f = process_field;
-        row.weight_doc = r[f::weight_doc];
-        row.start_time = r[f::start_time];
-        row.stop_time = r[f::stop_time];
-        row.mass = r[f::curr_weight];
-        row.cycles = r[f::total_cycle];
-        row.recipe_name = r[f::recipe_name];
-        row.client_short = r[f::recipe_client];
-        row.user_name = r[f::user_name];
-        row.log_month = std::to_string(month);
-        if (const Client* c = clients_.find(row.client_short)) {
-            row.client_full = c->full_name;
-            row.client_address = c->address;
-            row.client_nip = c->nip;
-        }
+        const std::string_view client_short = r[f::recipe_client];
+        const Client* c = clients_.find(client_short);
+        const auto of_client = [c](const std::string Client::*text) { return c ? c->*text : std::string(); };
+        rows.emplace_back(
+            std::string(r[f::weight_doc]), std::string(r[f::start_time]), std::string(r[f::stop_time]),
+            std::string(r[f::curr_weight]), std::string(r[f::total_cycle]), std::string(r[f::recipe_name]),
+            std::string(client_short), of_client(&Client::full_name), of_client(&Client::address),
+            of_client(&Client::nip), std::string(r[f::user_name]), month);
     }
 
     const std::filesystem::path& data_dir_;
     ReportChoice choice_;
     ClientIndex clients_;
     Dialogs& dialogs_;
-    // The listed "r" lines, one after another, and where each ends: the rows are made when all are
-    // known, in a list of the right size, as growing a list of rows costs more than reading the logs.
-    struct Listed {
-        std::size_t end;
-        int month;
-    };
-    std::string lines_;
-    std::vector<Listed> listed_;
 };
 
 }  // namespace
@@ -140,12 +146,12 @@ std::vector<int> report_months(int from_key, int to_key) {
 }
 
 std::optional<ReportList> build_report(const std::filesystem::path& data_dir, const ReportQuery& query,
-                                       int total_precision, Dialogs& dialogs) {
+                                       int total_precision, Dialogs& dialogs, int threads) {
     const auto range = read_range(query, dialogs);
     if (!range) {
         return std::nullopt;
     }
-    ReportList list = ReportBuilder(data_dir, query, *range, dialogs).list(1);
+    ReportList list = ReportBuilder(data_dir, query, *range, dialogs).list(1, threads);
     std::vector<ReportRow>& rows = list.rows;
     ReportRow last;
     if (rows.empty()) {

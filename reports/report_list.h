@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/dialogs.h"
+#include "reports/months_in_order.h"
 #include "reports/report_row.h"
 
 namespace wazenie {
@@ -33,8 +34,10 @@ struct ReportList {
     bool complete = true;
 };
 
-// Nothing when the range is reversed or a date does not read (the message has been shown).
+// Nothing when the range is reversed or a date does not read (the message has been shown). The months
+// are read on `threads` threads; the messages are shown on the calling thread, in the order of the logs.
 std::optional<ReportList> build_report(const std::filesystem::path& data_dir, const ReportQuery& query,
-                                       int total_precision, Dialogs& dialogs);
+                                       int total_precision, Dialogs& dialogs,
+                                       int threads = log_reading_threads());
 
 }  // namespace wazenie

@@ -151,5 +151,39 @@ TEST_F(ReportListTest, ShortAndHeaderLinesNeverBreakTheList) {
     EXPECT_EQ(dialogs.journal.size(), 1u);
 }
 
+// Months read on two threads list as one thread lists them: the rows in month order, each message in
+// the order of the logs, an unreadable log among them.
+TEST_F(ReportListTest, TwoThreadsListAsOne) {
+    for (int month = 1; month <= 6; ++month) {
+        const std::string key = "20240" + std::to_string(month);
+        log(key, "WZ/" + std::to_string(month), "2024-0" + std::to_string(month) + "-05 10:00:00",
+            "2024-0" + std::to_string(month) + "-05 10:30:00");
+    }
+    for (const std::string key : {"202402", "202405"}) {
+        ASSERT_TRUE(
+            text_file::append_lines(dir / (key + ".txt"), {"r\tZ/" + key + "\tbad\t2024-01-01 10:00:00"}));
+    }
+    std::filesystem::remove(dir / "202404.txt");
+    std::filesystem::create_directory(dir / "202404.txt");
+    std::vector<std::vector<std::string>> journals;
+    std::vector<std::vector<ReportRow>> lists;
+    for (const int threads : {1, 2}) {
+        dialogs.clear();
+        const auto list = build_report(dir.path(), {"2024-01-01", "2024-06-30", "", ""}, 1, dialogs, threads);
+        ASSERT_TRUE(list);
+        EXPECT_FALSE(list->complete);
+        lists.push_back(list->rows);
+        journals.push_back(dialogs.journal);
+    }
+    EXPECT_EQ(docs(lists[0]),
+              (std::vector<std::string>{"WZ/1", "WZ/2", "Z/202402", "WZ/3", "WZ/5", "Z/202405", "WZ/6", ""}));
+    EXPECT_EQ(lists[1], lists[0]);
+    ASSERT_EQ(journals[0].size(), 3u);
+    EXPECT_NE(journals[0][0].find("dane/202402"), std::string::npos);
+    EXPECT_NE(journals[0][1].find("Błąd odczytu pliku z danymi"), std::string::npos);
+    EXPECT_NE(journals[0][2].find("dane/202405"), std::string::npos);
+    EXPECT_EQ(journals[1], journals[0]);
+}
+
 }  // namespace
 }  // namespace wazenie
