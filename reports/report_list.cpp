@@ -110,17 +110,17 @@ private:
         return month;
     }
 
-    // Each text made in its place in the row: assigning to texts made empty costs as much again.
+    // Each text made as the row is made: assigning to the texts of a row made empty costs as much again.
     void add_row(std::vector<ReportRow>& rows, const LogLine& r, const std::string& month) const {
         namespace f = process_field;
         const std::string_view client_short = r[f::recipe_client];
         const Client* c = clients_.find(client_short);
         const auto of_client = [c](const std::string Client::*text) { return c ? c->*text : std::string(); };
-        rows.emplace_back(
+        rows.push_back(ReportRow{
             std::string(r[f::weight_doc]), std::string(r[f::start_time]), std::string(r[f::stop_time]),
             std::string(r[f::curr_weight]), std::string(r[f::total_cycle]), std::string(r[f::recipe_name]),
             std::string(client_short), of_client(&Client::full_name), of_client(&Client::address),
-            of_client(&Client::nip), std::string(r[f::user_name]), month);
+            of_client(&Client::nip), std::string(r[f::user_name]), month});
     }
 
     const std::filesystem::path& data_dir_;
