@@ -62,14 +62,10 @@ bool TextFilter::matches(std::string_view field) const {
     return wanted_.empty() || upper_pl(field).find(wanted_) != std::string::npos;
 }
 
-std::uintmax_t month_logs_size(const std::filesystem::path& data_dir, const std::vector<int>& keys) {
-    std::uintmax_t bytes = 0;
-    for (const int key : keys) {
-        std::error_code ec;
-        const auto size = std::filesystem::file_size(month_log_path(data_dir, key), ec);
-        bytes += ec ? 0 : size;
-    }
-    return bytes;
+std::uintmax_t month_log_size(const std::filesystem::path& data_dir, int key) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(month_log_path(data_dir, key), ec);
+    return ec ? 0 : size;
 }
 
 std::optional<std::string> read_month_log(const std::filesystem::path& data_dir, int key,

@@ -5,7 +5,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/dialogs.h"
 #include "reports/report_list.h"
@@ -42,9 +41,8 @@ private:
     std::string wanted_;
 };
 
-// The size of the logs of the months `keys` together, a month without a log counting 0: readers reserve
-// room from it once rather than grow.
-std::uintmax_t month_logs_size(const std::filesystem::path& data_dir, const std::vector<int>& keys);
+// The size of the log of month `key`, 0 without one: readers reserve room from it once rather than grow.
+std::uintmax_t month_log_size(const std::filesystem::path& data_dir, int key);
 
 // One pass over the log data_dir/yyyymm.txt of the month key, record by record as for_each_record; a
 // month without a log is passed over, a log that cannot be read gives the message that reports it.

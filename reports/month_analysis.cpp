@@ -322,9 +322,7 @@ MonthAnalysis read_month_analysis(const std::filesystem::path& data_dir, int key
     MonthAnalysis month;
     PartReader first(choice, tolerances);
     PartReader rest(choice, tolerances);
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(month_log_path(data_dir, key), ec);
-    rest.reserve(ec ? 0 : size);
+    rest.reserve(month_log_size(data_dir, key));
     month.error = read_month_log(data_dir, key, [&](const LogRecord& record) {
         if (!month.first_logged) {
             first.read(record, false);

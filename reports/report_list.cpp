@@ -89,7 +89,7 @@ private:
         // The "r" lines take about a thirteenth of a log (a process's other lines follow them), so an
         // eighth is reserved once and a larger share grows it. Not the log's whole size: room that large
         // comes fresh from the system on every report, each page of it paid for as it is first written.
-        month.lines.reserve(month_logs_size(data_dir_, {key}) / 8);
+        month.lines.reserve(month_log_size(data_dir_, key) / 8);
         const auto error = read_month_log(data_dir_, key, [&](const LogRecord& record) {
             const auto day = ReportChoice::day(record.process);
             if (!day) {
